@@ -1,0 +1,47 @@
+// Layout editing: the shape of the train before parameters are entered.
+//
+// Every step clamps silently at its limit. None checks the mode: the window
+// enables their controls only in LayoutMode.
+#pragma once
+
+#include "model/scheme.h"
+
+namespace quorvane {
+
+inline constexpr int kMinCars = 1;
+inline constexpr int kMinAxlesPerCar = 2;
+inline constexpr int kMaxBogiesPerCar = 8;
+inline constexpr int kMinBogiesPerCar = 1;
+inline constexpr int kMinSchemeType = 1;
+inline constexpr int kMaxSchemeType = 6;
+
+// Counts a car slot gets when it joins the train.
+inline constexpr int kNewCarAxles = 4;
+inline constexpr int kNewCarBogies = 2;
+
+// A car joining the train gets 4 axles and 2 bogies and keeps its
+// orientation and texts.
+void AddCar(Scheme& scheme);
+
+// The car leaving the train keeps its counts, orientation and texts. When it
+// was the current car, the new last car becomes current, so that the diagram
+// and the layout buttons never work on a slot outside the train.
+void RemoveCar(Scheme& scheme);
+
+void AddAxle(Scheme& scheme);
+// Also lowers the bogie count to the new axle count when it would exceed it.
+void RemoveAxle(Scheme& scheme);
+// Never above 8 and never above the car's axle count.
+void AddBogie(Scheme& scheme);
+void RemoveBogie(Scheme& scheme);
+
+void NextSchemeType(Scheme& scheme);
+void PreviousSchemeType(Scheme& scheme);
+
+void NextCarInLayout(Scheme& scheme);
+void PreviousCarInLayout(Scheme& scheme);
+
+// The Invert check box: the current car stands reversed exactly when ticked.
+void SetInverted(Scheme& scheme, bool ticked);
+
+}  // namespace quorvane

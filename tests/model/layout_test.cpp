@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+
+#include "fresh_scheme.h"
+#include "model/layout.h"
+
+namespace quorvane {
+namespace {
+
+class LayoutTest : public ::testing::Test {
+protected:
+    std::unique_ptr<Scheme> owner = testing::FreshScheme();
+    Scheme& s = *owner;
+
+    void Repeat(int times, void (*step)(Scheme&)) {
+        for (int i = 0; i < times; ++i) {
+            step(s);
+        }
+    }
+    const CarRecord& Current() const { return CurrentCar(s); }
+};
+
+TEST_F(LayoutTest, TrainGrowsToFortyCarsOfFourAxlesAndTwoBogies) {
+    Repeat(39, AddCar);
+    ASSERT_EQ(s.state.carCount, 40);
+    for (int c = 0; c < 40; ++c) {
+        EXPECT_EQ(s.cars[c].axleCount, 4) << "car " << c;
+        EXPECT_EQ(s.cars[c].bogieCount, 2) << "car " << c;
+    }
+    AddCar(s);
+    EXPECT_EQ(s.state.carCount, 40);
+}
+
+TEST_F(LayoutTest, OneCarCannotBeRemoved) {
+    RemoveCar(s);
+    EXPECT_EQ(s.state.carCount, 1);
+    EXPECT_EQ(s.state.currentCar, 0);
+}
+
+TEST_F(LayoutTest, CarAddedAgainGetsFreshCountsButKeepsOrientationAndTexts) {
+    AddCar(s);
+    NextCarInLayout(s);
+    SetInverted(s, true);
+    Repeat(3, AddAxle);
+    AddBogie(s);
+    s.cars[1].series = "ER2";
+    RemoveCar(s);
+
+    EXPECT_EQ(s.cars[1].axleCount, 7) << "a slot that left the train keeps its counts";
+    AddCar(s);
+
+    EXPECT_EQ(s.cars[1].axleCount, 4);
+    EXPECT_EQ(s.cars[1].bogieCount, 2);
+    EXPECT_TRUE(s.cars[1].inverted);
+    EXPECT_EQ(s.cars[1].series, "ER2");
+}
+
+// Removing the current last car makes the new last car current; removing a
+// car behind the current one leaves the current car where it is.
+TEST_F(LayoutTest, RemovingTheCurrentLastCarMakesTheNewLastCarCurrent) {
+    Repeat(3, AddCar);
+    Repeat(3, NextCarInLayout);
+    ASSERT_EQ(s.state.currentCar, 3);
+
+    RemoveCar(s);
+    EXPECT_EQ(s.state.carCount, 3);
+    EXPECT_EQ(s.state.currentCar, 2);
+    AddAxle(s);
+    EXPECT_EQ(s.cars[2].axleCount, 5) << "the layout buttons work on a car of the train";
+    EXPECT_EQ(s.cars[3].axleCount, 4);
+
+    PreviousCarInLayout(s);
+    RemoveCar(s);
+    EXPECT_EQ(s.state.currentCar, 1);
+    RemoveCar(s);
+    EXPECT_EQ(s.state.currentCar, 0);
+}
+
+struct CountCase {
+    const char* name;
+    int axles;
+    int bogies;
+    void (*step)(Scheme&);
+    int wantAxles;
+    int wantBogies;
+};
+
+void PrintTo(const CountCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class CountClampTest : public LayoutTest, public ::testing::WithParamInterface<CountCase> {};
+
+TEST_P(CountClampTest, StepStaysWithinTheLimits) {
+    const CountCase& c = GetParam();
+    CarRecord& car = CurrentCar(s);
+    car.axleCount = c.axles;
+    car.bogieCount = c.bogies;
+    c.step(s);
+    EXPECT_EQ(car.axleCount, c.wantAxles);
+    EXPECT_EQ(car.bogieCount, c.wantBogies);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Counts, CountClampTest,
+    ::testing::Values(CountCase{"AddBogieAtAsManyBogiesAsAxles", 2, 2, AddBogie, 2, 2},
+                      CountCase{"AddBogieBelowAxles", 3, 2, AddBogie, 3, 3},
+                      CountCase{"AddBogieAtEight", 16, 8, AddBogie, 16, 8},
+                      CountCase{"RemoveBogieAtOne", 4, 1, RemoveBogie, 4, 1},
+                      CountCase{"RemoveBogie", 4, 2, RemoveBogie, 4, 1},
+                      CountCase{"AddAxleAtSixteen", 16, 3, AddAxle, 16, 3},
+                      CountCase{"AddAxle", 2, 2, AddAxle, 3, 2},
+                      CountCase{"RemoveAxleLowersBogies", 5, 5, RemoveAxle, 4, 4},
+                      CountCase{"RemoveAxleAtTwo", 2, 2, RemoveAxle, 2, 2},
+                      CountCase{"RemoveAxleKeepsFewerBogies", 5, 2, RemoveAxle, 4, 2}),
+    [](const ::testing::TestParamInfo<CountCase>& info) { return info.param.name; });
+
+TEST_F(LayoutTest, SixteenAxlesTakeAtMostEightBogies) {
+    Repeat(12, AddAxle);
+    Repeat(20, AddBogie);
+    EXPECT_EQ(Current().axleCount, 16);
+    EXPECT_EQ(Current().bogieCount, 8);
+}
+
+TEST_F(LayoutTest, SchemeTypeStaysWithinOneToSix) {
+    Repeat(10, NextSchemeType);
+    EXPECT_EQ(s.state.schemeType, 6);
+    PreviousSchemeType(s);
+    EXPECT_EQ(s.state.schemeType, 5);
+    Repeat(10, PreviousSchemeType);
+    EXPECT_EQ(s.state.schemeType, 1);
+}
+
+TEST_F(LayoutTest, CurrentCarStaysInsideTheTrain) {
+    Repeat(2, AddCar);
+    PreviousCarInLayout(s);
+    EXPECT_EQ(s.state.currentCar, 0);
+    Repeat(2, NextCarInLayout);
+    EXPECT_EQ(s.state.currentCar, 2);
+    NextCarInLayout(s);
+    EXPECT_EQ(s.state.currentCar, 2);
+}
+
+TEST_F(LayoutTest, OrientationBelongsToEachCar) {
+    AddCar(s);
+    NextCarInLayout(s);
+    SetInverted(s, true);
+    PreviousCarInLayout(s);
+    EXPECT_FALSE(Current().inverted);
+    NextCarInLayout(s);
+    EXPECT_TRUE(Current().inverted);
+    SetInverted(s, false);
+    EXPECT_FALSE(s.cars[1].inverted);
+}
+
+}  // namespace
+}  // namespace quorvane
