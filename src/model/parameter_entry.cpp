@@ -1,0 +1,147 @@
+#include "model/parameter_entry.h"
+
+#include <algorithm>
+
+namespace quorvane {
+
+namespace {
+
+// Counts are kept in range by the layout steps and the file reader; clamping
+// here keeps the walk inside its table whatever they hold.
+int CarsInTrain(const Scheme& scheme) {
+    return std::clamp(scheme.state.carCount, 0, kMaxCars);
+}
+
+int AxlesOf(const CarRecord& car) {
+    return std::clamp(car.axleCount, 0, kMaxAxles);
+}
+
+void MarkWheelsOfCurrentAxle(Scheme& scheme, std::int32_t mark) {
+    for (WheelSide& side : CurrentAxleSlot(scheme).sides) {
+        side.mark = mark;
+    }
+}
+
+}  // namespace
+
+void AcceptLayout(Scheme& scheme) {
+    int k = 0;
+    for (int c = 0; c < CarsInTrain(scheme); ++c) {
+        const CarRecord& car = scheme.cars[static_cast<std::size_t>(c)];
+        const int axles = AxlesOf(car);
+        for (int j = 0; j < axles; ++j) {
+            WalkEntry& entry = scheme.walk[static_cast<std::size_t>(k++)];
+            entry.car = c;
+            entry.axle = car.inverted ? axles - 1 - j : j;
+        }
+    }
+    CountAxles(scheme);
+    scheme.state.currentCar = 0;
+    scheme.state.currentAxle = 0;
+    scheme.state.walkCursor = 0;
+    EnterWalkPosition(scheme);
+}
+
+void CountAxles(Scheme& scheme) {
+    int total = 0;
+    for (int c = 0; c < CarsInTrain(scheme); ++c) {
+        total += AxlesOf(scheme.cars[static_cast<std::size_t>(c)]);
+    }
+    scheme.state.totalAxles = total;
+}
+
+void EnterWalkPosition(Scheme& scheme) {
+    WalkEntry& entry = scheme.walk.at(static_cast<std::size_t>(scheme.state.walkCursor));
+    scheme.state.currentCar = entry.car;
+    scheme.state.currentAxle = entry.axle;
+    entry.mark = 1;
+    MarkWheelsOfCurrentAxle(scheme, entry.mark);
+}
+
+void LeaveWalkPosition(Scheme& scheme) {
+    WalkEntry& entry = scheme.walk.at(static_cast<std::size_t>(scheme.state.walkCursor));
+    entry.mark -= 1;
+    scheme.state.currentCar = entry.car;
+    scheme.state.currentAxle = entry.axle;
+    MarkWheelsOfCurrentAxle(scheme, entry.mark);
+}
+
+bool MoveWalkCursor(Scheme& scheme, int index) {
+    if (index < 0 || index >= scheme.state.totalAxles) {
+        return false;
+    }
+    LeaveWalkPosition(scheme);
+    scheme.state.walkCursor = index;
+    EnterWalkPosition(scheme);
+    return true;
+}
+
+bool SelectCar(Scheme& scheme, int car) {
+    if (car < 0 || car >= CarsInTrain(scheme)) {
+        return false;
+    }
+    if (scheme.mode == Mode::LayoutMode) {
+        scheme.state.currentCar = car;
+        return false;
+    }
+    const auto first = scheme.walk.begin();
+    const auto last = first + std::clamp(scheme.state.totalAxles, 0, kWalkLength);
+    const auto found =
+        std::find_if(first, last, [car](const WalkEntry& entry) { return entry.car == car; });
+    if (found == last) {
+        return false;
+    }
+    LeaveWalkPosition(scheme);
+    scheme.state.walkCursor = static_cast<std::int32_t>(found - first);
+    EnterWalkPosition(scheme);
+    return true;
+}
+
+bool PreviousWheelSet(Scheme& scheme) {
+    return scheme.state.walkCursor > 0 && MoveWalkCursor(scheme, scheme.state.walkCursor - 1);
+}
+
+bool NextWheelSet(Scheme& scheme) {
+    return scheme.state.walkCursor + 1 < scheme.state.totalAxles &&
+           MoveWalkCursor(scheme, scheme.state.walkCursor + 1);
+}
+
+bool PreviousCarInWalk(Scheme& scheme) {
+    return scheme.state.currentCar > 0 && SelectCar(scheme, scheme.state.currentCar - 1);
+}
+
+bool NextCarInWalk(Scheme& scheme) {
+    return scheme.state.currentCar + 1 < scheme.state.carCount &&
+           SelectCar(scheme, scheme.state.currentCar + 1);
+}
+
+void StoreEditsToModel(Scheme& scheme, const ParameterTexts& edits) {
+    for (int c = 0; c < CarsInTrain(scheme); ++c) {
+        scheme.cars[static_cast<std::size_t>(c)].series = edits.series;
+    }
+    CurrentCar(scheme).carNumber = edits.carNumber;
+    AxleSlot& axle = CurrentAxleSlot(scheme);
+    axle.axleName = edits.axleName;
+    axle.run = edits.run;
+    for (WheelSide& side : axle.sides) {
+        side.wheelSetName = edits.wheelSetName;
+    }
+}
+
+ParameterTexts LoadEditsFromModel(const Scheme& scheme) {
+    const CarRecord& car = CurrentCar(scheme);
+    const AxleSlot& axle = CurrentAxleSlot(scheme);
+    return ParameterTexts{
+        .series = car.series,
+        .carNumber = car.carNumber,
+        .axleName = axle.axleName,
+        .wheelSetName = axle.sides[kLeftSide].wheelSetName,
+        .run = axle.run,
+    };
+}
+
+Rgb EmptinessColour(std::string_view text) {
+    return text.empty() ? kEmptyFieldColour : kFilledFieldColour;
+}
+
+}  // namespace quorvane

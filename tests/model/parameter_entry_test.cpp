@@ -1,0 +1,209 @@
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+#include "fresh_scheme.h"
+#include "model/layout.h"
+#include "model/parameter_entry.h"
+
+namespace quorvane {
+namespace {
+
+using CarAxle = std::pair<int, int>;
+
+class ParameterEntryTest : public ::testing::Test {
+protected:
+    std::unique_ptr<Scheme> owner = testing::FreshScheme();
+    Scheme& s = *owner;
+
+    // What the Set button does to the model.
+    void Accept() {
+        s.mode = Mode::ParameterMode;
+        AcceptLayout(s);
+    }
+    // Car 1 with 4 axles, direct; car 2 with 3 axles, reversed.
+    void LayOutDirectFourAndReversedThree() {
+        AddCar(s);
+        NextCarInLayout(s);
+        RemoveAxle(s);
+        SetInverted(s, true);
+    }
+    CarAxle Position() const { return {s.state.currentCar, s.state.currentAxle}; }
+    std::vector<CarAxle> Walk() const {
+        std::vector<CarAxle> walk;
+        for (int k = 0; k < s.state.totalAxles; ++k) {
+            walk.emplace_back(s.walk[k].car, s.walk[k].axle);
+        }
+        return walk;
+    }
+    // Car and axle of every wheel whose mark is set, over all 40 slots.
+    std::vector<CarAxle> MarkedWheels() const {
+        std::vector<CarAxle> marked;
+        for (int c = 0; c < kMaxCars; ++c) {
+            for (int a = 0; a < kMaxAxles; ++a) {
+                for (const WheelSide& side : s.cars[c].axles[a].sides) {
+                    if (side.mark != 0) {
+                        marked.emplace_back(c, a);
+                    }
+                }
+            }
+        }
+        return marked;
+    }
+};
+
+TEST_F(ParameterEntryTest, WalkTakesAReversedCarFromItsLastAxle) {
+    LayOutDirectFourAndReversedThree();
+    Accept();
+    EXPECT_EQ(Walk(), (std::vector<CarAxle>{{0, 0}, {0, 1}, {0, 2}, {0, 3}, {1, 2}, {1, 1}, {1, 0}}));
+    EXPECT_EQ(s.state.totalAxles, 7);
+}
+
+TEST_F(ParameterEntryTest, SetStartsOnTheFirstAxleWithBothWheelsMarkedAndEmptyEdits) {
+    Accept();
+    EXPECT_EQ(s.state.walkCursor, 0);
+    EXPECT_EQ(Position(), CarAxle(0, 0));
+    EXPECT_EQ(MarkedWheels(), (std::vector<CarAxle>{{0, 0}, {0, 0}}));
+    EXPECT_EQ(LoadEditsFromModel(s), ParameterTexts{});
+    EXPECT_EQ(EmptinessColour(LoadEditsFromModel(s).run), kEmptyFieldColour);
+}
+
+TEST_F(ParameterEntryTest, TypedRunIsStoredOnLeavingAndShownOnReturn) {
+    Accept();
+    ParameterTexts typed = LoadEditsFromModel(s);
+    typed.run = "12500";
+    StoreEditsToModel(s, typed);
+    ASSERT_TRUE(NextWheelSet(s));
+
+    EXPECT_EQ(s.cars[0].axles[0].run, "12500");
+    EXPECT_EQ(Position(), CarAxle(0, 1));
+    EXPECT_EQ(LoadEditsFromModel(s).run, "");
+    EXPECT_EQ(MarkedWheels(), (std::vector<CarAxle>{{0, 1}, {0, 1}})) << "only the new position";
+
+    StoreEditsToModel(s, LoadEditsFromModel(s));
+    ASSERT_TRUE(PreviousWheelSet(s));
+    EXPECT_EQ(LoadEditsFromModel(s).run, "12500");
+    EXPECT_EQ(EmptinessColour(LoadEditsFromModel(s).run), kFilledFieldColour);
+}
+
+TEST_F(ParameterEntryTest, StoreSpreadsTheSeriesAndTheWheelSetName) {
+    AddCar(s);
+    AddCar(s);
+    s.cars[3].series = "outside the train";
+    Accept();
+    NextCarInWalk(s);
+
+    StoreEditsToModel(s, {"ER2", "2044", "7", "W-31", "900"});
+
+    for (int c = 0; c < 3; ++c) {
+        EXPECT_EQ(s.cars[c].series, "ER2") << "car " << c;
+    }
+    EXPECT_EQ(s.cars[3].series, "outside the train");
+    EXPECT_EQ(s.cars[0].carNumber, "");
+    EXPECT_EQ(s.cars[1].carNumber, "2044");
+    const AxleSlot& axle = s.cars[1].axles[0];
+    EXPECT_EQ(axle.axleName, "7");
+    EXPECT_EQ(axle.run, "900");
+    EXPECT_EQ(axle.sides[kLeftSide].wheelSetName, "W-31");
+    EXPECT_EQ(axle.sides[kRightSide].wheelSetName, "W-31");
+}
+
+TEST_F(ParameterEntryTest, DifferentWheelSetNamesShowTheLeftOneAndLeavingUnifiesThem) {
+    Accept();
+    s.cars[0].axles[0].sides[kLeftSide].wheelSetName = "L-1";
+    s.cars[0].axles[0].sides[kRightSide].wheelSetName = "R-1";
+    const ParameterTexts shown = LoadEditsFromModel(s);
+    EXPECT_EQ(shown.wheelSetName, "L-1");
+
+    StoreEditsToModel(s, shown);
+    EXPECT_EQ(s.cars[0].axles[0].sides[kRightSide].wheelSetName, "L-1");
+}
+
+TEST_F(ParameterEntryTest, ReversedCarIsVisitedBackwardsAndEnteredAtItsLastSlot) {
+    AddCar(s);
+    NextCarInLayout(s);
+    SetInverted(s, true);
+    AddCar(s);
+    Accept();
+
+    ASSERT_TRUE(NextCarInWalk(s));
+    std::vector<int> visited{s.state.currentAxle};
+    while (NextWheelSet(s) && s.state.currentCar == 1) {
+        visited.push_back(s.state.currentAxle);
+    }
+    EXPECT_EQ(visited, (std::vector<int>{3, 2, 1, 0}));
+    ASSERT_EQ(Position(), CarAxle(2, 0));
+
+    ASSERT_TRUE(PreviousCarInWalk(s));
+    EXPECT_EQ(Position(), CarAxle(1, 3));
+    EXPECT_EQ(s.state.walkCursor, 4);
+}
+
+TEST_F(ParameterEntryTest, WalkButtonsStayAtBothEnds) {
+    AddCar(s);
+    Accept();
+    EXPECT_FALSE(PreviousWheelSet(s));
+    EXPECT_FALSE(PreviousCarInWalk(s));
+    EXPECT_EQ(s.state.walkCursor, 0);
+
+    while (NextWheelSet(s)) {
+    }
+    EXPECT_EQ(s.state.walkCursor, 7);
+    EXPECT_FALSE(NextCarInWalk(s));
+    EXPECT_EQ(s.state.walkCursor, 7);
+    EXPECT_EQ(MarkedWheels(), (std::vector<CarAxle>{{1, 3}, {1, 3}}));
+}
+
+TEST_F(ParameterEntryTest, ClickOnTheCurrentCarGoesToItsFirstWalkEntry) {
+    AddCar(s);
+    Accept();
+    NextCarInWalk(s);
+    NextWheelSet(s);
+    NextWheelSet(s);
+    ASSERT_EQ(Position(), CarAxle(1, 2));
+
+    EXPECT_TRUE(SelectCar(s, 1));
+    EXPECT_EQ(Position(), CarAxle(1, 0));
+    EXPECT_EQ(s.state.walkCursor, 4);
+    EXPECT_EQ(MarkedWheels(), (std::vector<CarAxle>{{1, 0}, {1, 0}}));
+    EXPECT_EQ(s.walk[6].mark, 0);
+}
+
+TEST_F(ParameterEntryTest, SelectCarInLayoutModeOnlyMakesTheCarCurrent) {
+    AddCar(s);
+    const int cursor = s.state.walkCursor;
+    EXPECT_FALSE(SelectCar(s, 1));
+    EXPECT_EQ(s.state.currentCar, 1);
+    EXPECT_EQ(s.state.walkCursor, cursor);
+    EXPECT_TRUE(MarkedWheels().empty());
+    EXPECT_FALSE(SelectCar(s, 2)) << "a car outside the train";
+    EXPECT_EQ(s.state.currentCar, 1);
+}
+
+// Only a malformed file can leave a car of the train without walk entries;
+// entries behind the walk may still name it and must not be found.
+TEST_F(ParameterEntryTest, SelectCarWithoutWalkEntriesLeavesTheWalkAlone) {
+    AddCar(s);
+    AddCar(s);
+    s.walk[9].car = 1;
+    s.cars[1].axleCount = 0;
+    Accept();
+    ASSERT_EQ(s.state.totalAxles, 8);
+    NextWheelSet(s);
+
+    EXPECT_FALSE(SelectCar(s, 1));
+    EXPECT_EQ(s.state.walkCursor, 1);
+    EXPECT_EQ(Position(), CarAxle(0, 1));
+    EXPECT_EQ(MarkedWheels(), (std::vector<CarAxle>{{0, 1}, {0, 1}}));
+    EXPECT_FALSE(NextCarInWalk(s)) << "the car button cannot land on it either";
+}
+
+TEST(EmptinessColourTest, OnlyTheEmptyTextIsLightRed) {
+    EXPECT_EQ(EmptinessColour(""), (Rgb{255, 210, 210}));
+    EXPECT_EQ(EmptinessColour("  "), (Rgb{210, 255, 210}));
+    EXPECT_EQ(EmptinessColour("\xC2"), (Rgb{210, 255, 210}));
+}
+
+}  // namespace
+}  // namespace quorvane
