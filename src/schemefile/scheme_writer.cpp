@@ -1,0 +1,267 @@
+#include "schemefile/scheme_writer.h"
+
+#include <array>
+#include <charconv>
+#include <optional>
+#include <utility>
+
+namespace quorvane {
+
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+
+constexpr std::array<std::string_view, 3> kLegendHead{
+    "Where:",
+    "1d - is a cars, which are located direct(1 - order of the cars)",
+    "1i - is a cars, which are located invert(1 - order of the cars)",
+};
+
+// One wheel entry: its side letter and the side whose wheel-set name it carries.
+struct Wheel {
+    char letter;
+    int side;
+};
+
+constexpr Wheel kL0{'l', 0};
+constexpr Wheel kR1{'r', 1};
+constexpr Wheel kR0{'r', 0};
+constexpr Wheel kL1{'l', 1};
+
+using WheelPair = std::array<Wheel, 2>;
+
+// Types 3 to 6: the two entries of an axle, by type, orientation and the
+// parity of the axle's place in the car line (0 for the first axle written).
+// Inverted cars of types 5 and 6 carry the right wheel's name under "l".
+constexpr std::array<std::array<std::array<WheelPair, 2>, 2>, 4> kAxlePairs{{
+    {{{{{kL0, kR1}, {kL0, kR1}}}, {{{kR1, kL0}, {kR1, kL0}}}}},  // type 3
+    {{{{{kR1, kL0}, {kR1, kL0}}}, {{{kL0, kR1}, {kL0, kR1}}}}},  // type 4
+    {{{{{kL0, kR1}, {kR1, kL0}}}, {{{kR0, kL1}, {kL1, kR0}}}}},  // type 5
+    {{{{{kR1, kL0}, {kL0, kR1}}}, {{{kL1, kR0}, {kR0, kL1}}}}},  // type 6
+}};
+
+void AppendNumber(std::string& out, int value) {
+    std::array<char, 12> digits{};
+    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr;
+    out.append(digits.data(), end);
+}
+
+class LineWriter {
+public:
+    explicit LineWriter(const Scheme& scheme) : scheme_(scheme) {}
+
+    std::string Write(std::string_view name) {
+        Line(name);
+        Line("{");
+        const int cars = scheme_.state.carCount;
+        if (scheme_.state.schemeType == 1 || scheme_.state.schemeType == 2) {
+            const bool rightFirst = scheme_.state.schemeType == 2;
+            for (int c = 0; c < cars; ++c) {
+                SideCarLine(c, /*secondPass=*/false, rightFirst);
+            }
+            for (int c = cars - 1; c >= 0; --c) {
+                SideCarLine(c, /*secondPass=*/true, rightFirst);
+            }
+        } else {
+            for (int c = 0; c < cars; ++c) {
+                AxleCarLine(c);
+            }
+        }
+        Line("}");
+        Line("");
+        Legend();
+        return std::move(out_);
+    }
+
+private:
+    const CarRecord& Car(int c) const { return scheme_.cars[static_cast<std::size_t>(c)]; }
+
+    void Line(std::string_view text) {
+        out_ += text;
+        out_ += kLineEnd;
+    }
+
+    void BeginCarLine(int c) {
+        const CarRecord& car = Car(c);
+        AppendNumber(out_, c + 1);
+        out_ += car.inverted ? 'i' : 'd';
+        AppendNumber(out_, car.bogieCount);
+        out_ += '|';
+        out_ += car.series;
+        out_ += '|';
+        out_ += car.carNumber;
+        out_ += '|';
+    }
+
+    void EndCarLine() {
+        out_ += ';';
+        out_ += kLineEnd;
+    }
+
+    // k is the 0-based axle slot.
+    void Entry(const CarRecord& car, int k, Wheel wheel) {
+        const AxleSlot& axle = car.axles[static_cast<std::size_t>(k)];
+        AppendNumber(out_, k + 1);
+        out_ += wheel.letter;
+        out_ += '|';
+        out_ += axle.axleName;
+        out_ += '|';
+        out_ += axle.sides[static_cast<std::size_t>(wheel.side)].wheelSetName;
+        out_ += '|';
+        out_ += axle.run;
+        out_ += '|';
+    }
+
+    // Types 1 and 2: one wheel per axle. The first pass takes a direct car
+    // forwards, the second backwards, an inverted car the other way round;
+    // going forwards lists the left wheels in type 1 and the right in type 2.
+    void SideCarLine(int c, bool secondPass, bool rightFirst) {
+        const CarRecord& car = Car(c);
+        const bool forwards = secondPass == car.inverted;
+        const Wheel wheel = forwards == rightFirst ? kR1 : kL0;
+        BeginCarLine(c);
+        for (int j = 0; j < car.axleCount; ++j) {
+            Entry(car, forwards ? j : car.axleCount - 1 - j, wheel);
+        }
+        EndCarLine();
+    }
+
+    // Types 3 to 6: both wheels of each axle in turn, a direct car forwards,
+    // an inverted one backwards.
+    void AxleCarLine(int c) {
+        const CarRecord& car = Car(c);
+        const auto& pairs =
+            kAxlePairs[static_cast<std::size_t>(scheme_.state.schemeType - 3)][car.inverted];
+        BeginCarLine(c);
+        for (int j = 0; j < car.axleCount; ++j) {
+            const int k = car.inverted ? car.axleCount - 1 - j : j;
+            for (Wheel wheel : pairs[static_cast<std::size_t>(j % 2)]) {
+                Entry(car, k, wheel);
+            }
+        }
+        EndCarLine();
+    }
+
+    // The example values always come from car slot 0 and its axle slot 0.
+    void Legend() {
+        const CarRecord& car = Car(0);
+        const AxleSlot& axle = car.axles[0];
+        for (std::string_view line : kLegendHead) {
+            Line(line);
+        }
+        AppendNumber(out_, car.bogieCount);
+        Line(" - is a number of bogies in the car");
+        out_ += car.series;
+        Line(" - is a car series");
+        out_ += car.carNumber;
+        Line(" - is a car number");
+        Line("1l - is a wheeled set order and side(l/r)");
+        out_ += axle.axleName;
+        Line(" - is a axle name");
+        out_ += axle.sides[kLeftSide].wheelSetName;
+        Line(" - is a wheeled set name");
+        out_ += axle.run;
+        Line(" - is a wheeled set run");
+    }
+
+    const Scheme& scheme_;
+    std::string out_;
+};
+
+std::optional<std::string_view> Unstorable(std::string_view text) {
+    for (char ch : text) {
+        switch (ch) {
+            case '|': return "\"|\"";
+            case '\r': return "a carriage return (CR)";
+            case '\n': return "a line feed (LF)";
+            default: break;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string Where(int car, int axle) {
+    std::string where = "car " + std::to_string(car + 1);
+    if (axle >= 0) {
+        where += ", axle " + std::to_string(axle + 1);
+    }
+    return where;
+}
+
+std::optional<std::string> CheckText(std::string_view text, int car, int axle,
+                                     std::string_view field) {
+    if (const auto what = Unstorable(text)) {
+        return Where(car, axle) + ": the " + std::string(field) + " holds " + std::string(*what) +
+               ", which a scheme file cannot store";
+    }
+    return std::nullopt;
+}
+
+// Counts outside the tables, or a bogie count the file cannot hold in its
+// one digit, would give a file that does not read back.
+std::optional<std::string> CheckCounts(const Scheme& scheme) {
+    const SchemeState& state = scheme.state;
+    if (state.carCount < 1 || state.carCount > kMaxCars) {
+        return "the train has " + std::to_string(state.carCount) + " cars; a scheme holds 1 to " +
+               std::to_string(kMaxCars);
+    }
+    if (state.schemeType < 1 || state.schemeType > 6) {
+        return "scheme type " + std::to_string(state.schemeType) + " is not one of 1 to 6";
+    }
+    for (int c = 0; c < state.carCount; ++c) {
+        const CarRecord& car = scheme.cars[static_cast<std::size_t>(c)];
+        if (car.axleCount < 1 || car.axleCount > kMaxAxles) {
+            return Where(c, -1) + " has " + std::to_string(car.axleCount) +
+                   " axles; a car holds 1 to " + std::to_string(kMaxAxles);
+        }
+        if (car.bogieCount < 0 || car.bogieCount > 9) {
+            return Where(c, -1) + " has " + std::to_string(car.bogieCount) +
+                   " bogies; a scheme file holds 0 to 9";
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> CheckTexts(const Scheme& scheme, std::string_view name) {
+    if (name.find_first_of("\r\n") != std::string_view::npos) {
+        return "the scheme name holds a line break, which a scheme file cannot store";
+    }
+    using Field = std::pair<std::string_view, std::string_view>;  // text, what it is
+    for (int c = 0; c < scheme.state.carCount; ++c) {
+        const CarRecord& car = scheme.cars[static_cast<std::size_t>(c)];
+        for (const auto& [text, field] : {Field{car.series, "series"},
+                                          Field{car.carNumber, "car number"}}) {
+            if (auto error = CheckText(text, c, -1, field)) {
+                return error;
+            }
+        }
+        for (int a = 0; a < car.axleCount; ++a) {
+            const AxleSlot& axle = car.axles[static_cast<std::size_t>(a)];
+            for (const auto& [text, field] :
+                 {Field{axle.axleName, "axle name"},
+                  Field{axle.sides[kLeftSide].wheelSetName, "wheel-set name of the left wheel"},
+                  Field{axle.sides[kRightSide].wheelSetName, "wheel-set name of the right wheel"},
+                  Field{axle.run, "run"}}) {
+                if (auto error = CheckText(text, c, a, field)) {
+                    return error;
+                }
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+WriteResult WriteScheme(const Scheme& scheme, std::string_view schemeName) {
+    std::optional<std::string> error = CheckCounts(scheme);
+    if (!error) {
+        error = CheckTexts(scheme, schemeName);
+    }
+    if (error) {
+        return {.bytes = {}, .error = std::move(*error), .ok = false};
+    }
+    return {.bytes = LineWriter(scheme).Write(schemeName), .error = {}, .ok = true};
+}
+
+}  // namespace quorvane
