@@ -1,0 +1,311 @@
+#include "schemefile/scheme_reader.h"
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <utility>
+
+namespace quorvane {
+
+namespace {
+
+// Thrown inside the parse, caught at its edge; offset is a byte of the file.
+struct ParseFailure {
+    std::size_t offset;
+    std::string reason;
+};
+
+bool IsDigit(unsigned char ch) {
+    return ch >= '0' && ch <= '9';
+}
+
+bool IsLineEnd(unsigned char ch) {
+    return ch == '\r' || ch == '\n';
+}
+
+// A digit run of any length read as a number that saturates, so a long run
+// cannot overflow; the text is kept short for messages.
+struct Number {
+    long value = 0;
+    std::string text;
+};
+
+class Parser {
+public:
+    Parser(std::string_view bytes, Scheme& out) : bytes_(bytes), out_(out) {}
+
+    void Parse(int previousSchemeType) {
+        ReadNameLine();
+        SkipToCarList();
+        while (NextCarLine()) {
+            ReadCarLine();
+        }
+        CheckEveryCarHasEntries();
+        out_.state.schemeType =
+            SchemeTypeFromSides(sideCode_, firstCarInverted_, previousSchemeType);
+    }
+
+private:
+    static constexpr std::string_view kEndsInsideCarLine = "the file ends inside a car line";
+
+    [[noreturn]] void Fail(std::size_t offset, std::string reason) const {
+        throw ParseFailure{offset, std::move(reason)};
+    }
+
+    bool AtEnd() const { return pos_ >= bytes_.size(); }
+    unsigned char Peek() const { return static_cast<unsigned char>(bytes_[pos_]); }
+
+    unsigned char Take(std::string_view whereEnded) {
+        if (AtEnd()) {
+            Fail(pos_, std::string(whereEnded));
+        }
+        return static_cast<unsigned char>(bytes_[pos_++]);
+    }
+
+    void ReadNameLine() {
+        const std::size_t end = bytes_.find_first_of("\r\n");
+        pos_ = end == std::string_view::npos ? bytes_.size() : end;
+        out_.fileName = std::string(bytes_.substr(0, pos_));
+    }
+
+    void SkipToCarList() {
+        const std::size_t brace = bytes_.find('{', pos_);
+        if (brace == std::string_view::npos) {
+            Fail(bytes_.size(), "no \"{\" opens the car list");
+        }
+        pos_ = brace + 1;
+    }
+
+    // Moves to the digit that starts the next car line; false at the "}".
+    bool NextCarLine() {
+        while (!AtEnd() && !IsDigit(Peek()) && Peek() != '}') {
+            ++pos_;
+        }
+        if (AtEnd()) {
+            Fail(pos_, "the file ends before the \"}\" that closes the car list");
+        }
+        if (Peek() == '}') {
+            closingBrace_ = pos_;
+            return false;
+        }
+        return true;
+    }
+
+    Number ReadNumber() {
+        Number number;
+        while (!AtEnd() && IsDigit(Peek())) {
+            number.value = std::min(number.value * 10 + (Peek() - '0'), 1000L);
+            if (number.text.size() < 12) {
+                number.text += static_cast<char>(Peek());
+            }
+            ++pos_;
+        }
+        return number;
+    }
+
+    // The bytes up to the next bar on the same line; the bar is skipped.
+    std::string ReadField(std::string_view what) {
+        const std::size_t start = pos_;
+        while (!AtEnd() && Peek() != '|' && !IsLineEnd(Peek())) {
+            ++pos_;
+        }
+        if (AtEnd() || Peek() != '|') {
+            Fail(start, "the " + std::string(what) + " has no closing \"|\" on its line");
+        }
+        return std::string(bytes_.substr(start, pos_++ - start));
+    }
+
+    void ReadCarLine() {
+        const std::size_t indexAt = pos_;
+        const Number index = ReadNumber();
+        if (index.value < 1 || index.value > kMaxCars) {
+            Fail(indexAt, "car index " + index.text + " is outside 1.." + std::to_string(kMaxCars));
+        }
+        const std::size_t letterAt = pos_;
+        const unsigned char orientation = Take(kEndsInsideCarLine);
+        if (orientation != 'd' && orientation != 'D' && orientation != 'i' &&
+            orientation != 'I') {
+            Fail(letterAt, "the car line has no orientation letter (d or i) after its index");
+        }
+        const unsigned char bogieByte = Take(kEndsInsideCarLine);
+        Take(kEndsInsideCarLine);  // the bar after the bogie count
+        line_ = CarLine{
+            .car = static_cast<int>(index.value) - 1,
+            .inverted = orientation == 'i' || orientation == 'I',
+            .bogieCount = IsDigit(bogieByte) ? bogieByte - '0' : 2,
+            .series = ReadField("series"),
+            .carNumber = ReadField("car number"),
+            .highestAxle = 0,
+        };
+        while (Take(kEndsInsideCarLine) != ';') {
+            --pos_;
+            ReadWheelEntry();
+        }
+    }
+
+    void ReadWheelEntry() {
+        const std::size_t indexAt = pos_;
+        if (!IsDigit(Peek())) {
+            Fail(indexAt, "expected the axle index of a wheel entry or the \";\" that ends the line");
+        }
+        const Number axle = ReadNumber();
+        if (axle.value < 1 || axle.value > kMaxAxles) {
+            Fail(indexAt,
+                 "axle index " + axle.text + " is outside 1.." + std::to_string(kMaxAxles));
+        }
+        const std::size_t letterAt = pos_;
+        const unsigned char letter = Take(kEndsInsideCarLine);
+        if (letter != 'l' && letter != 'L' && letter != 'r' && letter != 'R') {
+            Fail(letterAt, "the wheel entry has no side letter (l or r) after its axle index");
+        }
+        const int side = (letter == 'r' || letter == 'R') ? kRightSide : kLeftSide;
+        Take(kEndsInsideCarLine);  // the bar after the side letter
+        std::string axleName = ReadField("axle name");
+        std::string wheelSetName = ReadField("wheel-set name");
+        std::string run = ReadField("run");
+
+        CarRecord& car = out_.cars[static_cast<std::size_t>(line_.car)];
+        car.inverted = line_.inverted;
+        car.series = line_.series;
+        car.carNumber = line_.carNumber;
+        AxleSlot& slot = car.axles[static_cast<std::size_t>(axle.value - 1)];
+        slot.axleName = std::move(axleName);
+        slot.run = std::move(run);
+        slot.sides[static_cast<std::size_t>(side)].wheelSetName = std::move(wheelSetName);
+        out_.state.carCount = std::max(out_.state.carCount, line_.car + 1);
+        if (axle.value > line_.highestAxle) {
+            line_.highestAxle = static_cast<int>(axle.value);
+            car.axleCount = line_.highestAxle;
+            car.bogieCount = line_.bogieCount;
+        }
+
+        if (entries_ == 0) {
+            firstCarInverted_ = line_.inverted;
+        }
+        if (entries_ < 4) {
+            sideCode_ |= side << entries_;
+        }
+        ++entries_;
+        carHasEntries_[static_cast<std::size_t>(line_.car)] = true;
+    }
+
+    void CheckEveryCarHasEntries() const {
+        if (entries_ == 0) {
+            Fail(closingBrace_, "the car list holds no wheel entry");
+        }
+        for (int c = 0; c < out_.state.carCount; ++c) {
+            if (!carHasEntries_[static_cast<std::size_t>(c)]) {
+                Fail(closingBrace_, "car " + std::to_string(c + 1) + " of the " +
+                                        std::to_string(out_.state.carCount) +
+                                        " cars has no wheel entry");
+            }
+        }
+    }
+
+    struct CarLine {
+        int car = 0;
+        bool inverted = false;
+        int bogieCount = 0;
+        std::string series;
+        std::string carNumber;
+        int highestAxle = 0;
+    };
+
+    std::string_view bytes_;
+    Scheme& out_;
+    std::size_t pos_ = 0;
+    std::size_t closingBrace_ = 0;
+    CarLine line_;
+    int entries_ = 0;
+    int sideCode_ = 0;
+    bool firstCarInverted_ = false;
+    std::array<bool, kMaxCars> carHasEntries_{};
+};
+
+// 1-based line and column of a byte; CR LF, CR and LF each end one line.
+ReadError ErrorAt(std::string_view bytes, std::size_t offset, std::string reason) {
+    int line = 1;
+    std::size_t lineStart = 0;
+    for (std::size_t i = 0; i < offset && i < bytes.size(); ++i) {
+        if (bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 >= bytes.size() || bytes[i + 1] != '\n'))) {
+            ++line;
+            lineStart = i + 1;
+        }
+    }
+    return {.line = line, .column = static_cast<int>(offset - lineStart) + 1, .reason = std::move(reason)};
+}
+
+ReadResult Refused(std::string reason) {
+    return {.scheme = nullptr, .error = {.line = 0, .column = 0, .reason = std::move(reason)}};
+}
+
+std::string TooLarge() {
+    return "the file is larger than 16 MiB, too large for a scheme";
+}
+
+}  // namespace
+
+std::string ReadError::Message() const {
+    if (line == 0) {
+        return reason;
+    }
+    return "line " + std::to_string(line) + ", column " + std::to_string(column) + ": " + reason;
+}
+
+int SchemeTypeFromSides(int sideCode, bool firstCarInverted, int previousSchemeType) {
+    // Codes 8, 12 (like 0) and 1, 3, 7 (like 15) come from types 1 and 2 when
+    // the first car has two or three axles and the next car line is reached.
+    struct Row {
+        int direct;
+        int inverted;
+    };
+    std::optional<Row> row;
+    switch (sideCode) {
+        case 0: case 8: case 12: row = Row{1, 2}; break;
+        case 15: case 1: case 3: case 7: row = Row{2, 1}; break;
+        case 10: row = Row{3, 4}; break;
+        case 5: row = Row{4, 3}; break;
+        case 6: row = Row{5, 6}; break;
+        case 9: row = Row{6, 5}; break;
+        default: return previousSchemeType;
+    }
+    return firstCarInverted ? row->inverted : row->direct;
+}
+
+ReadResult ReadScheme(std::string_view bytes, int previousSchemeType) {
+    if (bytes.size() > kMaxSchemeFileSize) {
+        return Refused(TooLarge());
+    }
+    auto scheme = std::make_unique<Scheme>();
+    try {
+        Parser(bytes, *scheme).Parse(previousSchemeType);
+    } catch (ParseFailure& failure) {
+        return {.scheme = nullptr, .error = ErrorAt(bytes, failure.offset, std::move(failure.reason))};
+    }
+    return {.scheme = std::move(scheme), .error = {}};
+}
+
+ReadResult ReadSchemeFile(const std::string& path, int previousSchemeType) {
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (error) {
+        return Refused("cannot be read: " + error.message());
+    }
+    if (size > kMaxSchemeFileSize) {
+        return Refused(TooLarge());
+    }
+    errno = 0;
+    std::ifstream file(path, std::ios::binary);
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    if (!file || !file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()))) {
+        return Refused(errno != 0 ? std::string("cannot be read: ") + std::strerror(errno)
+                                  : std::string("cannot be read"));
+    }
+    return ReadScheme(bytes, previousSchemeType);
+}
+
+}  // namespace quorvane
