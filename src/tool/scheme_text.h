@@ -1,0 +1,16 @@
+// Scheme texts are Windows-1251 bytes; people and other programs see Unicode.
+#pragma once
+
+#include <QString>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quorvane {
+
+QString DecodeSchemeText(std::string_view bytes);
+
+// Nothing when the text holds a character that Windows-1251 cannot store.
+std::optional<std::string> EncodeSchemeText(const QString& text);
+
+}  // namespace quorvane

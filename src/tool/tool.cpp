@@ -1,0 +1,154 @@
+#include "tool/tool.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <istream>
+#include <iterator>
+#include <ostream>
+
+#include "schemefile/scheme_name.h"
+#include "schemefile/scheme_reader.h"
+#include "schemefile/scheme_writer.h"
+#include "tool/scheme_json.h"
+#include "tool/scheme_text.h"
+
+namespace quorvane {
+
+namespace {
+
+constexpr const char* kCommands =
+    "Commands:\n"
+    "  check FILE...   Check scheme files, one line for each:\n"
+    "                  \"FILE: ok (N cars, M axles, scheme type T)\" or where it is broken.\n"
+    "                  Exit code 0 when all are valid, 1 when any is not.\n"
+    "  dump FILE       Print a scheme file as JSON, texts in UTF-8.\n"
+    "  write OUT.sch   Write the JSON scheme on standard input to OUT.sch, as the\n"
+    "                  editor saves it; the name line comes from OUT's file name.\n";
+
+std::string Local(const QString& text) {
+    return text.toLocal8Bit().toStdString();
+}
+
+std::string FilePath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+int Usage(std::ostream& err, const std::string& problem) {
+    err << "quorvane-tool: " << problem << "\nTry 'quorvane-tool --help'.\n";
+    return kToolUsage;
+}
+
+int TotalAxles(const Scheme& scheme) {
+    int total = 0;
+    for (int c = 0; c < scheme.state.carCount; ++c) {
+        total += scheme.cars[static_cast<std::size_t>(c)].axleCount;
+    }
+    return total;
+}
+
+// Loads as the editor does after New: the scheme that was open has type 1.
+ReadResult Load(const QString& file) {
+    Scheme fresh;
+    NewScheme(fresh);
+    return ReadSchemeFile(FilePath(file), fresh.state.schemeType);
+}
+
+int Check(const QStringList& files, std::ostream& out) {
+    int code = kToolOk;
+    for (const QString& file : files) {
+        const ReadResult result = Load(file);
+        out << Local(file) << ": ";
+        if (result.scheme) {
+            out << "ok (" << result.scheme->state.carCount << " cars, " << TotalAxles(*result.scheme)
+                << " axles, scheme type " << result.scheme->state.schemeType << ")\n";
+        } else {
+            out << result.error.Message() << '\n';
+            code = kToolFailed;
+        }
+    }
+    return code;
+}
+
+int Dump(const QString& file, std::ostream& out, std::ostream& err) {
+    const ReadResult result = Load(file);
+    if (!result.scheme) {
+        err << Local(file) << ": " << result.error.Message() << '\n';
+        return kToolFailed;
+    }
+    out << SchemeToJson(*result.scheme) << '\n';
+    return kToolOk;
+}
+
+int Write(const QString& file, std::istream& in, std::ostream& err) {
+    const QByteArray json = QByteArray::fromStdString(
+        std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
+    const JsonSchemeResult parsed = SchemeFromJson(json);
+    if (!parsed.scheme) {
+        err << "standard input: " << parsed.error << '\n';
+        return kToolFailed;
+    }
+    const std::optional<std::string> fileName = EncodeSchemeText(QFileInfo(file).fileName());
+    if (!fileName) {
+        err << Local(file) << ": the file name holds a character that Windows-1251 cannot store\n";
+        return kToolFailed;
+    }
+    const WriteResult written = WriteScheme(*parsed.scheme, SchemeNameFromFileName(*fileName));
+    if (!written.ok) {
+        err << Local(file) << ": " << written.error << '\n';
+        return kToolFailed;
+    }
+    // The old file stays whole until the new one is complete on disk.
+    QSaveFile saved(file);
+    if (!saved.open(QIODevice::WriteOnly) ||
+        saved.write(written.bytes.data(), static_cast<qint64>(written.bytes.size())) !=
+            static_cast<qint64>(written.bytes.size()) ||
+        !saved.commit()) {
+        err << Local(file) << ": cannot be written: " << Local(saved.errorString()) << '\n';
+        return kToolFailed;
+    }
+    return kToolOk;
+}
+
+}  // namespace
+
+int RunTool(const QStringList& arguments, std::istream& in, std::ostream& out, std::ostream& err) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Checks, dumps and writes Quorvane wheel-set scheme files (.sch)."));
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("check, dump or write"));
+    parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("the command's files"),
+                                 QStringLiteral("FILE..."));
+    if (!parser.parse(arguments)) {
+        return Usage(err, Local(parser.errorText()));
+    }
+    if (parser.isSet(help)) {
+        out << Local(parser.helpText()) << '\n' << kCommands;
+        return kToolOk;
+    }
+    if (parser.isSet(version)) {
+        out << "quorvane-tool " << QUORVANE_VERSION << '\n';
+        return kToolOk;
+    }
+    QStringList words = parser.positionalArguments();
+    if (words.isEmpty()) {
+        return Usage(err, "no command given");
+    }
+    const QString command = words.takeFirst();
+    if (command == QLatin1String("check")) {
+        return words.isEmpty() ? Usage(err, "check needs at least one FILE") : Check(words, out);
+    }
+    if (command == QLatin1String("dump")) {
+        return words.size() != 1 ? Usage(err, "dump takes one FILE") : Dump(words[0], out, err);
+    }
+    if (command == QLatin1String("write")) {
+        return words.size() != 1 ? Usage(err, "write takes one OUT.sch") : Write(words[0], in, err);
+    }
+    return Usage(err, "unknown command '" + Local(command) + "'");
+}
+
+}  // namespace quorvane

@@ -1,0 +1,210 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QString>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "../schemefile/example_trains.h"
+#include "schemefile/scheme_writer.h"
+#include "tool/scheme_text.h"
+#include "tool/tool.h"
+
+namespace quorvane {
+namespace {
+
+struct ToolRun {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+class ToolTest : public ::testing::Test {
+protected:
+    std::filesystem::path dir = std::filesystem::temp_directory_path() /
+                                ("quorvane-tool-" + std::to_string(::getpid()) + "-" +
+                                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+
+    void SetUp() override { std::filesystem::create_directories(dir); }
+    void TearDown() override { std::filesystem::remove_all(dir); }
+
+    ToolRun Tool(const std::vector<std::string>& words, const std::string& input = "") {
+        QStringList arguments{QStringLiteral("quorvane-tool")};
+        for (const std::string& word : words) {
+            arguments << QString::fromStdString(word);
+        }
+        std::istringstream in(input);
+        std::ostringstream out;
+        std::ostringstream err;
+        const int code = RunTool(arguments, in, out, err);
+        return {code, out.str(), err.str()};
+    }
+
+    std::string Put(const std::string& name, const std::string& bytes) {
+        const std::string path = (dir / name).string();
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path;
+    }
+
+    std::string Contents(const std::string& path) {
+        std::ifstream file(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    }
+};
+
+std::string TrainFile(int type, const std::string& name = "train") {
+    return WriteScheme(*testing::TwoCarTrain(type), name).bytes;
+}
+
+TEST_F(ToolTest, CheckReportsEveryFileAndFailsWhenAnyIsBroken) {
+    const std::string good = Put("train.sch", TrainFile(3));
+    const std::string bad = Put("bad.sch", "t\r\n{\r\n1d2|||1x||||;\r\n}\r\n");
+    const std::string missing = (dir / "missing.sch").string();
+
+    const ToolRun all = Tool({"check", good, bad, missing});
+    EXPECT_EQ(all.code, 1);
+    EXPECT_EQ(all.out, good + ": ok (2 cars, 6 axles, scheme type 3)\n" + bad +
+                           ": line 3, column 8: the wheel entry has no side letter (l or r) after "
+                           "its axle index\n" +
+                           missing + ": cannot be read: No such file or directory\n");
+
+    EXPECT_EQ(Tool({"check", good}).code, 0);
+}
+
+TEST_F(ToolTest, UsageErrorsExitWithTwo) {
+    for (const std::vector<std::string>& words : std::vector<std::vector<std::string>>{
+             {}, {"check"}, {"dump"}, {"dump", "a", "b"}, {"write"}, {"frobnicate"}, {"--bogus"}}) {
+        const ToolRun run = Tool(words);
+        EXPECT_EQ(run.code, 2) << (words.empty() ? "" : words[0]);
+        EXPECT_NE(run.err.find("Try 'quorvane-tool --help'"), std::string::npos);
+    }
+    EXPECT_EQ(Tool({"--version"}).out, "quorvane-tool 2.0\n");
+    EXPECT_NE(Tool({"--help"}).out.find("write OUT.sch"), std::string::npos);
+}
+
+TEST_F(ToolTest, DumpPrintsTheSchemeAsJson) {
+    auto scheme = testing::TwoCarTrain(3);
+    scheme->cars[1].axleCount = 1;
+    scheme->cars[1].series = "\xDD\xD0\x32 \"\\";  // ЭР2, a quote and a backslash
+    const ToolRun run = Tool({"dump", Put("train.sch", WriteScheme(*scheme, "\xF1\xF5\xE5\xEC\xE0").bytes)});
+    EXPECT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(run.out,
+              "{\"name\": \"схема\", \"schemeType\": 3, \"cars\": ["
+              "{\"inverted\": false, \"bogieCount\": 2, \"series\": \"A\", \"carNumber\": \"101\", "
+              "\"axles\": [{\"axleName\": \"1\", \"run\": \"100\", \"wheelSetNames\": [\"W1\", \"W1\"]}, "
+              "{\"axleName\": \"2\", \"run\": \"200\", \"wheelSetNames\": [\"W2\", \"W2\"]}, "
+              "{\"axleName\": \"3\", \"run\": \"300\", \"wheelSetNames\": [\"W3\", \"W3\"]}, "
+              "{\"axleName\": \"4\", \"run\": \"400\", \"wheelSetNames\": [\"W4\", \"W4\"]}]}, "
+              "{\"inverted\": true, \"bogieCount\": 1, \"series\": \"ЭР2 \\\"\\\\\", "
+              "\"carNumber\": \"102\", \"axles\": [{\"axleName\": \"1\", \"run\": \"201\", "
+              "\"wheelSetNames\": [\"X1\", \"X1\"]}]}]}\n");
+
+    const ToolRun broken = Tool({"dump", Put("broken.sch", "no list")});
+    EXPECT_EQ(broken.code, 1);
+    EXPECT_EQ(broken.out, "");
+    EXPECT_NE(broken.err.find("broken.sch: line 1, column 8: no \"{\" opens the car list"),
+              std::string::npos);
+}
+
+// What dump prints, write turns back into the very bytes the editor saves.
+TEST_F(ToolTest, WriteGivesBackTheBytesThatDumpStartedFrom) {
+    for (int type = 1; type <= 6; ++type) {
+        const std::string original = TrainFile(type, "train");
+        const ToolRun dumped = Tool({"dump", Put("source.sch", original)});
+        ASSERT_EQ(dumped.code, 0) << dumped.err;
+        const std::string out = (dir / "train.sch").string();
+        const ToolRun written = Tool({"write", out}, dumped.out);
+        ASSERT_EQ(written.code, 0) << written.err;
+        EXPECT_EQ(Contents(out), original) << "type " << type;
+    }
+}
+
+TEST_F(ToolTest, WriteTakesTheNameLineFromTheFileName) {
+    const std::string json =
+        R"({"schemeType": 2, "cars": [{"inverted": false, "bogieCount": 1, "series": "Серия", )"
+        R"("carNumber": "", "axles": [{"axleName": "", "run": "", "wheelSetNames": ["", ""]}, )"
+        R"({"axleName": "", "run": "", "wheelSetNames": ["", ""]}]}]})";
+    const std::string out = (dir / "Поезд.sch").string();
+    ASSERT_EQ(Tool({"write", out}, json).code, 0);
+    EXPECT_TRUE(Contents(out).starts_with("\xCF\xEE\xE5\xE7\xE4\r\n{\r\n1d1|\xD1\xE5\xF0\xE8\xFF||1r|"));
+}
+
+TEST_F(ToolTest, WriteRefusesWhatTheEditorCouldNotSave) {
+    const std::string axle = R"({"axleName": "1", "run": "2", "wheelSetNames": ["a", "b"]})";
+    auto car = [&](const std::string& inside) {
+        return R"({"schemeType": 1, "cars": [{"inverted": false, "bogieCount": 1, "series": "", )"
+               R"("carNumber": "", )" + inside + "}]}";
+    };
+    const std::string twoAxles = R"("axles": [)" + axle + ", " + axle + "]";
+    struct Case {
+        std::string json;
+        std::string message;
+    };
+    const std::vector<Case> cases{
+        {"{\n  \"schemeType\": 1,\n  \"cars\": [}", "line 3, column 13: "},
+        {R"({"schemeType": 7, "cars": []})", R"("schemeType" must be a whole number from 1 to 6)"},
+        {R"({"schemeType": 1.5, "cars": []})", R"("schemeType" must be a whole number from 1 to 6)"},
+        {R"({"schemeType": 1, "cars": []})", R"("cars" must be an array of 1 to 40 entries)"},
+        {"[1]", "the scheme must be a JSON object"},
+        {R"({"schemeType": 1, "cars": [], "colour": 1})", R"(unknown key "colour")"},
+        {car(R"("axles": [)" + axle + "]"), R"(car 1: "axles" must be an array of 2 to 16 entries)"},
+        {car(twoAxles + R"(, "sereis": "")"), R"(car 1: unknown key "sereis")"},
+        {R"({"schemeType": 1, "cars": [{"inverted": 0}]})",
+         R"(car 1: "inverted" must be true or false)"},
+        {car(twoAxles).replace(car(twoAxles).find("\"bogieCount\": 1"), 15, "\"bogieCount\": 3"),
+         R"(car 1: "bogieCount" must be a whole number from 1 to 2)"},
+        {car(twoAxles).replace(car(twoAxles).find("\"series\": \"\""), 12, "\"series\": \"A|B\""),
+         R"(car 1: "series" holds "|" or a line break)"},
+        {car(twoAxles).replace(car(twoAxles).find("\"carNumber\": \"\""), 15,
+                               "\"carNumber\": \"1\\n2\""),
+         R"(car 1: "carNumber" holds "|" or a line break)"},
+        {car(R"("axles": [)" + axle + R"(, {"axleName": "中", "run": "", "wheelSetNames": ["", ""]}])"),
+         R"(car 1, axle 2: "axleName" holds a character that Windows-1251 cannot store)"},
+        {car(R"("axles": [)" + axle + R"(, {"axleName": "", "run": "", "wheelSetNames": [""]}])"),
+         R"(car 1, axle 2: "wheelSetNames" must be an array of 2 to 2 entries)"},
+        {car(R"("axles": [)" + axle + R"(, {"axleName": "", "wheelSetNames": ["", ""]}])"),
+         R"(car 1, axle 2: "run" is missing)"},
+    };
+    const std::string out = Put("keep.sch", "the old file\r\n");
+    for (const Case& c : cases) {
+        const ToolRun run = Tool({"write", out}, c.json);
+        EXPECT_EQ(run.code, 1) << c.json;
+        EXPECT_TRUE(run.err.starts_with("standard input: " + c.message)) << run.err;
+        EXPECT_EQ(Contents(out), "the old file\r\n");
+    }
+    ASSERT_EQ(Tool({"write", out}, car(twoAxles)).code, 0) << "the cases differ from a valid one";
+}
+
+TEST_F(ToolTest, WriteReportsAFolderThatDoesNotExist) {
+    const std::string json = R"({"schemeType": 1, "cars": [{"inverted": false, "bogieCount": 1, )"
+                             R"("series": "", "carNumber": "", "axles": [)"
+                             R"({"axleName": "", "run": "", "wheelSetNames": ["", ""]}, )"
+                             R"({"axleName": "", "run": "", "wheelSetNames": ["", ""]}]}]})";
+    const ToolRun run = Tool({"write", (dir / "gone" / "train.sch").string()}, json);
+    EXPECT_EQ(run.code, 1);
+    EXPECT_NE(run.err.find("train.sch: cannot be written: "), std::string::npos) << run.err;
+}
+
+TEST(SchemeTextTest, EveryByteSurvivesDecodingAndEncoding) {
+    std::string all;
+    for (int byte = 0; byte < 256; ++byte) {
+        all += static_cast<char>(byte);
+    }
+    EXPECT_EQ(EncodeSchemeText(DecodeSchemeText(all)), all);
+    EXPECT_EQ(DecodeSchemeText("\xC0\xE1\xE2\xB8\xA8\xB9"), QString::fromUtf8("АбвёЁ№"));
+    EXPECT_EQ(EncodeSchemeText(QString::fromUtf8("€")), std::string("\x88"));
+    EXPECT_EQ(EncodeSchemeText(QString::fromUtf8("Ω")), std::nullopt);
+}
+
+}  // namespace
+}  // namespace quorvane
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
