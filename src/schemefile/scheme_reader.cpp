@@ -6,7 +6,6 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <optional>
 #include <utility>
 
 namespace quorvane {
@@ -127,8 +126,7 @@ private:
         }
         const std::size_t letterAt = pos_;
         const unsigned char orientation = Take(kEndsInsideCarLine);
-        if (orientation != 'd' && orientation != 'D' && orientation != 'i' &&
-            orientation != 'I') {
+        if (orientation != 'd' && orientation != 'D' && orientation != 'i' && orientation != 'I') {
             Fail(letterAt, "the car line has no orientation letter (d or i) after its index");
         }
         const unsigned char bogieByte = Take(kEndsInsideCarLine);
@@ -150,7 +148,8 @@ private:
     void ReadWheelEntry() {
         const std::size_t indexAt = pos_;
         if (!IsDigit(Peek())) {
-            Fail(indexAt, "expected the axle index of a wheel entry or the \";\" that ends the line");
+            Fail(indexAt,
+                 "expected the axle index of a wheel entry or the \";\" that ends the line");
         }
         const Number axle = ReadNumber();
         if (axle.value < 1 || axle.value > kMaxAxles) {
@@ -231,12 +230,15 @@ ReadError ErrorAt(std::string_view bytes, std::size_t offset, std::string reason
     int line = 1;
     std::size_t lineStart = 0;
     for (std::size_t i = 0; i < offset && i < bytes.size(); ++i) {
-        if (bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 >= bytes.size() || bytes[i + 1] != '\n'))) {
+        if (bytes[i] == '\n' ||
+            (bytes[i] == '\r' && (i + 1 >= bytes.size() || bytes[i + 1] != '\n'))) {
             ++line;
             lineStart = i + 1;
         }
     }
-    return {.line = line, .column = static_cast<int>(offset - lineStart) + 1, .reason = std::move(reason)};
+    return {.line = line,
+            .column = static_cast<int>(offset - lineStart) + 1,
+            .reason = std::move(reason)};
 }
 
 ReadResult Refused(std::string reason) {
@@ -257,23 +259,21 @@ std::string ReadError::Message() const {
 }
 
 int SchemeTypeFromSides(int sideCode, bool firstCarInverted, int previousSchemeType) {
-    // Codes 8, 12 (like 0) and 1, 3, 7 (like 15) come from types 1 and 2 when
-    // the first car has two or three axles and the next car line is reached.
-    struct Row {
-        int direct;
-        int inverted;
-    };
-    std::optional<Row> row;
-    switch (sideCode) {
-        case 0: case 8: case 12: row = Row{1, 2}; break;
-        case 15: case 1: case 3: case 7: row = Row{2, 1}; break;
-        case 10: row = Row{3, 4}; break;
-        case 5: row = Row{4, 3}; break;
-        case 6: row = Row{5, 6}; break;
-        case 9: row = Row{6, 5}; break;
-        default: return previousSchemeType;
+    // By side code: the type for a direct and for an inverted first car; 0
+    // where the code names none. Codes 8 and 12 (read like 0) and 1, 3 and 7
+    // (like 15) come from types 1 and 2 when the first car has two or three
+    // axles, so that the first four entries reach into the next car line.
+    // clang-format off
+    static constexpr std::array<std::array<int, 2>, 16> kTypes{{
+        {1, 2}, {2, 1}, {0, 0}, {2, 1}, {0, 0}, {4, 3}, {5, 6}, {2, 1},
+        {1, 2}, {6, 5}, {3, 4}, {0, 0}, {1, 2}, {0, 0}, {0, 0}, {2, 1},
+    }};
+    // clang-format on
+    if (sideCode < 0 || sideCode >= static_cast<int>(kTypes.size())) {
+        return previousSchemeType;
     }
-    return firstCarInverted ? row->inverted : row->direct;
+    const int type = kTypes[static_cast<std::size_t>(sideCode)][firstCarInverted ? 1 : 0];
+    return type != 0 ? type : previousSchemeType;
 }
 
 ReadResult ReadScheme(std::string_view bytes, int previousSchemeType) {
@@ -284,7 +284,8 @@ ReadResult ReadScheme(std::string_view bytes, int previousSchemeType) {
     try {
         Parser(bytes, *scheme).Parse(previousSchemeType);
     } catch (ParseFailure& failure) {
-        return {.scheme = nullptr, .error = ErrorAt(bytes, failure.offset, std::move(failure.reason))};
+        return {.scheme = nullptr,
+                .error = ErrorAt(bytes, failure.offset, std::move(failure.reason))};
     }
     return {.scheme = std::move(scheme), .error = {}};
 }

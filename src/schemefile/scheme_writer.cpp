@@ -171,10 +171,14 @@ private:
 std::optional<std::string_view> Unstorable(std::string_view text) {
     for (char ch : text) {
         switch (ch) {
-            case '|': return "\"|\"";
-            case '\r': return "a carriage return (CR)";
-            case '\n': return "a line feed (LF)";
-            default: break;
+            case '|':
+                return "\"|\"";
+            case '\r':
+                return "a carriage return (CR)";
+            case '\n':
+                return "a line feed (LF)";
+            default:
+                break;
         }
     }
     return std::nullopt;
@@ -229,8 +233,8 @@ std::optional<std::string> CheckTexts(const Scheme& scheme, std::string_view nam
     using Field = std::pair<std::string_view, std::string_view>;  // text, what it is
     for (int c = 0; c < scheme.state.carCount; ++c) {
         const CarRecord& car = scheme.cars[static_cast<std::size_t>(c)];
-        for (const auto& [text, field] : {Field{car.series, "series"},
-                                          Field{car.carNumber, "car number"}}) {
+        for (const auto& [text, field] :
+             {Field{car.series, "series"}, Field{car.carNumber, "car number"}}) {
             if (auto error = CheckText(text, c, -1, field)) {
                 return error;
             }

@@ -17,7 +17,7 @@ std::string SchemeToJson(const Scheme& scheme);
 
 struct JsonSchemeResult {
     std::unique_ptr<Scheme> scheme;  // null when refused
-    std::string error;               // names the place: "line 1, column 9: ..." or "car 2, axle 1: ..."
+    std::string error;  // names the place: "line 1, column 9: ..." or "car 2, axle 1: ..."
 };
 
 // A scheme in the shape above, with the layout limits of the editor: 1 to 40

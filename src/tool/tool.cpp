@@ -61,8 +61,9 @@ int Check(const QStringList& files, std::ostream& out) {
         const ReadResult result = Load(file);
         out << Local(file) << ": ";
         if (result.scheme) {
-            out << "ok (" << result.scheme->state.carCount << " cars, " << TotalAxles(*result.scheme)
-                << " axles, scheme type " << result.scheme->state.schemeType << ")\n";
+            out << "ok (" << result.scheme->state.carCount << " cars, "
+                << TotalAxles(*result.scheme) << " axles, scheme type "
+                << result.scheme->state.schemeType << ")\n";
         } else {
             out << result.error.Message() << '\n';
             code = kToolFailed;

@@ -23,8 +23,7 @@ void ExpectSameTrain(const quorvane::Scheme& a, const quorvane::Scheme& b) {
         const quorvane::CarRecord& x = a.cars[static_cast<std::size_t>(c)];
         const quorvane::CarRecord& y = b.cars[static_cast<std::size_t>(c)];
         Expect(x.inverted == y.inverted && x.axleCount == y.axleCount &&
-               x.bogieCount == y.bogieCount && x.series == y.series &&
-               x.carNumber == y.carNumber);
+               x.bogieCount == y.bogieCount && x.series == y.series && x.carNumber == y.carNumber);
         for (int k = 0; k < x.axleCount; ++k) {
             const quorvane::AxleSlot& p = x.axles[static_cast<std::size_t>(k)];
             const quorvane::AxleSlot& q = y.axles[static_cast<std::size_t>(k)];
@@ -42,7 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Expect(!first.error.reason.empty());
         return 0;
     }
-    const quorvane::WriteResult written = quorvane::WriteScheme(*first.scheme, first.scheme->fileName);
+    const quorvane::WriteResult written =
+        quorvane::WriteScheme(*first.scheme, first.scheme->fileName);
     Expect(written.ok);
     const quorvane::ReadResult second =
         quorvane::ReadScheme(written.bytes, first.scheme->state.schemeType);

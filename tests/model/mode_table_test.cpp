@@ -38,9 +38,8 @@ TEST(ModeTableTest, EachModeEnablesItsOwnControls) {
         {"always there", {Control::btnNew, Control::btnLoad, Control::btnExit}, kOn, kOn},
         {"invert box", {Control::chbInvert}, kOn, {.enabled = true, .readOnly = true}},
         {"counter displays",
-         {Control::editNumCar, Control::editNumAxle, Control::editNumBogie,
-          Control::editTypeScheme, Control::editSetCar, Control::editSetCurAxle,
-          Control::editSetCurCar},
+         {Control::editNumCar, Control::editNumAxle, Control::editNumBogie, Control::editTypeScheme,
+          Control::editSetCar, Control::editSetCurAxle, Control::editSetCurCar},
          {.enabled = false, .readOnly = true},
          {.enabled = false, .readOnly = true}},
     };

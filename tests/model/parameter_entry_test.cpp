@@ -56,7 +56,8 @@ protected:
 TEST_F(ParameterEntryTest, WalkTakesAReversedCarFromItsLastAxle) {
     LayOutDirectFourAndReversedThree();
     Accept();
-    EXPECT_EQ(Walk(), (std::vector<CarAxle>{{0, 0}, {0, 1}, {0, 2}, {0, 3}, {1, 2}, {1, 1}, {1, 0}}));
+    EXPECT_EQ(Walk(),
+              (std::vector<CarAxle>{{0, 0}, {0, 1}, {0, 2}, {0, 3}, {1, 2}, {1, 1}, {1, 0}}));
     EXPECT_EQ(s.state.totalAxles, 7);
 }
 

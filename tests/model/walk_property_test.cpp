@@ -52,18 +52,43 @@ private:
             return;
         }
         switch (Below(13)) {
-            case 0: case 1: AddCar(s_); break;
-            case 2: RemoveCar(s_); break;
-            case 3: AddAxle(s_); break;
-            case 4: RemoveAxle(s_); break;
-            case 5: AddBogie(s_); break;
-            case 6: RemoveBogie(s_); break;
-            case 7: NextSchemeType(s_); break;
-            case 8: PreviousSchemeType(s_); break;
-            case 9: NextCarInLayout(s_); break;
-            case 10: PreviousCarInLayout(s_); break;
-            case 11: SetInverted(s_, Below(2) == 1); break;
-            case 12: SelectCar(s_, Below(s_.state.carCount + 2) - 1); break;
+            case 0:
+            case 1:
+                AddCar(s_);
+                break;
+            case 2:
+                RemoveCar(s_);
+                break;
+            case 3:
+                AddAxle(s_);
+                break;
+            case 4:
+                RemoveAxle(s_);
+                break;
+            case 5:
+                AddBogie(s_);
+                break;
+            case 6:
+                RemoveBogie(s_);
+                break;
+            case 7:
+                NextSchemeType(s_);
+                break;
+            case 8:
+                PreviousSchemeType(s_);
+                break;
+            case 9:
+                NextCarInLayout(s_);
+                break;
+            case 10:
+                PreviousCarInLayout(s_);
+                break;
+            case 11:
+                SetInverted(s_, Below(2) == 1);
+                break;
+            case 12:
+                SelectCar(s_, Below(s_.state.carCount + 2) - 1);
+                break;
         }
     }
 
@@ -76,19 +101,30 @@ private:
             shadowAxles_.clear();
             return;
         }
-        ParameterTexts typed{RandomText(), RandomText(), RandomText(), RandomText(),
-                             RandomText()};
+        ParameterTexts typed{RandomText(), RandomText(), RandomText(), RandomText(), RandomText()};
         StoreEditsToModel(s_, typed);
         Remember(typed);
         const int before = s_.state.walkCursor;
         bool moved = false;
         switch (Below(6)) {
-            case 0: moved = PreviousWheelSet(s_); break;
-            case 1: moved = NextWheelSet(s_); break;
-            case 2: moved = PreviousCarInWalk(s_); break;
-            case 3: moved = NextCarInWalk(s_); break;
-            case 4: moved = SelectCar(s_, Below(s_.state.carCount + 2) - 1); break;
-            case 5: moved = MoveWalkCursor(s_, Below(s_.state.totalAxles + 2) - 1); break;
+            case 0:
+                moved = PreviousWheelSet(s_);
+                break;
+            case 1:
+                moved = NextWheelSet(s_);
+                break;
+            case 2:
+                moved = PreviousCarInWalk(s_);
+                break;
+            case 3:
+                moved = NextCarInWalk(s_);
+                break;
+            case 4:
+                moved = SelectCar(s_, Below(s_.state.carCount + 2) - 1);
+                break;
+            case 5:
+                moved = MoveWalkCursor(s_, Below(s_.state.totalAxles + 2) - 1);
+                break;
         }
         if (moved && s_.state.walkCursor != before) {
             left_.insert(before);
@@ -115,8 +151,7 @@ private:
             const CarRecord& car = s_.cars[c];
             for (int j = 0; j < car.axleCount; ++j, ++k) {
                 const int axle = car.inverted ? car.axleCount - 1 - j : j;
-                ASSERT_EQ(std::make_pair(s_.walk[k].car, s_.walk[k].axle),
-                          std::make_pair(c, axle))
+                ASSERT_EQ(std::make_pair(s_.walk[k].car, s_.walk[k].axle), std::make_pair(c, axle))
                     << "walk entry " << k;
             }
         }

@@ -19,8 +19,8 @@ inline std::unique_ptr<Scheme> AcceptedNewScheme() {
     return scheme;
 }
 
-inline void FillAxle(CarRecord& car, int slot, const std::string& name,
-                     const std::string& wheelSet, const std::string& run) {
+inline void FillAxle(CarRecord& car, int slot, const std::string& name, const std::string& wheelSet,
+                     const std::string& run) {
     AxleSlot& axle = car.axles[static_cast<std::size_t>(slot)];
     axle.axleName = name;
     axle.run = run;

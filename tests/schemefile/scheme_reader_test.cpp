@@ -78,9 +78,9 @@ TEST(SchemeReaderTest, TwoCarExamplesLoadBackWithEveryCountAndText) {
 
 TEST(SchemeReaderTest, AcceptsEveryLineEndAndUpperCaseLetters) {
     for (std::string_view lineEnd : {"\r\n", "\n", "\r"}) {
-        const Scheme s = Read(File({"1D3|S|N|1L|a|w|r|1R|a|w|r|2l|b|v|q|2r|b|v|q|;",
-                                    "2I4|S|M|1l|c|u|p|1r|c|u|p|;"},
-                                   lineEnd));
+        const Scheme s = Read(
+            File({"1D3|S|N|1L|a|w|r|1R|a|w|r|2l|b|v|q|2r|b|v|q|;", "2I4|S|M|1l|c|u|p|1r|c|u|p|;"},
+                 lineEnd));
         EXPECT_EQ(s.state.carCount, 2);
         EXPECT_FALSE(s.cars[0].inverted);
         EXPECT_TRUE(s.cars[1].inverted);
@@ -104,7 +104,8 @@ TEST(SchemeReaderTest, CarLineWithoutWheelEntriesIsSkipped) {
 }
 
 TEST(SchemeReaderTest, LaterCarLineOfACarWins) {
-    const Scheme s = Read(File({"1d2|S|N|1l|a|w|r|2l|b|v|q|3l|c|u|p|;", "1i3|T|M|2r|x|y|z|1r|a|w|r|;"}));
+    const Scheme s =
+        Read(File({"1d2|S|N|1l|a|w|r|2l|b|v|q|3l|c|u|p|;", "1i3|T|M|2r|x|y|z|1r|a|w|r|;"}));
     const CarRecord& car = s.cars[0];
     EXPECT_TRUE(car.inverted);
     EXPECT_EQ(car.series, "T");
@@ -125,7 +126,8 @@ TEST(SchemeReaderTest, EverythingAfterTheCarListIsIgnored) {
 
 TEST(SchemeReaderTest, TextsAreKeptByteForByte) {
     using namespace std::string_literals;
-    const Scheme s = Read("\xCF\xF0\xE8\r\n{\r\n1d2|\xC0\xC1|\x80\x00\xFF|1l|\xE0|\x98|\x7F|;\r\n}\r\n\0"s);
+    const Scheme s =
+        Read("\xCF\xF0\xE8\r\n{\r\n1d2|\xC0\xC1|\x80\x00\xFF|1l|\xE0|\x98|\x7F|;\r\n}\r\n\0"s);
     EXPECT_EQ(s.fileName, "\xCF\xF0\xE8");
     EXPECT_EQ(s.cars[0].series, "\xC0\xC1");
     EXPECT_EQ(s.cars[0].carNumber, std::string("\x80\x00\xFF", 3));
@@ -157,9 +159,8 @@ TEST(SchemeReaderTest, SchemeTypeOfTheSideCodes) {
         int inverted;
     };
     const std::vector<Case> cases{
-        {0, 1, 2},  {8, 1, 2},  {12, 1, 2}, {15, 2, 1}, {1, 2, 1},  {3, 2, 1},  {7, 2, 1},
-        {10, 3, 4}, {5, 4, 3},  {6, 5, 6},  {9, 6, 5},  {2, 4, 4},  {4, 4, 4},  {11, 4, 4},
-        {13, 4, 4}, {14, 4, 4},
+        {0, 1, 2}, {8, 1, 2}, {12, 1, 2}, {15, 2, 1}, {1, 2, 1}, {3, 2, 1},  {7, 2, 1},  {10, 3, 4},
+        {5, 4, 3}, {6, 5, 6}, {9, 6, 5},  {2, 4, 4},  {4, 4, 4}, {11, 4, 4}, {13, 4, 4}, {14, 4, 4},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(SchemeTypeFromSides(c.code, false, 4), c.direct) << "code " << c.code;
@@ -237,10 +238,9 @@ TEST(SchemeReaderTest, EveryTruncatedFileIsRefused) {
 
 class SchemeFileTest : public ::testing::Test {
 protected:
-    std::filesystem::path dir =
-        std::filesystem::temp_directory_path() /
-        ("quorvane-reader-" + std::to_string(::getpid()) +
-         "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::path dir = std::filesystem::temp_directory_path() /
+                                ("quorvane-reader-" + std::to_string(::getpid()) + "-" +
+                                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
     void SetUp() override { std::filesystem::create_directories(dir); }
     void TearDown() override { std::filesystem::remove_all(dir); }
 };

@@ -38,8 +38,7 @@ TEST(SchemeWriterTest, NewSchemeSavedAtOnce) {
     EXPECT_EQ(Written(*scheme, "new_scheme"),
               Lines({"new_scheme", "{", "1d2|||1l||||2l||||3l||||4l||||;",
                      "1d2|||4r||||3r||||2r||||1r||||;", "}", "",
-                     "Where:",
-                     "1d - is a cars, which are located direct(1 - order of the cars)",
+                     "Where:", "1d - is a cars, which are located direct(1 - order of the cars)",
                      "1i - is a cars, which are located invert(1 - order of the cars)",
                      "2 - is a number of bogies in the car", " - is a car series",
                      " - is a car number", "1l - is a wheeled set order and side(l/r)",
@@ -57,10 +56,10 @@ TEST(SchemeWriterTest, TypeThreeTakesBothWheelsOfEachAxleInTurn) {
 
 TEST(SchemeWriterTest, TypeOneGoesAlongOneSideAndBackAlongTheOther) {
     const std::string file = Written(*testing::TwoCarTrain(1), "train");
-    EXPECT_EQ(CarList(file), Lines({"1d2|A|101|1l|1|W1|100|2l|2|W2|200|3l|3|W3|300|4l|4|W4|400|;",
-                                    "2i1|A|102|2r|2|X2|202|1r|1|X1|201|;",
-                                    "2i1|A|102|1l|1|X1|201|2l|2|X2|202|;",
-                                    "1d2|A|101|4r|4|W4|400|3r|3|W3|300|2r|2|W2|200|1r|1|W1|100|;"}));
+    EXPECT_EQ(CarList(file),
+              Lines({"1d2|A|101|1l|1|W1|100|2l|2|W2|200|3l|3|W3|300|4l|4|W4|400|;",
+                     "2i1|A|102|2r|2|X2|202|1r|1|X1|201|;", "2i1|A|102|1l|1|X1|201|2l|2|X2|202|;",
+                     "1d2|A|101|4r|4|W4|400|3r|3|W3|300|2r|2|W2|200|1r|1|W1|100|;"}));
     EXPECT_NE(file.find("\r\n2 - is a number of bogies in the car\r\nA - is a car series\r\n"
                         "101 - is a car number\r\n1l - is a wheeled set order and side(l/r)\r\n"
                         "1 - is a axle name\r\nW1 - is a wheeled set name\r\n"
@@ -78,18 +77,24 @@ TEST(SchemeWriterTest, OrderOfEveryType) {
         std::vector<std::string_view> carLines;
     };
     const std::vector<Case> cases{
-        {1, {"1d1|||1l||a||2l||a||;", "2i3|||3r||R||2r||R||1r||R||;", "2i3|||1l||L||2l||L||3l||L||;",
-             "1d1|||2r||a||1r||a||;"}},
-        {2, {"1d1|||1r||a||2r||a||;", "2i3|||3l||L||2l||L||1l||L||;", "2i3|||1r||R||2r||R||3r||R||;",
-             "1d1|||2l||a||1l||a||;"}},
-        {3, {"1d1|||1l||a||1r||a||2l||a||2r||a||;",
-             "2i3|||3r||R||3l||L||2r||R||2l||L||1r||R||1l||L||;"}},
-        {4, {"1d1|||1r||a||1l||a||2r||a||2l||a||;",
-             "2i3|||3l||L||3r||R||2l||L||2r||R||1l||L||1r||R||;"}},
-        {5, {"1d1|||1l||a||1r||a||2r||a||2l||a||;",
-             "2i3|||3r||L||3l||R||2l||R||2r||L||1r||L||1l||R||;"}},
-        {6, {"1d1|||1r||a||1l||a||2l||a||2r||a||;",
-             "2i3|||3l||R||3r||L||2r||L||2l||R||1l||R||1r||L||;"}},
+        {1,
+         {"1d1|||1l||a||2l||a||;", "2i3|||3r||R||2r||R||1r||R||;", "2i3|||1l||L||2l||L||3l||L||;",
+          "1d1|||2r||a||1r||a||;"}},
+        {2,
+         {"1d1|||1r||a||2r||a||;", "2i3|||3l||L||2l||L||1l||L||;", "2i3|||1r||R||2r||R||3r||R||;",
+          "1d1|||2l||a||1l||a||;"}},
+        {3,
+         {"1d1|||1l||a||1r||a||2l||a||2r||a||;",
+          "2i3|||3r||R||3l||L||2r||R||2l||L||1r||R||1l||L||;"}},
+        {4,
+         {"1d1|||1r||a||1l||a||2r||a||2l||a||;",
+          "2i3|||3l||L||3r||R||2l||L||2r||R||1l||L||1r||R||;"}},
+        {5,
+         {"1d1|||1l||a||1r||a||2r||a||2l||a||;",
+          "2i3|||3r||L||3l||R||2l||R||2r||L||1r||L||1l||R||;"}},
+        {6,
+         {"1d1|||1r||a||1l||a||2l||a||2r||a||;",
+          "2i3|||3l||R||3r||L||2r||L||2l||R||1l||R||1r||L||;"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE("type " + std::to_string(c.type));
@@ -188,10 +193,14 @@ TEST(SchemeWriterTest, RefusesANameWithALineBreak) {
 
 TEST(SchemeNameTest, DropsTheFolderAndTheLastFourCharacters) {
     const std::vector<std::pair<std::string_view, std::string_view>> cases{
-        {"train.sch", "train"},   {"/home/op/schemes/train.sch", "train"},
-        {"train.txt", "train"},   {"train.text", "train."},
-        {"dir.d/abc.sch", "abc"}, {"/tmp/.sch", ""},
-        {"ab", ""},               {"\xCF\xE0\xF0.sch", "\xCF\xE0\xF0"},
+        {"train.sch", "train"},
+        {"/home/op/schemes/train.sch", "train"},
+        {"train.txt", "train"},
+        {"train.text", "train."},
+        {"dir.d/abc.sch", "abc"},
+        {"/tmp/.sch", ""},
+        {"ab", ""},
+        {"\xCF\xE0\xF0.sch", "\xCF\xE0\xF0"},
     };
     for (const auto& [path, name] : cases) {
         EXPECT_EQ(SchemeNameFromFileName(path), name) << path;

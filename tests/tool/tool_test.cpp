@@ -90,18 +90,20 @@ TEST_F(ToolTest, DumpPrintsTheSchemeAsJson) {
     auto scheme = testing::TwoCarTrain(3);
     scheme->cars[1].axleCount = 1;
     scheme->cars[1].series = "\xDD\xD0\x32 \"\\";  // ЭР2, a quote and a backslash
-    const ToolRun run = Tool({"dump", Put("train.sch", WriteScheme(*scheme, "\xF1\xF5\xE5\xEC\xE0").bytes)});
+    const ToolRun run =
+        Tool({"dump", Put("train.sch", WriteScheme(*scheme, "\xF1\xF5\xE5\xEC\xE0").bytes)});
     EXPECT_EQ(run.code, 0) << run.err;
-    EXPECT_EQ(run.out,
-              "{\"name\": \"схема\", \"schemeType\": 3, \"cars\": ["
-              "{\"inverted\": false, \"bogieCount\": 2, \"series\": \"A\", \"carNumber\": \"101\", "
-              "\"axles\": [{\"axleName\": \"1\", \"run\": \"100\", \"wheelSetNames\": [\"W1\", \"W1\"]}, "
-              "{\"axleName\": \"2\", \"run\": \"200\", \"wheelSetNames\": [\"W2\", \"W2\"]}, "
-              "{\"axleName\": \"3\", \"run\": \"300\", \"wheelSetNames\": [\"W3\", \"W3\"]}, "
-              "{\"axleName\": \"4\", \"run\": \"400\", \"wheelSetNames\": [\"W4\", \"W4\"]}]}, "
-              "{\"inverted\": true, \"bogieCount\": 1, \"series\": \"ЭР2 \\\"\\\\\", "
-              "\"carNumber\": \"102\", \"axles\": [{\"axleName\": \"1\", \"run\": \"201\", "
-              "\"wheelSetNames\": [\"X1\", \"X1\"]}]}]}\n");
+    EXPECT_EQ(
+        run.out,
+        "{\"name\": \"схема\", \"schemeType\": 3, \"cars\": ["
+        "{\"inverted\": false, \"bogieCount\": 2, \"series\": \"A\", \"carNumber\": \"101\", "
+        "\"axles\": [{\"axleName\": \"1\", \"run\": \"100\", \"wheelSetNames\": [\"W1\", \"W1\"]}, "
+        "{\"axleName\": \"2\", \"run\": \"200\", \"wheelSetNames\": [\"W2\", \"W2\"]}, "
+        "{\"axleName\": \"3\", \"run\": \"300\", \"wheelSetNames\": [\"W3\", \"W3\"]}, "
+        "{\"axleName\": \"4\", \"run\": \"400\", \"wheelSetNames\": [\"W4\", \"W4\"]}]}, "
+        "{\"inverted\": true, \"bogieCount\": 1, \"series\": \"ЭР2 \\\"\\\\\", "
+        "\"carNumber\": \"102\", \"axles\": [{\"axleName\": \"1\", \"run\": \"201\", "
+        "\"wheelSetNames\": [\"X1\", \"X1\"]}]}]}\n");
 
     const ToolRun broken = Tool({"dump", Put("broken.sch", "no list")});
     EXPECT_EQ(broken.code, 1);
@@ -130,14 +132,16 @@ TEST_F(ToolTest, WriteTakesTheNameLineFromTheFileName) {
         R"({"axleName": "", "run": "", "wheelSetNames": ["", ""]}]}]})";
     const std::string out = (dir / "Поезд.sch").string();
     ASSERT_EQ(Tool({"write", out}, json).code, 0);
-    EXPECT_TRUE(Contents(out).starts_with("\xCF\xEE\xE5\xE7\xE4\r\n{\r\n1d1|\xD1\xE5\xF0\xE8\xFF||1r|"));
+    EXPECT_TRUE(
+        Contents(out).starts_with("\xCF\xEE\xE5\xE7\xE4\r\n{\r\n1d1|\xD1\xE5\xF0\xE8\xFF||1r|"));
 }
 
 TEST_F(ToolTest, WriteRefusesWhatTheEditorCouldNotSave) {
     const std::string axle = R"({"axleName": "1", "run": "2", "wheelSetNames": ["a", "b"]})";
     auto car = [&](const std::string& inside) {
         return R"({"schemeType": 1, "cars": [{"inverted": false, "bogieCount": 1, "series": "", )"
-               R"("carNumber": "", )" + inside + "}]}";
+               R"("carNumber": "", )" +
+               inside + "}]}";
     };
     const std::string twoAxles = R"("axles": [)" + axle + ", " + axle + "]";
     struct Case {
@@ -147,11 +151,13 @@ TEST_F(ToolTest, WriteRefusesWhatTheEditorCouldNotSave) {
     const std::vector<Case> cases{
         {"{\n  \"schemeType\": 1,\n  \"cars\": [}", "line 3, column 13: "},
         {R"({"schemeType": 7, "cars": []})", R"("schemeType" must be a whole number from 1 to 6)"},
-        {R"({"schemeType": 1.5, "cars": []})", R"("schemeType" must be a whole number from 1 to 6)"},
+        {R"({"schemeType": 1.5, "cars": []})",
+         R"("schemeType" must be a whole number from 1 to 6)"},
         {R"({"schemeType": 1, "cars": []})", R"("cars" must be an array of 1 to 40 entries)"},
         {"[1]", "the scheme must be a JSON object"},
         {R"({"schemeType": 1, "cars": [], "colour": 1})", R"(unknown key "colour")"},
-        {car(R"("axles": [)" + axle + "]"), R"(car 1: "axles" must be an array of 2 to 16 entries)"},
+        {car(R"("axles": [)" + axle + "]"),
+         R"(car 1: "axles" must be an array of 2 to 16 entries)"},
         {car(twoAxles + R"(, "sereis": "")"), R"(car 1: unknown key "sereis")"},
         {R"({"schemeType": 1, "cars": [{"inverted": 0}]})",
          R"(car 1: "inverted" must be true or false)"},
@@ -162,7 +168,8 @@ TEST_F(ToolTest, WriteRefusesWhatTheEditorCouldNotSave) {
         {car(twoAxles).replace(car(twoAxles).find("\"carNumber\": \"\""), 15,
                                "\"carNumber\": \"1\\n2\""),
          R"(car 1: "carNumber" holds "|" or a line break)"},
-        {car(R"("axles": [)" + axle + R"(, {"axleName": "中", "run": "", "wheelSetNames": ["", ""]}])"),
+        {car(R"("axles": [)" + axle +
+             R"(, {"axleName": "中", "run": "", "wheelSetNames": ["", ""]}])"),
          R"(car 1, axle 2: "axleName" holds a character that Windows-1251 cannot store)"},
         {car(R"("axles": [)" + axle + R"(, {"axleName": "", "run": "", "wheelSetNames": [""]}])"),
          R"(car 1, axle 2: "wheelSetNames" must be an array of 2 to 2 entries)"},
