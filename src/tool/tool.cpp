@@ -3,7 +3,6 @@
 #include <QCommandLineParser>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <istream>
 #include <iterator>
 #include <ostream>
@@ -11,6 +10,7 @@
 #include "schemefile/scheme_name.h"
 #include "schemefile/scheme_reader.h"
 #include "schemefile/scheme_writer.h"
+#include "tool/save_file.h"
 #include "tool/scheme_json.h"
 #include "tool/scheme_text.h"
 
@@ -100,13 +100,8 @@ int Write(const QString& file, std::istream& in, std::ostream& err) {
         err << Local(file) << ": " << written.error << '\n';
         return kToolFailed;
     }
-    // The old file stays whole until the new one is complete on disk.
-    QSaveFile saved(file);
-    if (!saved.open(QIODevice::WriteOnly) ||
-        saved.write(written.bytes.data(), static_cast<qint64>(written.bytes.size())) !=
-            static_cast<qint64>(written.bytes.size()) ||
-        !saved.commit()) {
-        err << Local(file) << ": cannot be written: " << Local(saved.errorString()) << '\n';
+    if (const std::optional<QString> failure = SaveFileAtomically(file, written.bytes)) {
+        err << Local(file) << ": cannot be written: " << Local(*failure) << '\n';
         return kToolFailed;
     }
     return kToolOk;
