@@ -2,7 +2,7 @@
 # Debian's packages, then configures and builds. Sourced, not run.
 
 QUORVANE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-QUORVANE_PACKAGES=(cmake ninja-build g++ libgtest-dev qt6-base-dev)
+QUORVANE_PACKAGES=(cmake ninja-build g++ libgtest-dev qt6-base-dev fonts-dejavu-core)
 
 install_missing_packages() {
     local missing=() package
