@@ -2,7 +2,8 @@
 # Debian's packages, then configures and builds. Sourced, not run.
 
 QUORVANE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-QUORVANE_PACKAGES=(cmake ninja-build g++ libgtest-dev qt6-base-dev clang libclang-rt-14-dev)
+QUORVANE_PACKAGES=(cmake ninja-build g++ libgtest-dev qt6-base-dev fonts-dejavu-core clang
+    libclang-rt-14-dev)
 
 install_missing_packages() {
     local missing=() package

@@ -1,0 +1,150 @@
+#include "drawing/car_diagram.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <string_view>
+
+#include "drawing/palette.h"
+
+namespace quorvane {
+namespace {
+
+// Upper and lower wheels are mirror images about their reference row, except
+// that the lower wheel's first vertex sits one pixel further left.
+void DrawWheel(DrawingSurface& surface, const Scheme& scheme, int x, int y, int width, int depth,
+               Rgb fill, int axleIndex, bool upper) {
+    const int h = (width - 3) / 2;
+    const int q = (width - 3) / 4;
+    const int d = width / 10;
+    const int f = upper ? 1 : -1;  // towards the flange side
+    const int flange2 = y + 2 * f;
+    const int flange3 = y + 3 * f;
+    const int flange4 = y + 4 * f;
+    const int flange6 = y + 6 * f;
+    const int tread = y - depth * f;
+    const int treadEdge = tread + f;
+    const int treadBox = tread - f;
+
+    const std::array<Point, 23> points{{
+        {upper ? x : x - 1, y},
+        {x - 4, flange2},
+        {x - 3, flange4},
+        {x + h - q, flange4},
+        {x + h - q, flange6},
+        {x + h + q, flange6},
+        {x + h + q, flange4},
+        {x - 3, flange4},
+        {x + width, flange4},
+        {x + width + 1, flange3},
+        {x + width + 1, flange2},
+        {x + width - 2, y},
+        {x, y},
+        {x, treadEdge},
+        {x + 1, tread},
+        {x + h - d, tread},
+        {x + h - d, treadBox},
+        {x + h + d, treadBox},
+        {x + h + d, tread},
+        {x + h - d, tread},
+        {x + width - 4, tread},
+        {x + width - 3, treadEdge},
+        {x + width - 3, y},
+    }};
+    const Rgb brush = surface.BrushColour();
+    surface.SetBrushColour(fill);
+    surface.Polygon(points);
+    surface.SetBrushColour(brush);
+
+    // The side letter names the wheel's own side: a reversed car has its left
+    // wheels in the upper row.
+    const bool left = upper == CurrentCar(scheme).inverted;
+    char label[16];
+    auto [end, ec] = std::to_chars(label, label + sizeof label - 1, axleIndex + 1);
+    static_cast<void>(ec);  // the buffer holds any int
+    *end++ = left ? 'L' : 'R';
+    const int m = static_cast<int>(end - label);
+    const int labelY = upper ? y - depth - 15 : y - depth + 15;
+    surface.Text({x + h - (m + 4), labelY}, std::string_view(label, end - label), TextStyle{});
+}
+
+}  // namespace
+
+void ComputeAxleShifts(SchemeState& state, int axleCount, int bogieCount) {
+    state.axleShift.fill(0);
+    const int axles = std::clamp(axleCount, 0, kMaxAxles);
+    // Bogies beyond the axle count would get no axle; leaving them out keeps
+    // the loop short without changing a share.
+    const int bogies = std::clamp(bogieCount, 0, axles);
+
+    // Shares are taken from the last bogie to the first, so the last axles are
+    // numbered first.
+    int remaining = axles;
+    int axle = axles;
+    for (int bogie = bogies; bogie >= 1; --bogie) {
+        const int share = remaining / bogie;
+        remaining -= share;
+        for (int k = 0; k < share; ++k) {
+            state.axleShift[--axle] = bogie;
+        }
+    }
+}
+
+void DrawCar(DrawingSurface& surface, Scheme& scheme, int originX, int originY, int axleCount,
+             int wheelDepth, int axleLength) {
+    const CarRecord& car = CurrentCar(scheme);
+    ComputeAxleShifts(scheme.state, car.axleCount, car.bogieCount);
+    surface.FillWhite();
+
+    const int n = std::min(axleCount, kMaxAxles);
+    if (n < 1) {
+        return;
+    }
+    const int pitch = AxlePitch(n);
+    const bool marking = scheme.mode == Mode::ParameterMode;
+    for (int i = 0; i < n; ++i) {
+        const int x = originX + i * pitch + scheme.state.axleShift[i] * kShiftUnit;
+        DrawAxle(surface, x, originY, kWheelWidth, axleLength, kGrey);
+
+        const int k = car.inverted ? n - 1 - i : i;
+        const AxleSlot& slot = car.axles[k];
+        const Rgb left = marking && slot.sides[kLeftSide].mark == 1 ? kGreen : kGrey;
+        const Rgb right = marking && slot.sides[kRightSide].mark == 1 ? kGreen : kGrey;
+        if (car.inverted) {
+            DrawUpperWheel(surface, scheme, x, originY, kWheelWidth, wheelDepth, left, k);
+            DrawLowerWheel(surface, scheme, x, originY + axleLength, kWheelWidth, wheelDepth, right,
+                           k);
+        } else {
+            DrawLowerWheel(surface, scheme, x, originY + axleLength, kWheelWidth, wheelDepth, left,
+                           k);
+            DrawUpperWheel(surface, scheme, x, originY, kWheelWidth, wheelDepth, right, k);
+        }
+    }
+}
+
+void DrawAxle(DrawingSurface& surface, int x, int y, int width, int length, Rgb fill) {
+    const int c = x + (width - 3) / 2;
+    const int e = (width - 3) / 8;
+    const std::array<Point, 4> points{{
+        {c - e, y + 6},
+        {c - e, y + length - 6},
+        {c + e + 1, y + length - 6},
+        {c + e + 1, y + 6},
+    }};
+    const Rgb brush = surface.BrushColour();
+    surface.SetBrushColour(fill);
+    surface.Polygon(points);
+    surface.SetBrushColour(brush);
+}
+
+void DrawUpperWheel(DrawingSurface& surface, const Scheme& scheme, int x, int y, int width,
+                    int depth, Rgb fill, int axleIndex) {
+    DrawWheel(surface, scheme, x, y, width, depth, fill, axleIndex, true);
+}
+
+void DrawLowerWheel(DrawingSurface& surface, const Scheme& scheme, int x, int y, int width,
+                    int depth, Rgb fill, int axleIndex) {
+    DrawWheel(surface, scheme, x, y, width, depth, fill, axleIndex, false);
+}
+
+}  // namespace quorvane

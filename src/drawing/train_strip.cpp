@@ -1,0 +1,106 @@
+#include "drawing/train_strip.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <string_view>
+
+#include "drawing/palette.h"
+
+namespace quorvane {
+namespace {
+
+constexpr int kStripMargin = 16;  // right of the last car when the strip scrolls
+constexpr TextStyle kNumberStyle{12, true, false};
+
+// A buffer as offsets from its base point on the left end of a body; a right
+// buffer mirrors it. The last point repeats the first.
+constexpr std::array<Point, 15> kLeftBuffer{{
+    {0, -3},
+    {-3, -3},
+    {-4, -2},
+    {-6, -2},
+    {-8, -4},
+    {-8, -5},
+    {-10, -5},
+    {-10, 5},
+    {-8, 5},
+    {-8, 4},
+    {-6, 2},
+    {-4, 2},
+    {-3, 3},
+    {0, 3},
+    {0, -3},
+}};
+
+void DrawBuffer(DrawingSurface& surface, Point base, int direction) {
+    std::array<Point, kLeftBuffer.size()> points;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        points[i] = {base.x + direction * kLeftBuffer[i].x, base.y + kLeftBuffer[i].y};
+    }
+    surface.Polygon(points);
+}
+
+}  // namespace
+
+void DrawTrainStrip(DrawingSurface& surface, const Scheme& scheme, int carCount, int hoveredCar) {
+    const int cars = std::clamp(carCount, 0, kMaxCars);
+    if (kStripPitch * (cars - 1) + kStripBodyLeft + kStripBodyWidth > kStripFitWidth) {
+        surface.Resize(kStripPitch * cars + kStripMargin, kStripScrollHeight);
+    } else if (cars > 1) {
+        surface.Resize(kStripFitWidth, kStripFitHeight);
+    }
+    surface.FillWhite();
+
+    for (int i = 0; i < cars; ++i) {
+        Rgb colour = i == scheme.state.currentCar ? kGreen : kGrey;
+        if (i == hoveredCar) {
+            colour = kHoverGreen;
+        }
+        DrawCarPictogram(surface, kStripPitch * i + kStripBodyLeft, kStripBodyTop, kStripBodyWidth,
+                         kStripBodyHeight, i + 1, colour);
+    }
+}
+
+void DrawCarPictogram(DrawingSurface& surface, int x, int y, int width, int height, int number,
+                      Rgb colour) {
+    const Rgb brush = surface.BrushColour();
+    surface.SetBrushColour(colour);
+    const std::array<Point, 4> body{{
+        {x, y},
+        {x + width, y},
+        {x + width, y + height},
+        {x, y + height},
+    }};
+    surface.Polygon(body);
+
+    surface.SetBrushColour(kBlack);
+    const int upper = y + height / 4;
+    const int lower = y + (3 * height) / 4;
+    DrawBuffer(surface, {x, upper}, 1);
+    DrawBuffer(surface, {x, lower}, 1);
+    DrawBuffer(surface, {x + width, upper}, -1);
+    DrawBuffer(surface, {x + width, lower}, -1);
+    surface.SetBrushColour(brush);
+
+    // Not centred: a two-digit number starts where a one-digit one does.
+    char text[16];
+    const auto [end, ec] = std::to_chars(text, text + sizeof text, number);
+    static_cast<void>(ec);  // the buffer holds any int
+    surface.Text({x + width / 2 - 4, y + height / 2 - 8}, std::string_view(text, end - text),
+                 kNumberStyle);
+}
+
+int CarAtStripPoint(int carCount, int x, int y) {
+    if (y <= kStripBodyTop || y >= kStripBodyTop + kStripBodyHeight || x <= kStripBodyLeft) {
+        return -1;
+    }
+    const int car = (x - kStripBodyLeft) / kStripPitch;
+    const int inside = (x - kStripBodyLeft) % kStripPitch;
+    if (car >= carCount || inside == 0 || inside >= kStripBodyWidth) {
+        return -1;
+    }
+    return car;
+}
+
+}  // namespace quorvane

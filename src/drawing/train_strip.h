@@ -1,0 +1,38 @@
+// The train strip: one pictogram per car, numbered from 1, the current car
+// green and the car under the pointer light green. The strip widens its
+// surface when the train does not fit the visible 800 pixels.
+#pragma once
+
+#include "drawing/drawing_surface.h"
+#include "model/rgb.h"
+#include "model/scheme.h"
+
+namespace quorvane {
+
+inline constexpr int kStripPitch = 112;
+inline constexpr int kStripBodyLeft = 20;  // of car 0
+inline constexpr int kStripBodyTop = 24;
+inline constexpr int kStripBodyWidth = 90;
+inline constexpr int kStripBodyHeight = 45;
+
+// The size of the strip's surface before its first draw, and while the train fits.
+inline constexpr int kStripFitWidth = 800;
+inline constexpr int kStripFitHeight = 102;
+inline constexpr int kStripScrollHeight = 88;
+
+// Sizes the surface for the train, fills it white and draws every car.
+// hoveredCar is the car under the pointer or -1. One car keeps the size the
+// surface had, so after a long train the strip stays wide. Counts above 40
+// draw 40 cars.
+void DrawTrainStrip(DrawingSurface& surface, const Scheme& scheme, int carCount, int hoveredCar);
+
+// One car: the body with (x, y) its top left corner, two buffers at each end,
+// and the number near the middle of the body.
+void DrawCarPictogram(DrawingSurface& surface, int x, int y, int width, int height, int number,
+                      Rgb colour);
+
+// The car whose body holds the point strictly inside its outline, or -1. The
+// outline, the buffers and the gaps between cars hit nothing.
+int CarAtStripPoint(int carCount, int x, int y);
+
+}  // namespace quorvane

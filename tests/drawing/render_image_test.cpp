@@ -1,0 +1,129 @@
+// Pixel checks of real renders, probing the coordinates of the drawings.
+#include "drawing/render_image.h"
+
+#include <gtest/gtest.h>
+
+#include <QColor>
+
+#include "../model/fresh_scheme.h"
+#include "drawing/palette.h"
+#include "model/layout.h"
+#include "model/parameter_entry.h"
+
+namespace quorvane {
+namespace {
+
+Rgb PixelAt(const QImage& image, int x, int y) {
+    const QColor c = image.pixelColor(x, y);
+    return {static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
+            static_cast<std::uint8_t>(c.blue())};
+}
+
+bool HasInk(const QImage& image, int left, int top, int width, int height) {
+    for (int y = top; y < top + height; ++y) {
+        for (int x = left; x < left + width; ++x) {
+            if (PixelAt(image, x, y) == kBlack) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+class RenderImageTest : public ::testing::Test {
+protected:
+    std::unique_ptr<Scheme> owner = testing::FreshScheme();
+    Scheme& s = *owner;
+};
+
+// Four axles of two bogies at x = 13, 64, 128, 179: the upper wheels' treads
+// lie between y 35 and 39, the lower ones' between 111 and 115, the bars
+// from x + 14 to x + 23.
+TEST_F(RenderImageTest, CarViewInTheLayoutLook) {
+    const QImage image = RenderCarView(s);
+    ASSERT_EQ(image.size(), QSize(800, 147));
+
+    for (int x : {13, 64, 128, 179}) {
+        SCOPED_TRACE(::testing::Message() << "axle at " << x);
+        EXPECT_EQ(PixelAt(image, x + 18, 37), kGrey) << "upper wheel";
+        EXPECT_EQ(PixelAt(image, x + 18, 113), kGrey) << "lower wheel";
+        EXPECT_EQ(PixelAt(image, x + 18, 75), kGrey) << "bar";
+        EXPECT_EQ(PixelAt(image, x + 14, 75), kBlack) << "bar outline";
+        EXPECT_EQ(PixelAt(image, x + 23, 75), kBlack) << "bar outline";
+        EXPECT_EQ(PixelAt(image, x + 13, 75), kWhite);
+        EXPECT_TRUE(HasInk(image, x + 12, 19, 16, 14)) << "upper label";
+        EXPECT_TRUE(HasInk(image, x + 12, 119, 16, 14)) << "lower label";
+    }
+    EXPECT_EQ(PixelAt(image, 400, 75), kWhite);
+}
+
+TEST_F(RenderImageTest, CarViewGreensTheWheelsUnderTheWalk) {
+    s.mode = Mode::ParameterMode;
+    AcceptLayout(s);
+    ASSERT_TRUE(MoveWalkCursor(s, 2));
+    const QImage image = RenderCarView(s);
+
+    EXPECT_EQ(PixelAt(image, 128 + 18, 37), kGreen);
+    EXPECT_EQ(PixelAt(image, 128 + 18, 113), kGreen);
+    EXPECT_EQ(PixelAt(image, 128 + 18, 75), kGrey) << "bars stay grey";
+    EXPECT_EQ(PixelAt(image, 13 + 18, 37), kGrey);
+    EXPECT_EQ(PixelAt(image, 179 + 18, 113), kGrey);
+}
+
+TEST_F(RenderImageTest, TypeOneDotAndShafts) {
+    AddCar(s);  // the first of two cars: the return path has its own dot
+    const QImage image = RenderCarView(s);
+
+    EXPECT_EQ(PixelAt(image, 12, 137), kRed) << "start dot around (15, 137)";
+    EXPECT_EQ(PixelAt(image, 15, 134), kRed);
+    EXPECT_EQ(PixelAt(image, 70, 137), kBlue) << "bottom shaft";
+    EXPECT_EQ(PixelAt(image, 180, 137), kBlue);
+    EXPECT_EQ(PixelAt(image, 180, 13), kBlue) << "top shaft";
+    EXPECT_EQ(PixelAt(image, 232, 10), kRed) << "dot of the return path at (232, 13)";
+    EXPECT_EQ(PixelAt(image, 124, 13), kRed) << "the one-pixel join";
+}
+
+TEST_F(RenderImageTest, AxleArrowsOverTheBars) {
+    s.state.schemeType = 4;
+    const QImage image = RenderCarView(s);
+
+    EXPECT_EQ(PixelAt(image, 29, 52), kRed) << "dot around (32, 52)";
+    for (int x : {32, 83, 147, 198}) {
+        EXPECT_EQ(PixelAt(image, x, 75), kBlue) << "shaft at " << x;
+    }
+    EXPECT_EQ(PixelAt(image, 55, 75), kRed) << "join from (31, 97) up to (83, 52)";
+}
+
+TEST_F(RenderImageTest, StripColoursCurrentAndHoveredCars) {
+    AddCar(s);
+    AddCar(s);
+    const QImage image = RenderTrainStrip(s, 2);
+    ASSERT_EQ(image.size(), QSize(800, 102));
+
+    EXPECT_EQ(PixelAt(image, 30, 30), kGreen) << "current";
+    EXPECT_EQ(PixelAt(image, 142, 30), kGrey);
+    EXPECT_EQ(PixelAt(image, 254, 30), kHoverGreen) << "hovered";
+    EXPECT_EQ(PixelAt(image, 20, 30), kBlack) << "outline";
+    EXPECT_EQ(PixelAt(image, 12, 35), kBlack) << "buffer";
+    EXPECT_EQ(PixelAt(image, 5, 35), kWhite);
+    EXPECT_EQ(PixelAt(image, 400, 50), kWhite);
+    EXPECT_TRUE(HasInk(image, 61, 38, 14, 20)) << "number 1";
+    EXPECT_FALSE(HasInk(image, 30, 26, 25, 40)) << "left of the number";
+
+    EXPECT_EQ(PixelAt(RenderTrainStrip(s, 0), 30, 30), kHoverGreen) << "hover wins over current";
+}
+
+TEST_F(RenderImageTest, LongTrainWidensTheStrip) {
+    for (int i = 0; i < 39; ++i) {
+        AddCar(s);
+    }
+    const QImage image = RenderTrainStrip(s, -1);
+    ASSERT_EQ(image.size(), QSize(4496, 88));
+    EXPECT_EQ(PixelAt(image, 4400, 30), kGrey);
+    EXPECT_EQ(PixelAt(image, 4478, 30), kBlack);
+    EXPECT_EQ(PixelAt(image, 4487, 35), kBlack) << "right buffer";
+    EXPECT_EQ(PixelAt(image, 4490, 35), kWhite);
+}
+
+}  // namespace
+}  // namespace quorvane
