@@ -4,14 +4,14 @@
 
 namespace quorvane {
 
-std::optional<QString> SaveFileAtomically(const QString& path, std::string_view bytes) {
+std::optional<SaveFailure> SaveFileAtomically(const QString& path, std::string_view bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        return file.errorString();
+        return SaveFailure{.opening = true, .reason = file.errorString()};
     }
     const auto size = static_cast<qint64>(bytes.size());
     if (file.write(bytes.data(), size) != size || !file.commit()) {
-        return file.errorString();
+        return SaveFailure{.opening = false, .reason = file.errorString()};
     }
     return std::nullopt;
 }

@@ -100,8 +100,8 @@ int Write(const QString& file, std::istream& in, std::ostream& err) {
         err << Local(file) << ": " << written.error << '\n';
         return kToolFailed;
     }
-    if (const std::optional<QString> failure = SaveFileAtomically(file, written.bytes)) {
-        err << Local(file) << ": cannot be written: " << Local(*failure) << '\n';
+    if (const std::optional<SaveFailure> failure = SaveFileAtomically(file, written.bytes)) {
+        err << Local(file) << ": cannot be written: " << Local(failure->reason) << '\n';
         return kToolFailed;
     }
     return kToolOk;
