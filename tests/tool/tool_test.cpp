@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
 #include <QString>
+#include <algorithm>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -194,6 +197,34 @@ TEST_F(ToolTest, WriteReportsAFolderThatDoesNotExist) {
     const ToolRun run = Tool({"write", (dir / "gone" / "train.sch").string()}, json);
     EXPECT_EQ(run.code, 1);
     EXPECT_NE(run.err.find("train.sch: cannot be written: "), std::string::npos) << run.err;
+}
+
+// A write cut short (here by the file size limit of the process, as a full
+// disk would) fails, and the file saved before stays whole.
+TEST_F(ToolTest, WriteCutShortKeepsTheOldFile) {
+    const std::string out = Put("train.sch", "the old file\r\n");
+    const std::string json = WriteScheme(*testing::TwoCarTrain(3), "train").bytes;
+    const ToolRun dumped = Tool({"dump", Put("source.sch", json)});
+    ASSERT_EQ(dumped.code, 0);
+
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit tiny = saved;
+    tiny.rlim_cur = 100;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
+    const ToolRun run = Tool({"write", out}, dumped.out);
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &saved), 0);
+
+    EXPECT_EQ(run.code, 1);
+    EXPECT_EQ(run.err, out + ": cannot be written: File too large\n");
+    EXPECT_EQ(Contents(out), "the old file\r\n");
+    std::vector<std::string> left;
+    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+        left.push_back(entry.path().filename().string());
+    }
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{"source.sch", "train.sch"}));
 }
 
 TEST(SchemeTextTest, EveryByteSurvivesDecodingAndEncoding) {
