@@ -1,0 +1,560 @@
+#include "window/form_main.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFont>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <exception>
+
+#include "drawing/car_view.h"
+#include "drawing/train_strip.h"
+#include "model/layout.h"
+#include "schemefile/scheme_name.h"
+#include "schemefile/scheme_reader.h"
+#include "schemefile/scheme_writer.h"
+#include "tool/save_file.h"
+#include "tool/scheme_text.h"
+#include "window/button_icons.h"
+#include "window/invert_check_box.h"
+#include "window/label_table.h"
+#include "window/parameter_edit.h"
+#include "window/surface_view.h"
+
+namespace quorvane {
+
+namespace {
+
+constexpr int kClientWidth = 1009;
+constexpr int kClientHeight = 364;
+constexpr QPoint kWindowPlace(604, 225);
+constexpr int kSmallButton = 25;
+constexpr int kWideButtonWidth = 153;
+constexpr int kEditHeight = 21;
+constexpr int kCounterWidth = 33;
+constexpr int kParameterEditWidth = 90;
+
+const QString kWarningCaption = QStringLiteral("Внимание !");
+const QString kCannotOpenFile = QStringLiteral("Ошибка при открытии файла!!!");
+const QString kCannotWriteFile = QStringLiteral("Ошибка при записи файла!!!");
+
+QString Decoded(const std::string& bytes) {
+    return DecodeSchemeText(bytes);
+}
+
+QFrame* AddPanel(QWidget* parent, const char* name, QRect place) {
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(QString::fromLatin1(name));
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setGeometry(place);
+    return panel;
+}
+
+QLabel* AddLabel(QWidget* parent, const char* name, QPoint at) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->move(at);
+    return label;
+}
+
+QPushButton* AddButton(QWidget* parent, const char* name, QRect place, ButtonPicture picture) {
+    auto* button = new QPushButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(place);
+    button->setIcon(ButtonIcon(picture));
+    button->setIconSize(QSize(16, 16));
+    return button;
+}
+
+QPushButton* AddSmallButton(QWidget* parent, const char* name, QPoint at, ButtonPicture picture) {
+    return AddButton(parent, name, QRect(at, QSize(kSmallButton, kSmallButton)), picture);
+}
+
+QPushButton* AddWideButton(QWidget* parent, const char* name, QPoint at, ButtonPicture picture) {
+    return AddButton(parent, name, QRect(at, QSize(kWideButtonWidth, kSmallButton)), picture);
+}
+
+// Read-only and always disabled, centred, cream in both styles.
+QLineEdit* AddCounter(QWidget* parent, const char* name, QPoint at, const char* text) {
+    auto* counter = new QLineEdit(QString::fromLatin1(text), parent);
+    counter->setObjectName(QString::fromLatin1(name));
+    counter->setGeometry(QRect(at, QSize(kCounterWidth, kEditHeight)));
+    counter->setAlignment(Qt::AlignCenter);
+    counter->setReadOnly(true);
+    counter->setEnabled(false);
+    counter->setFocusPolicy(Qt::NoFocus);
+    counter->setStyleSheet(QStringLiteral(
+        "QLineEdit, QLineEdit:disabled { background-color: rgb(255, 251, 240); color: black;"
+        " border: 1px solid black; }"));
+    return counter;
+}
+
+ParameterEdit* AddParameterEdit(QWidget* parent, const char* name, QPoint at) {
+    auto* edit = new ParameterEdit(parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setGeometry(QRect(at, QSize(kParameterEditWidth, kEditHeight)));
+    edit->setEnabled(false);
+    edit->SetRefusalHint(
+        QStringLiteral("\"|\", line breaks and characters outside Windows-1251 cannot be stored"));
+    return edit;
+}
+
+}  // namespace
+
+TFormMain::TFormMain(std::unique_ptr<SchemeDialogs> dialogs, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      dialogs_(std::move(dialogs)),
+      scheme_(std::make_unique<Scheme>()),
+      carSurface_(kCarViewWidth, kCarViewHeight),
+      stripSurface_(kStripFitWidth, kStripFitHeight) {
+    setObjectName(QStringLiteral("FormMain"));
+    // "MS Sans Serif" where the platform has it, else its sans-serif, 8 point.
+    QFont font(QStringLiteral("MS Sans Serif"), 8);
+    font.setStyleHint(QFont::SansSerif);
+    setFont(font);
+    setFixedSize(kClientWidth, kClientHeight);
+    move(kWindowPlace);
+    BuildControls();
+    WireEvents();
+    FormCreate();
+}
+
+TFormMain::~TFormMain() {
+    // Destroying the children moves the focus out of an edit; by then this
+    // window is no more than a QWidget, so its handlers must not run.
+    for (ParameterEdit* edit : edits_) {
+        edit->disconnect(this);
+    }
+}
+
+void TFormMain::BuildControls() {
+    QFrame* panel1 = AddPanel(this, "Panel1", {0, 0, 201, 364});
+    AddLabel(panel1, "Label4", {8, 24});
+    cxButton_[1] = AddSmallButton(panel1, "cxButton1", {88, 16}, ButtonPicture::LeftArrow);
+    editSetCurAxle_ = AddCounter(panel1, "editSetCurAxle", {120, 18}, "1");
+    cxButton_[10] = AddSmallButton(panel1, "cxButton10", {160, 16}, ButtonPicture::RightArrow);
+    AddLabel(panel1, "Label8", {8, 56});
+    cxButton_[11] = AddSmallButton(panel1, "cxButton11", {88, 48}, ButtonPicture::LeftArrow);
+    editSetCurCar_ = AddCounter(panel1, "editSetCurCar", {120, 50}, "1");
+    cxButton_[12] = AddSmallButton(panel1, "cxButton12", {160, 48}, ButtonPicture::RightArrow);
+    AddLabel(panel1, "Label7", {56, 88});
+    AddLabel(panel1, "Label1", {8, 120});
+    edits_[0] = AddParameterEdit(panel1, "editSeries", {96, 112});
+    AddLabel(panel1, "Label2", {8, 144});
+    edits_[1] = AddParameterEdit(panel1, "editNumber", {96, 136});
+    AddLabel(panel1, "Label3", {8, 168});
+    edits_[2] = AddParameterEdit(panel1, "editAxle", {96, 160});
+    AddLabel(panel1, "Label5", {8, 192});
+    edits_[3] = AddParameterEdit(panel1, "editWheelPair", {96, 184});
+    AddLabel(panel1, "Label6", {8, 216});
+    edits_[4] = AddParameterEdit(panel1, "editRun", {96, 208});
+    auto* bevel1 = new QFrame(panel1);
+    bevel1->setObjectName(QStringLiteral("Bevel1"));
+    bevel1->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    bevel1->setGeometry(8, 248, 185, 2);
+    btnSave_ = AddWideButton(panel1, "btnSave", {24, 264}, ButtonPicture::SaveDocument);
+    btnSave_->setEnabled(false);
+    btnLoad_ = AddWideButton(panel1, "btnLoad", {24, 296}, ButtonPicture::OpenDocument);
+    btnExit_ = AddWideButton(panel1, "btnExit", {24, 328}, ButtonPicture::ExitDoor);
+
+    QFrame* panel3 = AddPanel(this, "Panel3", {201, 0, 808, 364});
+    QFrame* panel2 = AddPanel(panel3, "Panel2", {2, 2, 804, 103});
+    AddLabel(panel2, "Label13", {8, 16});
+    cxButton_[2] = AddSmallButton(panel2, "cxButton2", {128, 8}, ButtonPicture::RedMinus);
+    editNumCar_ = AddCounter(panel2, "editNumCar", {160, 10}, "1");
+    cxButton_[3] = AddSmallButton(panel2, "cxButton3", {200, 8}, ButtonPicture::GreenPlus);
+    AddLabel(panel2, "Label9", {8, 48});
+    cxButton_[13] = AddSmallButton(panel2, "cxButton13", {128, 40}, ButtonPicture::LeftArrow);
+    editSetCar_ = AddCounter(panel2, "editSetCar", {160, 42}, "1");
+    cxButton_[14] = AddSmallButton(panel2, "cxButton14", {200, 40}, ButtonPicture::RightArrow);
+    chbInvert_ = new InvertCheckBox(panel2);
+    chbInvert_->setObjectName(QStringLiteral("chbInvert"));
+    chbInvert_->setGeometry(8, 72, 81, 17);
+    AddLabel(panel2, "Label14", {272, 16});
+    cxButton_[4] = AddSmallButton(panel2, "cxButton4", {392, 8}, ButtonPicture::RedMinus);
+    editNumAxle_ = AddCounter(panel2, "editNumAxle", {424, 10}, "4");
+    cxButton_[5] = AddSmallButton(panel2, "cxButton5", {464, 8}, ButtonPicture::GreenPlus);
+    AddLabel(panel2, "Label15", {272, 48});
+    cxButton_[6] = AddSmallButton(panel2, "cxButton6", {392, 40}, ButtonPicture::RedMinus);
+    editNumBogie_ = AddCounter(panel2, "editNumBogie", {424, 42}, "2");
+    cxButton_[7] = AddSmallButton(panel2, "cxButton7", {464, 40}, ButtonPicture::GreenPlus);
+    AddLabel(panel2, "Label12", {272, 80});
+    cxButton_[8] = AddSmallButton(panel2, "cxButton8", {392, 72}, ButtonPicture::LeftArrow);
+    editTypeScheme_ = AddCounter(panel2, "editTypeScheme", {424, 74}, "1");
+    cxButton_[9] = AddSmallButton(panel2, "cxButton9", {464, 72}, ButtonPicture::RightArrow);
+    btnNew_ = AddWideButton(panel2, "btnNew", {648, 8}, ButtonPicture::BlankDocument);
+    btnSet_ = AddWideButton(panel2, "btnSet", {648, 40}, ButtonPicture::SaveDocument);
+
+    QFrame* panel5 = AddPanel(panel3, "Panel5", {2, 105, 804, 151});
+    image1_ = new SurfaceView(carSurface_, panel5);
+    image1_->setObjectName(QStringLiteral("Image1"));
+    image1_->move(2, 2);
+
+    QFrame* panel4 = AddPanel(panel3, "Panel4", {2, 256, 804, 106});
+    scrollBox1_ = new QScrollArea(panel4);
+    scrollBox1_->setObjectName(QStringLiteral("ScrollBox1"));
+    scrollBox1_->setGeometry(2, 2, 800, 102);
+    scrollBox1_->setFrameShape(QFrame::NoFrame);
+    scrollBox1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scrollBox1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    image2_ = new SurfaceView(stripSurface_, nullptr);
+    image2_->setObjectName(QStringLiteral("Image2"));
+    scrollBox1_->setWidget(image2_);
+
+    // The start-up states: layout controls on, except the bogie buttons.
+    ApplyControlStates(&StartupControlState);
+}
+
+void TFormMain::Connect(QPushButton* button, void (TFormMain::*handler)()) {
+    connect(button, &QPushButton::clicked, this,
+            [this, handler] { Guarded([&] { (this->*handler)(); }); });
+}
+
+void TFormMain::WireEvents() {
+    Connect(btnNew_, &TFormMain::btnNewClick);
+    Connect(btnSet_, &TFormMain::btnSetClick);
+    Connect(btnSave_, &TFormMain::btnSaveClick);
+    Connect(btnLoad_, &TFormMain::btnLoadClick);
+    Connect(btnExit_, &TFormMain::btnExitClick);
+    constexpr std::array<void (TFormMain::*)(), 15> kSmallButtonHandlers{
+        nullptr,
+        &TFormMain::cxButton1Click,
+        &TFormMain::cxButton2Click,
+        &TFormMain::cxButton3Click,
+        &TFormMain::cxButton4Click,
+        &TFormMain::cxButton5Click,
+        &TFormMain::cxButton6Click,
+        &TFormMain::cxButton7Click,
+        &TFormMain::cxButton8Click,
+        &TFormMain::cxButton9Click,
+        &TFormMain::cxButton10Click,
+        &TFormMain::cxButton11Click,
+        &TFormMain::cxButton12Click,
+        &TFormMain::cxButton13Click,
+        &TFormMain::cxButton14Click,
+    };
+    for (std::size_t n = 1; n < cxButton_.size(); ++n) {
+        Connect(cxButton_[n], kSmallButtonHandlers[n]);
+    }
+    connect(chbInvert_, &QCheckBox::clicked, this,
+            [this] { Guarded([this] { chbInvertClick(); }); });
+    connect(image2_, &SurfaceView::pressed, this,
+            [this](QPoint at) { Guarded([&] { Image2MouseDown(at); }); });
+    connect(image2_, &SurfaceView::moved, this,
+            [this](QPoint at) { Guarded([&] { Image2MouseMove(at); }); });
+    for (ParameterEdit* edit : edits_) {
+        connect(edit, &ParameterEdit::focusLeft, this,
+                [this] { Guarded([this] { editSeriesExit(); }); });
+    }
+}
+
+void TFormMain::Guarded(const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const std::exception& error) {
+        dialogs_->Warn(this, windowTitle(), QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        dialogs_->Warn(this, windowTitle(), QString());
+    }
+}
+
+void TFormMain::ApplyCaptions(int language) {
+    const LabelTable& labels = Labels();
+    for (const CaptionPair& pair : labels.pairs) {
+        const QString caption = QString::fromUtf8(pair.text[static_cast<std::size_t>(language)]);
+        for (std::string_view name : pair.controls) {
+            QWidget* control = findChild<QWidget*>(QString::fromUtf8(name));
+            if (auto* label = qobject_cast<QLabel*>(control)) {
+                label->setText(caption);
+                label->adjustSize();
+            } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+                button->setText(caption);
+            }
+        }
+    }
+}
+
+void TFormMain::UpdateTitle() {
+    setWindowTitle(QString::fromUtf8(Labels().title) + QStringLiteral(" - ") +
+                   Decoded(scheme_->fileName));
+}
+
+void TFormMain::RefreshView() {
+    Scheme& s = *scheme_;
+    DrawTrainStrip(stripSurface_, s, s.state.carCount, -1);
+    image2_->Refresh();
+    DrawCarView(carSurface_, s);
+    image1_->Refresh();
+    const CarRecord& car = CurrentCar(s);
+    editNumCar_->setText(QString::number(s.state.carCount));
+    editNumAxle_->setText(QString::number(car.axleCount));
+    editNumBogie_->setText(QString::number(car.bogieCount));
+    editTypeScheme_->setText(QString::number(s.state.schemeType));
+    editSetCar_->setText(QString::number(s.state.currentCar + 1));
+    editSetCurAxle_->setText(QString::number(s.state.walkCursor + 1));
+    editSetCurCar_->setText(QString::number(s.state.currentCar + 1));
+    chbInvert_->setChecked(car.inverted);
+}
+
+void TFormMain::FormCreate() {
+    ApplyCaptions(kEnglish);
+    NewScheme();
+}
+
+void TFormMain::NewScheme() {
+    UpdateTitle();
+    quorvane::NewScheme(*scheme_);
+    LoadEditsFromModel();
+    RefreshView();
+}
+
+void TFormMain::ApplyControlStates(ControlState (*stateOf)(Control)) {
+    for (const ModeTableRow& row : ModeTable()) {
+        QWidget* control = findChild<QWidget*>(QString::fromUtf8(row.name));
+        const ControlState state = stateOf(row.control);
+        control->setEnabled(state.enabled);
+        if (control == chbInvert_) {
+            chbInvert_->SetReadOnly(state.readOnly);
+        } else if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+            edit->setReadOnly(state.readOnly);
+        }
+    }
+}
+
+void TFormMain::EnterParameterMode() {
+    ApplyControlStates(
+        [](Control control) { return ControlStateIn(Mode::ParameterMode, control); });
+}
+
+void TFormMain::EnterLayoutMode() {
+    ApplyControlStates([](Control control) { return ControlStateIn(Mode::LayoutMode, control); });
+}
+
+ParameterTexts TFormMain::EditTexts() const {
+    // The edits take only what Windows-1251 can hold, so this cannot fail.
+    auto bytes = [this](int edit) {
+        return EncodeSchemeText(edits_[static_cast<std::size_t>(edit)]->text()).value();
+    };
+    return {bytes(0), bytes(1), bytes(2), bytes(3), bytes(4)};
+}
+
+void TFormMain::StoreEditsToModel() {
+    quorvane::StoreEditsToModel(*scheme_, EditTexts());
+}
+
+void TFormMain::LoadEditsFromModel() {
+    const ParameterTexts texts = quorvane::LoadEditsFromModel(*scheme_);
+    edits_[0]->setText(Decoded(texts.series));
+    edits_[1]->setText(Decoded(texts.carNumber));
+    edits_[2]->setText(Decoded(texts.axleName));
+    edits_[3]->setText(Decoded(texts.wheelSetName));
+    edits_[4]->setText(Decoded(texts.run));
+    MarkEmptyFields();
+}
+
+void TFormMain::MarkEmptyFields() {
+    for (ParameterEdit* edit : edits_) {
+        edit->SetNormalBackground(edit->text().isEmpty() ? kEmptyFieldColour : kFilledFieldColour);
+    }
+}
+
+void TFormMain::btnNewClick() {
+    scheme_->mode = Mode::LayoutMode;
+    EnterLayoutMode();
+    NewScheme();
+}
+
+void TFormMain::btnSetClick() {
+    scheme_->mode = Mode::ParameterMode;
+    AcceptLayout(*scheme_);
+    RefreshView();
+    EnterParameterMode();
+}
+
+void TFormMain::btnSaveClick() {
+    StoreEditsToModel();
+    SaveScheme();
+    UpdateTitle();
+}
+
+void TFormMain::SaveScheme() {
+    const std::optional<QString> path = dialogs_->AskSaveFileName(
+        this, QDir::currentPath(), Decoded(scheme_->fileName) + QStringLiteral(".sch"));
+    if (!path) {
+        return;
+    }
+    const std::optional<std::string> fileName = EncodeSchemeText(QFileInfo(*path).fileName());
+    if (!fileName) {
+        dialogs_->Warn(this, kWarningCaption,
+                       kCannotOpenFile + QStringLiteral("\nThe file name holds a character "
+                                                        "that a scheme name cannot store."));
+        return;
+    }
+    const std::string name = SchemeNameFromFileName(*fileName);
+    const WriteResult written = WriteScheme(*scheme_, name);
+    if (!written.ok) {
+        dialogs_->Warn(this, kWarningCaption, QString::fromStdString(written.error));
+        return;
+    }
+    if (const std::optional<SaveFailure> failure = SaveFileAtomically(*path, written.bytes)) {
+        dialogs_->Warn(this, kWarningCaption,
+                       failure->opening ? kCannotOpenFile
+                                        : kCannotWriteFile + QLatin1Char('\n') + failure->reason);
+        return;
+    }
+    scheme_->fileName = name;
+}
+
+void TFormMain::btnLoadClick() {
+    if (!LoadScheme()) {
+        return;
+    }
+    scheme_->mode = Mode::ParameterMode;
+    AcceptLayout(*scheme_);
+    RefreshView();
+    LoadEditsFromModel();
+    EnterParameterMode();
+    UpdateTitle();
+}
+
+bool TFormMain::LoadScheme() {
+    const std::optional<QString> path = dialogs_->AskOpenFileName(this);
+    if (!path) {
+        return false;
+    }
+    ReadResult result =
+        ReadSchemeFile(QFile::encodeName(*path).toStdString(), scheme_->state.schemeType);
+    if (!result.scheme) {
+        dialogs_->Warn(this, kWarningCaption,
+                       QFileInfo(*path).fileName() + QStringLiteral(": ") +
+                           QString::fromStdString(result.error.Message()));
+        return false;
+    }
+    *scheme_ = std::move(*result.scheme);
+    return true;
+}
+
+void TFormMain::btnExitClick() {
+    close();
+}
+
+// Previous and next wheel set, previous and next car of the walk: the edits
+// are stored first, and shown anew only where the walk moved.
+void TFormMain::cxButton1Click() {
+    StoreEditsToModel();
+    if (PreviousWheelSet(*scheme_)) {
+        LoadEditsFromModel();
+    }
+    RefreshView();
+}
+
+void TFormMain::cxButton10Click() {
+    StoreEditsToModel();
+    if (NextWheelSet(*scheme_)) {
+        LoadEditsFromModel();
+    }
+    RefreshView();
+}
+
+void TFormMain::cxButton11Click() {
+    StoreEditsToModel();
+    if (PreviousCarInWalk(*scheme_)) {
+        LoadEditsFromModel();
+    }
+    RefreshView();
+}
+
+void TFormMain::cxButton12Click() {
+    StoreEditsToModel();
+    if (NextCarInWalk(*scheme_)) {
+        LoadEditsFromModel();
+    }
+    RefreshView();
+}
+
+void TFormMain::cxButton2Click() {
+    RemoveCar(*scheme_);
+    RefreshView();
+}
+
+void TFormMain::cxButton3Click() {
+    AddCar(*scheme_);
+    RefreshView();
+}
+
+void TFormMain::cxButton4Click() {
+    RemoveAxle(*scheme_);
+    RefreshView();
+}
+
+void TFormMain::cxButton5Click() {
+    AddAxle(*scheme_);
+    RefreshView();
+}
+
+void TFormMain::cxButton6Click() {
+    RemoveBogie(*scheme_);
+    RefreshView();
+}
+
+void TFormMain::cxButton7Click() {
+    AddBogie(*scheme_);
+    RefreshView();
+}
+
+void TFormMain::cxButton8Click() {
+    PreviousSchemeType(*scheme_);
+    RefreshView();
+}
+
+void TFormMain::cxButton9Click() {
+    NextSchemeType(*scheme_);
+    RefreshView();
+}
+
+void TFormMain::cxButton13Click() {
+    PreviousCarInLayout(*scheme_);
+    RefreshView();
+}
+
+void TFormMain::cxButton14Click() {
+    NextCarInLayout(*scheme_);
+    RefreshView();
+}
+
+void TFormMain::chbInvertClick() {
+    SetInverted(*scheme_, chbInvert_->isChecked());
+    RefreshView();
+}
+
+void TFormMain::Image2MouseDown(QPoint at) {
+    const int car = CarAtStripPoint(scheme_->state.carCount, at.x(), at.y());
+    if (car >= 0) {
+        if (scheme_->mode == Mode::ParameterMode) {
+            StoreEditsToModel();
+        }
+        if (SelectCar(*scheme_, car)) {
+            LoadEditsFromModel();
+        }
+    }
+    RefreshView();
+}
+
+void TFormMain::Image2MouseMove(QPoint at) {
+    const int car = CarAtStripPoint(scheme_->state.carCount, at.x(), at.y());
+    DrawTrainStrip(stripSurface_, *scheme_, scheme_->state.carCount, car);
+    image2_->Refresh();
+}
+
+void TFormMain::editSeriesExit() {
+    MarkEmptyFields();
+}
+
+}  // namespace quorvane

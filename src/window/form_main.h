@@ -1,0 +1,112 @@
+// The editor's one window: its controls, its captions and title, the refresh
+// of both drawings and every counter, and the wiring of every control event
+// to the operations of the model and the scheme files.
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "drawing/qimage_surface.h"
+#include "model/mode_table.h"
+#include "model/parameter_entry.h"
+#include "model/scheme.h"
+#include "window/scheme_dialogs.h"
+
+class QLineEdit;
+class QPushButton;
+class QScrollArea;
+
+namespace quorvane {
+
+class InvertCheckBox;
+class ParameterEdit;
+class SurfaceView;
+
+class TFormMain final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TFormMain(std::unique_ptr<SchemeDialogs> dialogs, QWidget* parent = nullptr);
+    ~TFormMain() override;
+
+    const Scheme& scheme() const { return *scheme_; }
+
+    void ApplyCaptions(int language);
+    void UpdateTitle();
+    void RefreshView();
+
+    // The event handlers, by control and event.
+    void FormCreate();
+    void btnNewClick();
+    void btnSetClick();
+    void btnSaveClick();
+    void btnLoadClick();
+    void btnExitClick();
+    void cxButton1Click();
+    void cxButton2Click();
+    void cxButton3Click();
+    void cxButton4Click();
+    void cxButton5Click();
+    void cxButton6Click();
+    void cxButton7Click();
+    void cxButton8Click();
+    void cxButton9Click();
+    void cxButton10Click();
+    void cxButton11Click();
+    void cxButton12Click();
+    void cxButton13Click();
+    void cxButton14Click();
+    void chbInvertClick();
+    void Image2MouseDown(QPoint at);
+    void Image2MouseMove(QPoint at);
+    void editSeriesExit();
+
+private:
+    void BuildControls();
+    void WireEvents();
+
+    // Runs a handler; an exception that escapes it is shown, and the editor
+    // goes on with the scheme as the handler left it.
+    void Guarded(const std::function<void()>& handler);
+    void Connect(QPushButton* button, void (TFormMain::*handler)());
+
+    // The window's share of NewScheme: title, reset, empty edits, refresh.
+    void NewScheme();
+    void ApplyControlStates(ControlState (*stateOf)(Control));
+    void EnterParameterMode();
+    void EnterLayoutMode();
+    ParameterTexts EditTexts() const;
+    void StoreEditsToModel();
+    void LoadEditsFromModel();
+    void MarkEmptyFields();
+    void SaveScheme();
+    bool LoadScheme();
+
+    std::unique_ptr<SchemeDialogs> dialogs_;
+    std::unique_ptr<Scheme> scheme_;
+    QImageSurface carSurface_;
+    QImageSurface stripSurface_;
+
+    std::array<QPushButton*, 15> cxButton_{};  // cxButton1 to cxButton14 by number
+    QPushButton* btnNew_ = nullptr;
+    QPushButton* btnSet_ = nullptr;
+    QPushButton* btnSave_ = nullptr;
+    QPushButton* btnLoad_ = nullptr;
+    QPushButton* btnExit_ = nullptr;
+    InvertCheckBox* chbInvert_ = nullptr;
+    std::array<ParameterEdit*, 5> edits_{};  // series, number, axle, wheel set, run
+    QLineEdit* editNumCar_ = nullptr;
+    QLineEdit* editNumAxle_ = nullptr;
+    QLineEdit* editNumBogie_ = nullptr;
+    QLineEdit* editTypeScheme_ = nullptr;
+    QLineEdit* editSetCar_ = nullptr;
+    QLineEdit* editSetCurAxle_ = nullptr;
+    QLineEdit* editSetCurCar_ = nullptr;
+    SurfaceView* image1_ = nullptr;
+    SurfaceView* image2_ = nullptr;
+    QScrollArea* scrollBox1_ = nullptr;
+};
+
+}  // namespace quorvane

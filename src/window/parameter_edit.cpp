@@ -1,0 +1,56 @@
+#include "window/parameter_edit.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QToolTip>
+#include <QValidator>
+
+#include "tool/scheme_text.h"
+
+namespace quorvane {
+
+namespace {
+
+// "|" would split the field in the file, a line break its car line, and a
+// character outside Windows-1251 could not be written at all.
+class SchemeTextValidator final : public QValidator {
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& input, int&) const override {
+        const bool storable = !input.contains(QLatin1Char('|')) &&
+                              !input.contains(QLatin1Char('\r')) &&
+                              !input.contains(QLatin1Char('\n')) && EncodeSchemeText(input);
+        return storable ? Acceptable : Invalid;
+    }
+};
+
+QString ColourName(Rgb colour) {
+    return QStringLiteral("rgb(%1, %2, %3)").arg(colour.r).arg(colour.g).arg(colour.b);
+}
+
+}  // namespace
+
+ParameterEdit::ParameterEdit(QWidget* parent) : QLineEdit(parent) {
+    setValidator(new SchemeTextValidator(this));
+    connect(this, &QLineEdit::inputRejected, this, &ParameterEdit::ShowRefusalHint);
+}
+
+void ParameterEdit::SetNormalBackground(Rgb colour) {
+    const QColor focused = QApplication::palette().color(QPalette::ToolTipBase);
+    setStyleSheet(QStringLiteral("QLineEdit { background-color: %1; border: 1px solid black; }"
+                                 "QLineEdit:focus { background-color: %2; }"
+                                 "QLineEdit:disabled { border-color: gray; }")
+                      .arg(ColourName(colour), focused.name()));
+}
+
+void ParameterEdit::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    emit focusLeft();
+}
+
+void ParameterEdit::ShowRefusalHint() {
+    QToolTip::showText(mapToGlobal(QPoint(0, height())), refusalHint_, this);
+}
+
+}  // namespace quorvane

@@ -1,0 +1,58 @@
+#include "window/scheme_dialogs.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace quorvane {
+
+namespace {
+
+const QString kSuffix = QStringLiteral("sch");
+const QString kFilter = QStringLiteral("SCH files (*.sch)");
+
+std::optional<QString> Chosen(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+class QtDialogs final : public SchemeDialogs {
+public:
+    std::optional<QString> AskSaveFileName(QWidget* parent, const QString& folder,
+                                           const QString& proposedName) override {
+        QFileDialog dialog(parent);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setDirectory(folder);
+        dialog.setDefaultSuffix(kSuffix);
+        dialog.setNameFilter(kFilter);
+        dialog.selectFile(proposedName);
+        // An existing file is replaced without a question, as operators
+        // expect when they save a scheme again under its own name.
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+        return Chosen(dialog);
+    }
+
+    std::optional<QString> AskOpenFileName(QWidget* parent) override {
+        QFileDialog dialog(parent);
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setDefaultSuffix(kSuffix);
+        dialog.setNameFilter(kFilter);
+        return Chosen(dialog);
+    }
+
+    void Warn(QWidget* parent, const QString& caption, const QString& text) override {
+        QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::Ok, parent);
+        box.exec();
+    }
+};
+
+}  // namespace
+
+std::unique_ptr<SchemeDialogs> MakeQtDialogs() {
+    return std::make_unique<QtDialogs>();
+}
+
+}  // namespace quorvane

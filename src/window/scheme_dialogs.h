@@ -1,0 +1,30 @@
+// The file dialogs and message boxes of the editor, behind an interface so
+// that tests answer them without a modal dialog.
+#pragma once
+
+#include <QString>
+#include <memory>
+#include <optional>
+
+class QWidget;
+
+namespace quorvane {
+
+class SchemeDialogs {
+public:
+    virtual ~SchemeDialogs() = default;
+
+    // The save dialog: opens in folder, proposes the file name, completes a
+    // name without suffix with ".sch", shows only "SCH files (*.sch)". Nothing
+    // when cancelled.
+    virtual std::optional<QString> AskSaveFileName(QWidget* parent, const QString& folder,
+                                                   const QString& proposedName) = 0;
+    // The open dialog, with the same suffix and filter.
+    virtual std::optional<QString> AskOpenFileName(QWidget* parent) = 0;
+    // A modal box with a warning icon and an OK button.
+    virtual void Warn(QWidget* parent, const QString& caption, const QString& text) = 0;
+};
+
+std::unique_ptr<SchemeDialogs> MakeQtDialogs();
+
+}  // namespace quorvane

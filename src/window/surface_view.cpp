@@ -1,0 +1,35 @@
+#include "window/surface_view.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "drawing/qimage_surface.h"
+
+namespace quorvane {
+
+SurfaceView::SurfaceView(QImageSurface& surface, QWidget* parent)
+    : QWidget(parent), surface_(surface) {
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFixedSize(surface_.Width(), surface_.Height());
+}
+
+void SurfaceView::Refresh() {
+    setFixedSize(surface_.Width(), surface_.Height());
+    update();
+}
+
+void SurfaceView::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.drawImage(event->rect(), surface_.Image(), event->rect());
+}
+
+void SurfaceView::mousePressEvent(QMouseEvent* event) {
+    emit pressed(event->position().toPoint());
+}
+
+void SurfaceView::mouseMoveEvent(QMouseEvent* event) {
+    emit moved(event->position().toPoint());
+}
+
+}  // namespace quorvane

@@ -1,0 +1,63 @@
+// Dialog answers given in advance, and every warning the window showed.
+#pragma once
+
+#include <QStringList>
+#include <deque>
+#include <optional>
+#include <stdexcept>
+
+#include "window/scheme_dialogs.h"
+
+namespace quorvane::testing {
+
+struct Warning {
+    QString caption;
+    QString text;
+};
+
+struct DialogLog {
+    std::deque<QString> saveAnswers;  // an empty answer, or none left: cancelled
+    std::deque<QString> openAnswers;
+    std::vector<Warning> warnings;
+    QString lastSaveFolder;
+    QString lastProposedName;
+    bool throwOnSave = false;
+};
+
+class FakeDialogs final : public SchemeDialogs {
+public:
+    explicit FakeDialogs(DialogLog& log) : log_(log) {}
+
+    std::optional<QString> AskSaveFileName(QWidget*, const QString& folder,
+                                           const QString& proposedName) override {
+        if (log_.throwOnSave) {
+            throw std::runtime_error("the save dialog broke down");
+        }
+        log_.lastSaveFolder = folder;
+        log_.lastProposedName = proposedName;
+        return Next(log_.saveAnswers);
+    }
+
+    std::optional<QString> AskOpenFileName(QWidget*) override { return Next(log_.openAnswers); }
+
+    void Warn(QWidget*, const QString& caption, const QString& text) override {
+        log_.warnings.push_back({caption, text});
+    }
+
+private:
+    static std::optional<QString> Next(std::deque<QString>& answers) {
+        if (answers.empty()) {
+            return std::nullopt;
+        }
+        const QString answer = answers.front();
+        answers.pop_front();
+        if (answer.isEmpty()) {
+            return std::nullopt;
+        }
+        return answer;
+    }
+
+    DialogLog& log_;
+};
+
+}  // namespace quorvane::testing

@@ -1,0 +1,489 @@
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolTip>
+#include <csignal>
+#include <memory>
+#include <random>
+#include <set>
+
+#include "fake_dialogs.h"
+#include "model/mode_table.h"
+#include "window/form_main.h"
+#include "window/label_table.h"
+
+namespace quorvane {
+
+using testing::DialogLog;
+using testing::FakeDialogs;
+
+namespace {
+
+QByteArray Lines(const QStringList& lines) {
+    QByteArray bytes;
+    for (const QString& line : lines) {
+        bytes += line.toLatin1() + "\r\n";
+    }
+    return bytes;
+}
+
+QByteArray Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+bool Write(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// What the operator sees: enough of the window to tell whether an action
+// changed anything.
+struct Snapshot {
+    Mode mode;
+    int carCount;
+    int walkCursor;
+    int currentCar;
+    std::string fileName;
+    QString title;
+    QStringList edits;
+    QStringList counters;
+
+    bool operator==(const Snapshot&) const = default;
+};
+
+}  // namespace
+
+class FormMainTest : public QObject {
+    Q_OBJECT
+
+private:
+    DialogLog log_;
+    std::unique_ptr<TFormMain> form_;
+    std::unique_ptr<QTemporaryDir> dir_;
+
+    TFormMain& Form() { return *form_; }
+    const Scheme& S() { return form_->scheme(); }
+
+    template <class T = QWidget>
+    T* Control(const char* name) {
+        T* control = form_->findChild<T*>(QString::fromLatin1(name));
+        if (!control) {
+            qFatal("no control %s", name);
+        }
+        return control;
+    }
+    void Click(const char* button) {
+        QTest::mouseClick(Control<QPushButton>(button), Qt::LeftButton);
+    }
+    QLineEdit* Edit(const char* name) { return Control<QLineEdit>(name); }
+    // Key presses with the text they carry, Cyrillic and CJK included.
+    void Type(const char* edit, const QString& text) {
+        for (QChar ch : text) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+            QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+            QApplication::sendEvent(Edit(edit), &press);
+            QApplication::sendEvent(Edit(edit), &release);
+        }
+    }
+    QString Text(const char* name) { return Edit(name)->text(); }
+    QStringList Counters() {
+        QStringList values;
+        for (const char* name : {"editNumCar", "editNumAxle", "editNumBogie", "editTypeScheme",
+                                 "editSetCar", "editSetCurAxle", "editSetCurCar"}) {
+            values << Text(name);
+        }
+        return values;
+    }
+    QWidget* Strip() { return Control("Image2"); }
+    // A point inside the body of car i of the strip.
+    static QPoint CarBody(int i) { return {112 * i + 60, 40}; }
+    QString Path(const QString& name) { return dir_->filePath(name); }
+
+    Snapshot Snap() {
+        QStringList edits;
+        for (const char* name :
+             {"editSeries", "editNumber", "editAxle", "editWheelPair", "editRun"}) {
+            edits << Text(name);
+        }
+        return {S().mode,
+                S().state.carCount,
+                S().state.walkCursor,
+                S().state.currentCar,
+                S().fileName,
+                Form().windowTitle(),
+                edits,
+                Counters()};
+    }
+
+    // Two cars, the second inverted, both of 4 axles and 2 bogies, type 1,
+    // accepted, and every wheel set typed in: series ER2, numbers 101 and
+    // 102, at walk position p axle name p, wheel set Wp and run p00.
+    void EnterTwoCarTrain() {
+        Click("cxButton3");
+        Click("cxButton14");
+        QTest::mouseClick(Control<QCheckBox>("chbInvert"), Qt::LeftButton);
+        Click("btnSet");
+        Type("editSeries", QStringLiteral("ER2"));
+        for (int p = 1; p <= 8; ++p) {
+            if (p == 1 || p == 5) {
+                Type("editNumber", p == 1 ? QStringLiteral("101") : QStringLiteral("102"));
+            }
+            Type("editAxle", QString::number(p));
+            Type("editWheelPair", QStringLiteral("W%1").arg(p));
+            Type("editRun", QString::number(p) + QStringLiteral("00"));
+            Click("cxButton10");
+        }
+    }
+
+    static QByteArray TwoCarTrainFile() {
+        return Lines({
+            "train",
+            "{",
+            "1d2|ER2|101|1l|1|W1|100|2l|2|W2|200|3l|3|W3|300|4l|4|W4|400|;",
+            "2i2|ER2|102|4r|5|W5|500|3r|6|W6|600|2r|7|W7|700|1r|8|W8|800|;",
+            "2i2|ER2|102|1l|8|W8|800|2l|7|W7|700|3l|6|W6|600|4l|5|W5|500|;",
+            "1d2|ER2|101|4r|4|W4|400|3r|3|W3|300|2r|2|W2|200|1r|1|W1|100|;",
+            "}",
+            "",
+            "Where:",
+            "1d - is a cars, which are located direct(1 - order of the cars)",
+            "1i - is a cars, which are located invert(1 - order of the cars)",
+            "2 - is a number of bogies in the car",
+            "ER2 - is a car series",
+            "101 - is a car number",
+            "1l - is a wheeled set order and side(l/r)",
+            "1 - is a axle name",
+            "W1 - is a wheeled set name",
+            "100 - is a wheeled set run",
+        });
+    }
+
+private slots:
+    void init() {
+        log_ = {};
+        dir_ = std::make_unique<QTemporaryDir>();
+        form_ = std::make_unique<TFormMain>(std::make_unique<FakeDialogs>(log_));
+        form_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    }
+
+    void cleanup() {
+        form_.reset();
+        dir_.reset();
+    }
+
+    void startsWithANewSchemeInLayoutMode() {
+        QCOMPARE(Form().windowTitle(), QStringLiteral("Quorvane 2.0 - new_scheme"));
+        QCOMPARE(Form().size(), QSize(1009, 364));
+        QCOMPARE(Counters(), QStringList({"1", "4", "2", "1", "1", "1", "1"}));
+        for (const CaptionPair& pair : Labels().pairs) {
+            for (std::string_view name : pair.controls) {
+                QWidget* control = Control(std::string(name).c_str());
+                const QString shown = qobject_cast<QLabel*>(control)
+                                          ? qobject_cast<QLabel*>(control)->text()
+                                          : qobject_cast<QAbstractButton*>(control)->text();
+                QCOMPARE(shown, QString::fromUtf8(pair.text[kEnglish]));
+            }
+        }
+        for (const ModeTableRow& row : ModeTable()) {
+            const bool bogie =
+                row.control == Control::cxButton6 || row.control == Control::cxButton7;
+            QCOMPARE(Control(std::string(row.name).c_str())->isEnabled(),
+                     bogie ? false : row.layout.enabled);
+        }
+        QVERIFY(!Control("btnSave")->isEnabled());
+
+        Click("btnNew");
+        QVERIFY(Control("cxButton6")->isEnabled());
+        QVERIFY(Control("cxButton7")->isEnabled());
+        Click("cxButton6");
+        QCOMPARE(Text("editNumBogie"), QStringLiteral("1"));
+    }
+
+    void russianCaptions() {
+        Form().ApplyCaptions(kRussian);
+        QCOMPARE(Control<QLabel>("Label3")->text(), QStringLiteral("Ось"));
+        QCOMPARE(Control<QLabel>("Label4")->text(), QStringLiteral("Ось"));
+        QCOMPARE(Control<QPushButton>("btnSave")->text(), QStringLiteral("Сохранить схему"));
+        QCOMPARE(Control<QCheckBox>("chbInvert")->text(), QStringLiteral("Обратный"));
+    }
+
+    void setStartsTheWalkWithEmptyRedEdits() {
+        Click("btnSet");
+        QCOMPARE(S().mode, Mode::ParameterMode);
+        QCOMPARE(Counters().mid(5), QStringList({"1", "1"}));
+        QVERIFY(Control("btnSave")->isEnabled());
+        QVERIFY(!Control("btnSet")->isEnabled());
+        QVERIFY(!Control("cxButton3")->isEnabled());
+        QVERIFY(Edit("editRun")->isEnabled());
+        QVERIFY(Edit("editRun")->styleSheet().contains("rgb(255, 210, 210)"));
+
+        // The invert box is read-only now: a click changes nothing.
+        QTest::mouseClick(Control<QCheckBox>("chbInvert"), Qt::LeftButton);
+        QVERIFY(!Control<QCheckBox>("chbInvert")->isChecked());
+        QVERIFY(!S().cars[0].inverted);
+    }
+
+    void typicalUseSavesTheExpectedBytesAndLoadsThemBack() {
+        EnterTwoCarTrain();
+        QCOMPARE(Text("editSetCurAxle"), QStringLiteral("8"));
+        log_.saveAnswers.push_back(Path("train.sch"));
+        Click("btnSave");
+        QCOMPARE(log_.lastProposedName, QStringLiteral("new_scheme.sch"));
+        QCOMPARE(log_.lastSaveFolder, QDir::currentPath());
+        QCOMPARE(Contents(Path("train.sch")), TwoCarTrainFile());
+        QCOMPARE(Form().windowTitle(), QStringLiteral("Quorvane 2.0 - train"));
+        QVERIFY(log_.warnings.empty());
+
+        Click("btnNew");
+        QCOMPARE(Form().windowTitle(), QStringLiteral("Quorvane 2.0 - train"));
+        QCOMPARE(S().state.carCount, 1);
+        log_.openAnswers.push_back(Path("train.sch"));
+        Click("btnLoad");
+        QCOMPARE(S().mode, Mode::ParameterMode);
+        QCOMPARE(Counters(), QStringList({"2", "4", "2", "1", "1", "1", "1"}));
+        QCOMPARE(Text("editSeries"), QStringLiteral("ER2"));
+        QCOMPARE(Text("editWheelPair"), QStringLiteral("W1"));
+        QVERIFY(S().cars[1].inverted);
+        QVERIFY(Control("btnSave")->isEnabled());
+        Click("cxButton12");
+        QCOMPARE(Text("editNumber"), QStringLiteral("102"));
+        QCOMPARE(Text("editAxle"), QStringLiteral("5"));
+
+        log_.saveAnswers.push_back(Path("again.sch"));
+        Click("btnSave");
+        QCOMPARE(Contents(Path("again.sch")),
+                 QByteArray(TwoCarTrainFile()).replace("train\r\n{", "again\r\n{"));
+    }
+
+    void cancelledDialogsChangeNothing() {
+        Click("btnSet");
+        Type("editRun", QStringLiteral("5"));
+        const Snapshot before = Snap();
+        Click("btnLoad");
+        QCOMPARE(Snap(), before);
+        Click("btnSave");
+        QCOMPARE(Snap(), before);
+        // Save stores the edits all the same.
+        QCOMPARE(S().cars[0].axles[0].run, std::string("5"));
+        QVERIFY(log_.warnings.empty());
+        QVERIFY(QDir(dir_->path()).isEmpty());
+    }
+
+    void refusedFileKeepsEverything() {
+        Click("cxButton3");
+        Click("btnSet");
+        Type("editSeries", QStringLiteral("typed"));
+        Click("cxButton10");
+        Type("editRun", QStringLiteral("not stored yet"));
+        const Snapshot before = Snap();
+        QVERIFY(
+            Write(Path("broken.sch"), "broken\r\n{\r\n1d2|||1l||||;\r\n3d2|||1l||||;\r\n}\r\n"));
+        log_.openAnswers.push_back(Path("broken.sch"));
+        Click("btnLoad");
+        QCOMPARE(Snap(), before);
+        QCOMPARE(S().cars[1].series, std::string("typed"));
+        QCOMPARE(log_.warnings.size(), std::size_t(1));
+        QCOMPARE(log_.warnings[0].caption, QStringLiteral("Внимание !"));
+        QCOMPARE(
+            log_.warnings[0].text,
+            QStringLiteral("broken.sch: line 5, column 1: car 2 of the 3 cars has no wheel entry"));
+    }
+
+    void saveThatCannotOpenTheFileWarnsAndKeepsTheName() {
+        QVERIFY(Write(Path("plain"), "a file, not a folder"));
+        Click("btnSet");
+        log_.saveAnswers.push_back(Path("plain/train.sch"));
+        Click("btnSave");
+        QCOMPARE(log_.warnings.size(), std::size_t(1));
+        QCOMPARE(log_.warnings[0].caption, QStringLiteral("Внимание !"));
+        QCOMPARE(log_.warnings[0].text, QStringLiteral("Ошибка при открытии файла!!!"));
+        QCOMPARE(S().fileName, std::string("new_scheme"));
+        QCOMPARE(Form().windowTitle(), QStringLiteral("Quorvane 2.0 - new_scheme"));
+    }
+
+    void saveIntoAReadOnlyFolderWarns() {
+        if (::geteuid() == 0) {
+            QSKIP("root writes into read-only folders; the file-as-folder case covers opening");
+        }
+        QVERIFY(QDir(dir_->path()).mkdir("locked"));
+        QVERIFY(QFile::setPermissions(Path("locked"), QFile::ReadOwner | QFile::ExeOwner));
+        Click("btnSet");
+        log_.saveAnswers.push_back(Path("locked/train.sch"));
+        Click("btnSave");
+        QFile::setPermissions(Path("locked"),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(log_.warnings.size(), std::size_t(1));
+        QCOMPARE(S().fileName, std::string("new_scheme"));
+    }
+
+    // A write that fails half-way (here: the file size limit of the process)
+    // leaves the old file whole and the name as it was.
+    void failedWriteKeepsTheOldFileAndTheName() {
+        const QByteArray old = "the file saved before\r\n";
+        QVERIFY(Write(Path("train.sch"), old));
+        Click("btnSet");
+        log_.saveAnswers.push_back(Path("train.sch"));
+
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit saved{};
+        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+        rlimit tiny = saved;
+        tiny.rlim_cur = 64;
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
+        Click("btnSave");
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &saved), 0);
+
+        QCOMPARE(log_.warnings.size(), std::size_t(1));
+        QVERIFY(log_.warnings[0].text.startsWith(QStringLiteral("Ошибка при записи файла!!!")));
+        QCOMPARE(Contents(Path("train.sch")), old);
+        QCOMPARE(S().fileName, std::string("new_scheme"));
+        QCOMPARE(Form().windowTitle(), QStringLiteral("Quorvane 2.0 - new_scheme"));
+        QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList({"train.sch"}));
+    }
+
+    void stripClickSelectsInLayoutMode() {
+        Click("cxButton3");
+        Click("cxButton3");
+        QTest::mouseClick(Strip(), Qt::RightButton, {}, CarBody(2));
+        QCOMPARE(S().state.currentCar, 2);
+        QCOMPARE(Text("editSetCar"), QStringLiteral("3"));
+        QTest::mouseClick(Strip(), Qt::LeftButton, {}, {20 + 112, 40});  // on the outline
+        QCOMPARE(S().state.currentCar, 2);
+    }
+
+    void stripClickStoresTheEditsBeforeItSelects() {
+        Click("cxButton3");
+        QTest::mouseClick(Strip(), Qt::LeftButton, {}, CarBody(1));
+        QTest::mouseClick(Control<QCheckBox>("chbInvert"), Qt::LeftButton);
+        Click("btnSet");
+        Type("editNumber", QStringLiteral("101"));
+        Type("editRun", QStringLiteral("R1"));
+        QTest::mouseClick(Strip(), Qt::LeftButton, {}, CarBody(1));
+        QCOMPARE(S().cars[0].carNumber, std::string("101"));
+        QCOMPARE(S().cars[0].axles[0].run, std::string("R1"));
+        QCOMPARE(S().state.currentCar, 1);
+        // An inverted car is entered at its last axle.
+        QCOMPARE(S().state.currentAxle, 3);
+        QCOMPARE(Text("editNumber"), QString());
+        QCOMPARE(Text("editSetCurAxle"), QStringLiteral("5"));
+    }
+
+    void hoverLightsUpTheCarUnderThePointer() {
+        Click("cxButton3");
+        auto colourAt = [this](QPoint p) { return Strip()->grab().toImage().pixelColor(p); };
+        const QColor current = colourAt(CarBody(0));
+        const QColor other = colourAt(CarBody(1));
+        QVERIFY(current != other);
+        QTest::mouseMove(Strip(), CarBody(1));
+        const QColor hovered = colourAt(CarBody(1));
+        QVERIFY(hovered != other);
+        QVERIFY(hovered != current);
+        QTest::mouseMove(Strip(), CarBody(0));
+        // The current car lights up like any other.
+        QCOMPARE(colourAt(CarBody(0)), hovered);
+        QCOMPARE(colourAt(CarBody(1)), other);
+        QTest::mouseMove(Strip(), {5, 5});
+        QCOMPARE(colourAt(CarBody(0)), current);
+    }
+
+    void editsRefuseWhatAFileCannotStore() {
+        Click("btnSet");
+        Type("editSeries", QStringLiteral("A|B"));
+        QCOMPARE(Text("editSeries"), QStringLiteral("AB"));
+        QVERIFY(QToolTip::text().contains(QStringLiteral("cannot be stored")));
+        Type("editNumber", QStringLiteral("Ж中"));
+        QCOMPARE(Text("editNumber"), QStringLiteral("Ж"));
+        Click("cxButton10");
+        QCOMPARE(S().cars[0].carNumber, std::string("\xC6"));
+        QCOMPARE(S().cars[0].series, std::string("AB"));
+    }
+
+    void focusLeaveRecolours() {
+        Click("btnSet");
+        Edit("editAxle")->setFocus();
+        Type("editAxle", QStringLiteral(" "));
+        QVERIFY(Edit("editAxle")->styleSheet().contains("rgb(255, 210, 210)"));
+        Edit("editRun")->setFocus();
+        QVERIFY(Edit("editAxle")->styleSheet().contains("rgb(210, 255, 210)"));
+    }
+
+    void exceptionInAHandlerIsShownAndTheEditorGoesOn() {
+        Click("btnSet");
+        log_.throwOnSave = true;
+        Click("btnSave");
+        QCOMPARE(log_.warnings.size(), std::size_t(1));
+        QCOMPARE(log_.warnings[0].text, QStringLiteral("the save dialog broke down"));
+        Click("cxButton10");
+        QCOMPARE(Text("editSetCurAxle"), QStringLiteral("2"));
+    }
+
+    // Random clicks, strip clicks and typing over whatever is enabled; after
+    // every event the walk invariants hold and the counters show the model.
+    void monkey() {
+        std::mt19937 random(7);
+        auto below = [&random](int n) {
+            return static_cast<int>(random() % static_cast<unsigned>(n));
+        };
+        const QStringList buttons{
+            "cxButton1",  "cxButton2",  "cxButton3", "cxButton4",  "cxButton5",  "cxButton6",
+            "cxButton7",  "cxButton8",  "cxButton9", "cxButton10", "cxButton11", "cxButton12",
+            "cxButton13", "cxButton14", "btnSet",    "btnNew",     "btnSave",    "btnLoad"};
+        const QStringList edits{"editSeries", "editNumber", "editAxle", "editWheelPair", "editRun"};
+        const QString alphabet = QStringLiteral("ab1 Жё|中");
+        for (int step = 0; step < 3000; ++step) {
+            const int kind = below(10);
+            if (kind < 6) {
+                Click(buttons[below(static_cast<int>(buttons.size()))].toLatin1().constData());
+            } else if (kind == 6) {
+                QTest::mouseClick(Control<QCheckBox>("chbInvert"), Qt::LeftButton);
+            } else if (kind == 7) {
+                QTest::mouseClick(Strip(), below(2) ? Qt::LeftButton : Qt::RightButton, {},
+                                  {below(Strip()->width()), below(Strip()->height())});
+            } else {
+                QString text;
+                for (int n = below(4); n > 0; --n) {
+                    text += alphabet[below(static_cast<int>(alphabet.size()))];
+                }
+                Type(edits[below(static_cast<int>(edits.size()))].toLatin1().constData(), text);
+            }
+
+            const SchemeState& st = S().state;
+            QVERIFY(st.carCount >= 1 && st.carCount <= kMaxCars);
+            QVERIFY(st.currentCar >= 0 && st.currentCar < st.carCount);
+            const CarRecord& car = S().cars[st.currentCar];
+            QCOMPARE(
+                Counters(),
+                QStringList({QString::number(st.carCount), QString::number(car.axleCount),
+                             QString::number(car.bogieCount), QString::number(st.schemeType),
+                             QString::number(st.currentCar + 1), QString::number(st.walkCursor + 1),
+                             QString::number(st.currentCar + 1)}));
+            QCOMPARE(Control<QCheckBox>("chbInvert")->isChecked(), car.inverted);
+            if (S().mode == Mode::ParameterMode) {
+                const WalkEntry& here = S().walk[st.walkCursor];
+                QVERIFY(st.walkCursor >= 0 && st.walkCursor < st.totalAxles);
+                QCOMPARE(here.car, st.currentCar);
+                QCOMPARE(here.axle, st.currentAxle);
+                QCOMPARE(car.axles[st.currentAxle].sides[0].mark, 1);
+                QCOMPARE(car.axles[st.currentAxle].sides[1].mark, 1);
+            }
+            QVERIFY(log_.warnings.empty());
+        }
+    }
+};
+
+}  // namespace quorvane
+
+QTEST_MAIN(quorvane::FormMainTest)
+#include "form_main_test.moc"
