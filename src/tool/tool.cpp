@@ -10,6 +10,7 @@
 #include "schemefile/scheme_name.h"
 #include "schemefile/scheme_reader.h"
 #include "schemefile/scheme_writer.h"
+#include "tool/render.h"
 #include "tool/save_file.h"
 #include "tool/scheme_json.h"
 #include "tool/scheme_text.h"
@@ -25,7 +26,12 @@ constexpr const char* kCommands =
     "                  Exit code 0 when all are valid, 1 when any is not.\n"
     "  dump FILE       Print a scheme file as JSON, texts in UTF-8.\n"
     "  write OUT.sch   Write the JSON scheme on standard input to OUT.sch, as the\n"
-    "                  editor saves it; the name line comes from OUT's file name.\n";
+    "                  editor saves it; the name line comes from OUT's file name.\n"
+    "  render FILE --car N [--walk K] -o IMAGE\n"
+    "                  Draw car N as the editor's car diagram with its marks, 800 x 147;\n"
+    "                  with --walk, walk position K is current and its wheels green.\n"
+    "  render FILE --strip [--current N] [--hover M] -o IMAGE\n"
+    "                  Draw the train strip, car N current, car M under the pointer.\n";
 
 std::string Local(const QString& text) {
     return text.toLocal8Bit().toStdString();
@@ -140,6 +146,18 @@ int RunTool(const QStringList& arguments, std::istream& in, std::ostream& out, s
     }
     if (command == QLatin1String("dump")) {
         return words.size() != 1 ? Usage(err, "dump takes one FILE") : Dump(words[0], out, err);
+    }
+    if (command == QLatin1String("render")) {
+        if (words.isEmpty()) {
+            return Usage(err, "render needs a FILE");
+        }
+        const QString file = words.takeFirst();
+        ReadResult loaded = Load(file);
+        if (!loaded.scheme) {
+            err << Local(file) << ": " << loaded.error.Message() << '\n';
+            return kToolFailed;
+        }
+        return Render(words, *loaded.scheme, err);
     }
     if (command == QLatin1String("write")) {
         return words.size() != 1 ? Usage(err, "write takes one OUT.sch") : Write(words[0], in, err);

@@ -2,7 +2,8 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
-#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QImage>
 #include <QString>
 #include <algorithm>
 #include <csignal>
@@ -227,6 +228,69 @@ TEST_F(ToolTest, WriteCutShortKeepsTheOldFile) {
     EXPECT_EQ(left, (std::vector<std::string>{"source.sch", "train.sch"}));
 }
 
+// The pictures come from the editor's own drawing; a few probes show that
+// the right car, walk position and highlight were drawn.
+TEST_F(ToolTest, RenderDrawsTheCarViewAndTheStrip) {
+    const std::string file = Put("train.sch", TrainFile(3));  // car 2 inverted, 2 axles
+    const std::string image = (dir / "out.png").string();
+    auto render = [&](std::vector<std::string> words) {
+        words.insert(words.begin(), {"render", file});
+        words.insert(words.end(), {"-o", image});
+        const ToolRun run = Tool(words);
+        EXPECT_EQ(run.code, 0) << run.err;
+        return QImage(QString::fromStdString(image));
+    };
+    const QColor grey(193, 193, 193);
+    const QColor green(0, 193, 0);
+    // The flange of the upper wheel of the leftmost axle, and of the second.
+    const QPoint first(30, 42);
+    const QPoint second(30 + 61, 42);
+
+    QImage car = render({"--car", "2"});
+    EXPECT_EQ(car.size(), QSize(800, 147));
+    EXPECT_EQ(car.pixelColor(first), grey);
+    EXPECT_EQ(car.pixelColor(second), grey);
+
+    car = render({"--walk", "6"});  // car 2, axle slot 0: drawn on the right
+    EXPECT_EQ(car.pixelColor(first), grey);
+    EXPECT_EQ(car.pixelColor(second), green);
+    EXPECT_EQ(render({"--car", "1", "--walk", "1"}).pixelColor(first), green);
+
+    const QImage strip = render({"--strip", "--current", "2", "--hover", "1"});
+    EXPECT_EQ(strip.size(), QSize(800, 102));
+    EXPECT_EQ(strip.pixelColor(60, 40), QColor(100, 255, 210));
+    EXPECT_EQ(strip.pixelColor(172, 40), green);
+}
+
+TEST_F(ToolTest, RenderRefusesCarsAndPositionsOutsideTheScheme) {
+    const std::string file = Put("train.sch", TrainFile(3));
+    const std::string image = (dir / "out.png").string();
+    struct Case {
+        std::vector<std::string> words;
+        int code;
+        std::string message;
+    };
+    const std::vector<Case> cases{
+        {{"--car", "3"}, 1, "car 3 is outside 1..2"},
+        {{"--walk", "7"}, 1, "walk position 7 is outside 1..6"},
+        {{"--car", "2", "--walk", "1"}, 1, "walk position 1 is on car 1, not car 2"},
+        {{"--strip", "--hover", "0"}, 1, "hovered car 0 is outside 1..2"},
+        {{"--car", "one"}, 2, "--car takes a number, not 'one'"},
+        {{"--car", "1", "--strip"}, 2, "render takes FILE --car N"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> words{"render", file};
+        words.insert(words.end(), c.words.begin(), c.words.end());
+        words.insert(words.end(), {"-o", image});
+        const ToolRun run = Tool(words);
+        EXPECT_EQ(run.code, c.code) << c.message;
+        EXPECT_TRUE(run.err.starts_with("quorvane-tool render: " + c.message)) << run.err;
+    }
+    EXPECT_FALSE(std::filesystem::exists(image));
+    EXPECT_EQ(Tool({"render", file, "--car", "1"}).code, 2) << "no -o";
+    EXPECT_EQ(Tool({"render", (dir / "none.sch").string(), "--car", "1", "-o", image}).code, 1);
+}
+
 TEST(SchemeTextTest, EveryByteSurvivesDecodingAndEncoding) {
     std::string all;
     for (int byte = 0; byte < 256; ++byte) {
@@ -242,7 +306,9 @@ TEST(SchemeTextTest, EveryByteSurvivesDecodingAndEncoding) {
 }  // namespace quorvane
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    // render draws text, which wants a GUI application; no display is needed.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
