@@ -1,16 +1,24 @@
 #include "window/form_main.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QFont>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QShortcut>
+#include <QUrl>
 #include <exception>
+#include <utility>
+#include <vector>
 
 #include "drawing/car_view.h"
 #include "drawing/train_strip.h"
@@ -25,6 +33,7 @@
 #include "window/label_table.h"
 #include "window/parameter_edit.h"
 #include "window/surface_view.h"
+#include "window/window_texts.h"
 
 namespace quorvane {
 
@@ -99,19 +108,18 @@ ParameterEdit* AddParameterEdit(QWidget* parent, const char* name, QPoint at) {
     edit->setObjectName(QString::fromLatin1(name));
     edit->setGeometry(QRect(at, QSize(kParameterEditWidth, kEditHeight)));
     edit->setEnabled(false);
-    edit->SetRefusalHint(
-        QStringLiteral("\"|\", line breaks and characters outside Windows-1251 cannot be stored"));
     return edit;
 }
 
 }  // namespace
 
-TFormMain::TFormMain(std::unique_ptr<SchemeDialogs> dialogs, QWidget* parent)
+TFormMain::TFormMain(std::unique_ptr<SchemeDialogs> dialogs, int language, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
       dialogs_(std::move(dialogs)),
       scheme_(std::make_unique<Scheme>()),
+      language_(language),
       carSurface_(kCarViewWidth, kCarViewHeight),
       stripSurface_(kStripFitWidth, kStripFitHeight) {
     setObjectName(QStringLiteral("FormMain"));
@@ -121,8 +129,10 @@ TFormMain::TFormMain(std::unique_ptr<SchemeDialogs> dialogs, QWidget* parent)
     setFont(font);
     setFixedSize(kClientWidth, kClientHeight);
     move(kWindowPlace);
+    setAcceptDrops(true);
     BuildControls();
     WireEvents();
+    WireKeys();
     FormCreate();
 }
 
@@ -255,6 +265,49 @@ void TFormMain::WireEvents() {
     }
 }
 
+void TFormMain::WireKeys() {
+    // Each runs its button's action, and only while the button is enabled.
+    const std::array<std::pair<QPushButton*, const char*>, 4> commands{
+        {{btnNew_, "Ctrl+N"}, {btnLoad_, "Ctrl+O"}, {btnSave_, "Ctrl+S"}, {btnExit_, "Ctrl+Q"}}};
+    for (const auto& [button, keys] : commands) {
+        auto* shortcut = new QShortcut(QKeySequence(QString::fromLatin1(keys)), this);
+        connect(shortcut, &QShortcut::activated, button, [button = button] {
+            if (button->isEnabled()) {
+                button->click();
+            }
+        });
+    }
+
+    // Steps from the keyboard leave the focus on the first empty edit.
+    auto keyStep = [this](QPushButton* button, void (TFormMain::*handler)()) {
+        if (button->isEnabled()) {
+            Guarded([&] { (this->*handler)(); });
+            FocusFirstEmptyEdit();
+        }
+    };
+    for (ParameterEdit* edit : edits_) {
+        connect(edit, &ParameterEdit::stepRequested, this, [this, keyStep](bool backwards) {
+            backwards ? keyStep(cxButton_[1], &TFormMain::cxButton1Click)
+                      : keyStep(cxButton_[10], &TFormMain::cxButton10Click);
+        });
+    }
+    auto* nextCar = new QShortcut(QKeySequence(Qt::Key_PageDown), this);
+    connect(nextCar, &QShortcut::activated, this,
+            [this, keyStep] { keyStep(cxButton_[12], &TFormMain::cxButton12Click); });
+    auto* previousCar = new QShortcut(QKeySequence(Qt::Key_PageUp), this);
+    connect(previousCar, &QShortcut::activated, this,
+            [this, keyStep] { keyStep(cxButton_[11], &TFormMain::cxButton11Click); });
+}
+
+void TFormMain::FocusFirstEmptyEdit() {
+    for (ParameterEdit* edit : edits_) {
+        if (edit->isEnabled() && edit->text().isEmpty()) {
+            edit->setFocus(Qt::ShortcutFocusReason);
+            return;
+        }
+    }
+}
+
 void TFormMain::Guarded(const std::function<void()>& handler) {
     try {
         handler();
@@ -266,6 +319,15 @@ void TFormMain::Guarded(const std::function<void()>& handler) {
 }
 
 void TFormMain::ApplyCaptions(int language) {
+    language_ = language;
+    const auto lang = static_cast<std::size_t>(language);
+    for (const ButtonTip& tip : ButtonTips()) {
+        findChild<QWidget*>(QString::fromUtf8(tip.control))
+            ->setToolTip(QString::fromUtf8(tip.text[lang]));
+    }
+    for (ParameterEdit* edit : edits_) {
+        edit->SetRefusalHint(QString::fromUtf8(kRefusalHint[lang]));
+    }
     const LabelTable& labels = Labels();
     for (const CaptionPair& pair : labels.pairs) {
         const QString caption = QString::fromUtf8(pair.text[static_cast<std::size_t>(language)]);
@@ -304,13 +366,14 @@ void TFormMain::RefreshView() {
 }
 
 void TFormMain::FormCreate() {
-    ApplyCaptions(kEnglish);
+    ApplyCaptions(language_);
     NewScheme();
 }
 
 void TFormMain::NewScheme() {
     UpdateTitle();
     quorvane::NewScheme(*scheme_);
+    changed_ = false;
     LoadEditsFromModel();
     RefreshView();
 }
@@ -346,7 +409,82 @@ ParameterTexts TFormMain::EditTexts() const {
 }
 
 void TFormMain::StoreEditsToModel() {
-    quorvane::StoreEditsToModel(*scheme_, EditTexts());
+    const ParameterTexts typed = EditTexts();
+    if (typed != quorvane::LoadEditsFromModel(*scheme_)) {
+        changed_ = true;
+    }
+    quorvane::StoreEditsToModel(*scheme_, typed);
+}
+
+bool TFormMain::HasUnsavedWork() const {
+    return changed_ || (scheme_->mode == Mode::ParameterMode &&
+                        EditTexts() != quorvane::LoadEditsFromModel(*scheme_));
+}
+
+bool TFormMain::ConfirmDiscard() {
+    if (!HasUnsavedWork()) {
+        return true;
+    }
+    const QString question =
+        QString::fromUtf8(kUnsavedQuestion[static_cast<std::size_t>(language_)]);
+    switch (dialogs_->AskUnsaved(this, question)) {
+        case UnsavedChoice::Discard:
+            return true;
+        case UnsavedChoice::Cancel:
+            return false;
+        case UnsavedChoice::Save: {
+            StoreEditsToModel();
+            const bool saved = SaveScheme();
+            UpdateTitle();
+            return saved;
+        }
+    }
+    return false;
+}
+
+void TFormMain::closeEvent(QCloseEvent* event) {
+    bool mayClose = false;
+    Guarded([&] { mayClose = ConfirmDiscard(); });
+    if (mayClose) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+namespace {
+
+// The one local scheme file a drag carries, if it carries just that.
+std::optional<QString> DraggedScheme(const QMimeData* data) {
+    if (data == nullptr || data->urls().size() != 1 || !data->urls().constFirst().isLocalFile()) {
+        return std::nullopt;
+    }
+    const QString path = data->urls().constFirst().toLocalFile();
+    if (!path.endsWith(QStringLiteral(".sch"), Qt::CaseInsensitive)) {
+        return std::nullopt;
+    }
+    return path;
+}
+
+}  // namespace
+
+void TFormMain::dragEnterEvent(QDragEnterEvent* event) {
+    if (DraggedScheme(event->mimeData())) {
+        event->acceptProposedAction();
+    }
+}
+
+void TFormMain::dropEvent(QDropEvent* event) {
+    const std::optional<QString> path = DraggedScheme(event->mimeData());
+    if (!path) {
+        return;
+    }
+    event->acceptProposedAction();
+    Guarded([&] {
+        if (ConfirmDiscard()) {
+            OpenFile(*path);
+        }
+    });
 }
 
 void TFormMain::LoadEditsFromModel() {
@@ -366,12 +504,16 @@ void TFormMain::MarkEmptyFields() {
 }
 
 void TFormMain::btnNewClick() {
+    if (!ConfirmDiscard()) {
+        return;
+    }
     scheme_->mode = Mode::LayoutMode;
     EnterLayoutMode();
     NewScheme();
 }
 
 void TFormMain::btnSetClick() {
+    changed_ = true;
     scheme_->mode = Mode::ParameterMode;
     AcceptLayout(*scheme_);
     RefreshView();
@@ -384,56 +526,71 @@ void TFormMain::btnSaveClick() {
     UpdateTitle();
 }
 
-void TFormMain::SaveScheme() {
+bool TFormMain::SaveScheme() {
     const std::optional<QString> path = dialogs_->AskSaveFileName(
         this, QDir::currentPath(), Decoded(scheme_->fileName) + QStringLiteral(".sch"));
     if (!path) {
-        return;
+        return false;
     }
     const std::optional<std::string> fileName = EncodeSchemeText(QFileInfo(*path).fileName());
     if (!fileName) {
         dialogs_->Warn(this, kWarningCaption,
                        kCannotOpenFile + QStringLiteral("\nThe file name holds a character "
                                                         "that a scheme name cannot store."));
-        return;
+        return false;
     }
     const std::string name = SchemeNameFromFileName(*fileName);
     const WriteResult written = WriteScheme(*scheme_, name);
     if (!written.ok) {
         dialogs_->Warn(this, kWarningCaption, QString::fromStdString(written.error));
-        return;
+        return false;
     }
     if (const std::optional<SaveFailure> failure = SaveFileAtomically(*path, written.bytes)) {
         dialogs_->Warn(this, kWarningCaption,
                        failure->opening ? kCannotOpenFile
                                         : kCannotWriteFile + QLatin1Char('\n') + failure->reason);
-        return;
+        return false;
     }
     scheme_->fileName = name;
+    changed_ = false;
+    return true;
 }
 
 void TFormMain::btnLoadClick() {
-    if (!LoadScheme()) {
+    if (!ConfirmDiscard()) {
         return;
     }
+    const std::optional<QString> path = dialogs_->AskOpenFileName(this);
+    if (path) {
+        OpenFile(*path);
+    }
+}
+
+bool TFormMain::OpenFile(const QString& path) {
+    if (!LoadScheme(path)) {
+        return false;
+    }
+    EnterLoadedScheme();
+    return true;
+}
+
+// A file that was read: the walk starts on it in ParameterMode.
+void TFormMain::EnterLoadedScheme() {
     scheme_->mode = Mode::ParameterMode;
     AcceptLayout(*scheme_);
     RefreshView();
     LoadEditsFromModel();
     EnterParameterMode();
     UpdateTitle();
+    changed_ = false;
 }
 
-bool TFormMain::LoadScheme() {
-    const std::optional<QString> path = dialogs_->AskOpenFileName(this);
-    if (!path) {
-        return false;
-    }
+bool TFormMain::LoadScheme(const QString& path) {
     ReadResult result =
-        ReadSchemeFile(QFile::encodeName(*path).toStdString(), scheme_->state.schemeType);
+        ReadSchemeFile(QFile::encodeName(path).toStdString(), scheme_->state.schemeType);
     if (!result.scheme) {
         dialogs_->Warn(this, kWarningCaption,
-                       QFileInfo(*path).fileName() + QStringLiteral(": ") +
+                       QFileInfo(path).fileName() + QStringLiteral(": ") +
                            QString::fromStdString(result.error.Message()));
         return false;
     }
@@ -480,42 +637,42 @@ void TFormMain::cxButton12Click() {
 }
 
 void TFormMain::cxButton2Click() {
-    RemoveCar(*scheme_);
+    LayoutStep(RemoveCar);
     RefreshView();
 }
 
 void TFormMain::cxButton3Click() {
-    AddCar(*scheme_);
+    LayoutStep(AddCar);
     RefreshView();
 }
 
 void TFormMain::cxButton4Click() {
-    RemoveAxle(*scheme_);
+    LayoutStep(RemoveAxle);
     RefreshView();
 }
 
 void TFormMain::cxButton5Click() {
-    AddAxle(*scheme_);
+    LayoutStep(AddAxle);
     RefreshView();
 }
 
 void TFormMain::cxButton6Click() {
-    RemoveBogie(*scheme_);
+    LayoutStep(RemoveBogie);
     RefreshView();
 }
 
 void TFormMain::cxButton7Click() {
-    AddBogie(*scheme_);
+    LayoutStep(AddBogie);
     RefreshView();
 }
 
 void TFormMain::cxButton8Click() {
-    PreviousSchemeType(*scheme_);
+    LayoutStep(PreviousSchemeType);
     RefreshView();
 }
 
 void TFormMain::cxButton9Click() {
-    NextSchemeType(*scheme_);
+    LayoutStep(NextSchemeType);
     RefreshView();
 }
 
@@ -530,8 +687,32 @@ void TFormMain::cxButton14Click() {
 }
 
 void TFormMain::chbInvertClick() {
+    if (CurrentCar(*scheme_).inverted != chbInvert_->isChecked()) {
+        changed_ = true;
+    }
     SetInverted(*scheme_, chbInvert_->isChecked());
     RefreshView();
+}
+
+namespace {
+
+// What the layout steps can change: counts, type and orientation.
+std::vector<int> LayoutShape(const Scheme& scheme) {
+    std::vector<int> shape{scheme.state.carCount, scheme.state.schemeType};
+    for (const CarRecord& car : scheme.cars) {
+        shape.insert(shape.end(), {car.axleCount, car.bogieCount, car.inverted ? 1 : 0});
+    }
+    return shape;
+}
+
+}  // namespace
+
+void TFormMain::LayoutStep(void (*step)(Scheme&)) {
+    const std::vector<int> before = LayoutShape(*scheme_);
+    step(*scheme_);
+    if (LayoutShape(*scheme_) != before) {
+        changed_ = true;
+    }
 }
 
 void TFormMain::Image2MouseDown(QPoint at) {

@@ -28,10 +28,21 @@ class TFormMain final : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TFormMain(std::unique_ptr<SchemeDialogs> dialogs, QWidget* parent = nullptr);
+    // language: the caption language, 0 Russian or 1 English.
+    explicit TFormMain(std::unique_ptr<SchemeDialogs> dialogs, int language = 1,
+                       QWidget* parent = nullptr);
     ~TFormMain() override;
 
     const Scheme& scheme() const { return *scheme_; }
+
+    // Whether closing, New or Load would lose work: a layout change, Set, or
+    // a typed text the model does not hold yet, since the last save, load or
+    // New.
+    bool HasUnsavedWork() const;
+
+    // Loads a file as Load does, without the dialog and without asking about
+    // unsaved work; a refused file is reported and changes nothing.
+    bool OpenFile(const QString& path);
 
     void ApplyCaptions(int language);
     void UpdateTitle();
@@ -63,9 +74,15 @@ public:
     void Image2MouseMove(QPoint at);
     void editSeriesExit();
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
 private:
     void BuildControls();
     void WireEvents();
+    void WireKeys();
 
     // Runs a handler; an exception that escapes it is shown, and the editor
     // goes on with the scheme as the handler left it.
@@ -81,11 +98,20 @@ private:
     void StoreEditsToModel();
     void LoadEditsFromModel();
     void MarkEmptyFields();
-    void SaveScheme();
-    bool LoadScheme();
+    bool SaveScheme();
+    bool LoadScheme(const QString& path);
+    void EnterLoadedScheme();
+    // Asks about unsaved work; true when the action may go on.
+    bool ConfirmDiscard();
+    // Runs a layout step and notes whether it changed the train.
+    void LayoutStep(void (*step)(Scheme&));
+    // After a step from the keyboard: the first empty parameter edit.
+    void FocusFirstEmptyEdit();
 
     std::unique_ptr<SchemeDialogs> dialogs_;
     std::unique_ptr<Scheme> scheme_;
+    int language_;
+    bool changed_ = false;
     QImageSurface carSurface_;
     QImageSurface stripSurface_;
 

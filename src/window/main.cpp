@@ -1,17 +1,46 @@
 #include <QApplication>
 #include <QMessageBox>
+#include <cstdio>
 #include <exception>
 
+#include "window/command_line.h"
 #include "window/form_main.h"
 #include "window/label_table.h"
 
 int main(int argc, char* argv[]) {
+    // The command line first: --help and --version need no display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    const quorvane::CommandLine commandLine = quorvane::ParseCommandLine(arguments);
+    if (!commandLine.start) {
+        std::fputs(qPrintable(commandLine.output), stdout);
+        if (!commandLine.error.isEmpty()) {
+            std::fprintf(stderr, "quorvane: %s\nTry 'quorvane --help'.\n",
+                         qPrintable(commandLine.error));
+        }
+        return commandLine.exitCode;
+    }
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        std::fputs(
+            "quorvane: no display to open the window on; start it on a virtual one with "
+            "xvfb-run -a quorvane\n",
+            stderr);
+        return 1;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quorvane"));
+    QApplication::setApplicationVersion(QStringLiteral(QUORVANE_VERSION));
     QApplication::setApplicationDisplayName(QString::fromUtf8(quorvane::Labels().title));
     try {
-        quorvane::TFormMain form(quorvane::MakeQtDialogs());
+        quorvane::TFormMain form(quorvane::MakeQtDialogs(), commandLine.start->language);
         form.show();
+        if (!commandLine.start->file.isEmpty()) {
+            form.OpenFile(commandLine.start->file);
+        }
         QApplication::exec();
     } catch (const std::exception& error) {
         QMessageBox::critical(nullptr, QString::fromUtf8(quorvane::Labels().title),

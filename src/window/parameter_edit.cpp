@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QToolTip>
 #include <QValidator>
 
@@ -47,6 +48,14 @@ void ParameterEdit::SetNormalBackground(Rgb colour) {
 void ParameterEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
     emit focusLeft();
+}
+
+void ParameterEdit::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        emit stepRequested(event->modifiers().testFlag(Qt::ShiftModifier));
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
 }
 
 void ParameterEdit::ShowRefusalHint() {

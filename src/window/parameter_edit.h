@@ -22,9 +22,12 @@ public:
 
 signals:
     void focusLeft();
+    // Enter asks for the next wheel set, Shift+Enter for the previous one.
+    void stepRequested(bool backwards);
 
 protected:
     void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void ShowRefusalHint();

@@ -47,6 +47,20 @@ public:
         QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::Ok, parent);
         box.exec();
     }
+
+    UnsavedChoice AskUnsaved(QWidget* parent, const QString& question) override {
+        QMessageBox box(QMessageBox::Question, parent ? parent->windowTitle() : QString(), question,
+                        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+        box.setDefaultButton(QMessageBox::Save);
+        switch (box.exec()) {
+            case QMessageBox::Save:
+                return UnsavedChoice::Save;
+            case QMessageBox::Discard:
+                return UnsavedChoice::Discard;
+            default:
+                return UnsavedChoice::Cancel;
+        }
+    }
 };
 
 }  // namespace

@@ -10,6 +10,8 @@ class QWidget;
 
 namespace quorvane {
 
+enum class UnsavedChoice { Save, Discard, Cancel };
+
 class SchemeDialogs {
 public:
     virtual ~SchemeDialogs() = default;
@@ -23,6 +25,9 @@ public:
     virtual std::optional<QString> AskOpenFileName(QWidget* parent) = 0;
     // A modal box with a warning icon and an OK button.
     virtual void Warn(QWidget* parent, const QString& caption, const QString& text) = 0;
+    // Asks whether to save the changes of the scheme before they would be
+    // lost: save, discard, or cancel what was about to happen.
+    virtual UnsavedChoice AskUnsaved(QWidget* parent, const QString& question) = 0;
 };
 
 std::unique_ptr<SchemeDialogs> MakeQtDialogs();

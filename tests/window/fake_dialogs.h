@@ -19,6 +19,8 @@ struct DialogLog {
     std::deque<QString> saveAnswers;  // an empty answer, or none left: cancelled
     std::deque<QString> openAnswers;
     std::vector<Warning> warnings;
+    std::deque<UnsavedChoice> unsavedAnswers;  // none left: cancel
+    QStringList unsavedQuestions;
     QString lastSaveFolder;
     QString lastProposedName;
     bool throwOnSave = false;
@@ -42,6 +44,16 @@ public:
 
     void Warn(QWidget*, const QString& caption, const QString& text) override {
         log_.warnings.push_back({caption, text});
+    }
+
+    UnsavedChoice AskUnsaved(QWidget*, const QString& question) override {
+        log_.unsavedQuestions << question;
+        if (log_.unsavedAnswers.empty()) {
+            return UnsavedChoice::Cancel;
+        }
+        const UnsavedChoice answer = log_.unsavedAnswers.front();
+        log_.unsavedAnswers.pop_front();
+        return answer;
     }
 
 private:

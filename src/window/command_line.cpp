@@ -1,0 +1,60 @@
+#include "window/command_line.h"
+
+#include <QCommandLineParser>
+
+#include "window/label_table.h"
+
+namespace quorvane {
+
+CommandLine ParseCommandLine(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Quorvane, the editor of wheel-set schemes of trains."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption lang(QStringLiteral("lang"),
+                                  QStringLiteral("Captions in <language>: en (English) or ru "
+                                                 "(Russian). English when not given."),
+                                  QStringLiteral("language"), QStringLiteral("en"));
+    parser.addOption(lang);
+    parser.addPositionalArgument(QStringLiteral("file"),
+                                 QStringLiteral("A scheme file (.sch) to open at start."),
+                                 QStringLiteral("[FILE.sch]"));
+
+    CommandLine result;
+    if (!parser.parse(arguments)) {
+        result.error = parser.errorText();
+        result.exitCode = 2;
+        return result;
+    }
+    if (parser.isSet(help)) {
+        result.output = parser.helpText();
+        return result;
+    }
+    if (parser.isSet(version)) {
+        result.output = QStringLiteral("quorvane %1\n").arg(QStringLiteral(QUORVANE_VERSION));
+        return result;
+    }
+    StartOptions start;
+    const QString language = parser.value(lang);
+    if (language == QLatin1String("ru")) {
+        start.language = kRussian;
+    } else if (language != QLatin1String("en")) {
+        result.error = QStringLiteral("Unknown language '%1': use en or ru.").arg(language);
+        result.exitCode = 2;
+        return result;
+    }
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1) {
+        result.error = QStringLiteral("Give one scheme file at most.");
+        result.exitCode = 2;
+        return result;
+    }
+    if (!files.isEmpty()) {
+        start.file = files.constFirst();
+    }
+    result.start = start;
+    return result;
+}
+
+}  // namespace quorvane

@@ -1,0 +1,290 @@
+// What operators who enter hundreds of wheel sets a day rely on: no work is
+// lost without a question, the keyboard does everything, and files open the
+// desktop way.
+#include <QMimeData>
+#include <QToolTip>
+#include <QUrl>
+
+#include "window/command_line.h"
+#include "window/window_texts.h"
+#include "window_fixture.h"
+
+namespace quorvane {
+
+using testing::Contents;
+using testing::Write;
+
+class OperatorDayTest : public testing::WindowFixture {
+    Q_OBJECT
+
+    QWidget* Focused() { return QApplication::focusWidget(); }
+    QString FocusedName() { return Focused() ? Focused()->objectName() : QString(); }
+
+    // Tab through the window until the control has the focus.
+    void TabTo(const char* name) {
+        for (int presses = 0; presses < 80 && FocusedName() != QLatin1String(name); ++presses) {
+            Key(Qt::Key_Tab);
+        }
+        QCOMPARE(FocusedName(), QString::fromLatin1(name));
+    }
+    // Keys go in through the window, as from a keyboard: shortcuts included.
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(Form().windowHandle(), key, modifiers);
+    }
+    void TypeHere(const QString& text) {
+        for (const QChar ch : text) {
+            QTest::keyClick(Form().windowHandle(), ch.toLatin1());
+        }
+    }
+
+    void DropFile(const QString& path) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path)});
+        QDragEnterEvent enter(QPoint(500, 200), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
+        QApplication::sendEvent(&Form(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(500, 200), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&Form(), &drop);
+    }
+
+    // A file the editor saved: one direct car of 4 axles, type 1.
+    QString SavedScheme(const QString& name) {
+        const QString path = Path(name);
+        Write(path, testing::Lines({name.chopped(4), "{", "1d2|S|7|1l|a|w|9|2l||||3l||||4l||||;",
+                                    "1d2|S|7|4r||||3r||||2r||||1r|a|w|9|;", "}"}));
+        return path;
+    }
+
+private slots:
+    void init() { OpenWindow(); }
+    void cleanup() { CloseWindow(); }
+
+    void keyboardAloneLaysOutFillsInAndSaves() {
+        TabTo("cxButton3");
+        Key(Qt::Key_Space);
+        TabTo("cxButton14");
+        Key(Qt::Key_Space);
+        TabTo("chbInvert");
+        Key(Qt::Key_Space);
+        TabTo("btnSet");
+        Key(Qt::Key_Space);
+        QCOMPARE(S().mode, Mode::ParameterMode);
+
+        TabTo("editSeries");
+        for (int p = 1; p <= 8; ++p) {
+            if (p == 1) {
+                TypeHere(QStringLiteral("ER2"));
+                Key(Qt::Key_Tab);
+            }
+            if (p == 1 || p == 5) {
+                QCOMPARE(FocusedName(), QStringLiteral("editNumber"));
+                TypeHere(p == 1 ? QStringLiteral("101") : QStringLiteral("102"));
+                Key(Qt::Key_Tab);
+            }
+            // Enter left the focus on the first empty edit: the axle name.
+            QCOMPARE(FocusedName(), QStringLiteral("editAxle"));
+            TypeHere(QString::number(p));
+            Key(Qt::Key_Tab);
+            TypeHere(QStringLiteral("W%1").arg(p));
+            Key(Qt::Key_Tab);
+            TypeHere(QString::number(p) + QStringLiteral("00"));
+            Key(Qt::Key_Return);
+        }
+        log_.saveAnswers.push_back(Path("train.sch"));
+        Key(Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(Contents(Path("train.sch")), TwoCarTrainFile());
+        QVERIFY(!Form().HasUnsavedWork());
+    }
+
+    void keyStepsMoveTheWalkAndTheFocus() {
+        Click("cxButton3");
+        Click("btnSet");
+        Edit("editRun")->setFocus();
+        TypeHere(QStringLiteral("1"));
+        Key(Qt::Key_Return);
+        QCOMPARE(Text("editSetCurAxle"), QStringLiteral("2"));
+        QCOMPARE(FocusedName(), QStringLiteral("editSeries"));
+        Key(Qt::Key_Return, Qt::ShiftModifier);
+        QCOMPARE(Text("editSetCurAxle"), QStringLiteral("1"));
+        QCOMPARE(Text("editRun"), QStringLiteral("1"));
+        Key(Qt::Key_PageDown);
+        QCOMPARE(Text("editSetCurCar"), QStringLiteral("2"));
+        QCOMPARE(Text("editSetCurAxle"), QStringLiteral("5"));
+        Key(Qt::Key_PageUp);
+        QCOMPARE(Text("editSetCurAxle"), QStringLiteral("1"));
+
+        // Nothing empty at the new position: the focus stays.
+        for (const char* name : {"editSeries", "editNumber", "editAxle", "editWheelPair"}) {
+            Edit(name)->setText(QStringLiteral("x"));
+        }
+        Key(Qt::Key_Return);
+        Key(Qt::Key_Return, Qt::ShiftModifier);
+        Edit("editRun")->setFocus();
+        Key(Qt::Key_Return, Qt::ShiftModifier);
+        QCOMPARE(Text("editSetCurAxle"), QStringLiteral("1"));
+        QCOMPARE(FocusedName(), QStringLiteral("editRun"));
+    }
+
+    void shortcutsWorkOnlyWhenTheirButtonDoes() {
+        Key(Qt::Key_S, Qt::ControlModifier);  // Save is disabled in layout mode
+        QVERIFY(log_.lastProposedName.isEmpty());
+        Key(Qt::Key_PageDown);
+        QCOMPARE(S().state.currentCar, 0);
+
+        Click("cxButton3");
+        Key(Qt::Key_N, Qt::ControlModifier);  // New asks about the added car
+        QCOMPARE(log_.unsavedQuestions.size(), 1);
+        QCOMPARE(S().state.carCount, 2);
+
+        log_.openAnswers.push_back(SavedScheme(QStringLiteral("one.sch")));
+        log_.unsavedAnswers.push_back(UnsavedChoice::Discard);
+        Key(Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(S().fileName, std::string("one"));
+        Key(Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(!Form().isVisible());
+    }
+
+    void tooltipsNameEveryPictureButtonInBothLanguages() {
+        for (int language : {kRussian, kEnglish}) {
+            Form().ApplyCaptions(language);
+            for (const ButtonTip& tip : ButtonTips()) {
+                QCOMPARE(Control(std::string(tip.control).c_str())->toolTip(),
+                         QString::fromUtf8(tip.text[static_cast<std::size_t>(language)]));
+            }
+        }
+        for (int n = 1; n <= 14; ++n) {
+            QVERIFY(!Control(QStringLiteral("cxButton%1").arg(n).toLatin1().constData())
+                         ->toolTip()
+                         .isEmpty());
+        }
+    }
+
+    // Which actions ask, and what each answer does to them.
+    void unsavedWorkIsNeverLostWithoutAQuestion() {
+        // Unchanged: nothing asks, and a step at its limit changes nothing.
+        Click("cxButton2");
+        Click("cxButton13");
+        Click("btnNew");
+        QVERIFY(!Form().HasUnsavedWork());
+        QVERIFY(log_.unsavedQuestions.isEmpty());
+
+        // A layout change: Cancel keeps it, Discard lets New go on.
+        Click("cxButton5");
+        QVERIFY(Form().HasUnsavedWork());
+        Click("btnNew");
+        QCOMPARE(S().cars[0].axleCount, 5);
+        log_.unsavedAnswers.push_back(UnsavedChoice::Discard);
+        Click("btnNew");
+        QCOMPARE(S().cars[0].axleCount, 4);
+        QCOMPARE(log_.unsavedQuestions.size(), 2);
+
+        // Text typed but not yet stored counts too.
+        Click("btnSet");
+        log_.saveAnswers.push_back(Path("first.sch"));
+        Click("btnSave");
+        QVERIFY(!Form().HasUnsavedWork());
+        Type("editRun", QStringLiteral("77"));
+        QVERIFY(Form().HasUnsavedWork());
+
+        // Save: the save dialog cancelled cancels Load too.
+        log_.unsavedAnswers.push_back(UnsavedChoice::Save);
+        log_.openAnswers.push_back(SavedScheme(QStringLiteral("other.sch")));
+        Click("btnLoad");
+        QCOMPARE(S().fileName, std::string("first"));
+        QCOMPARE(Text("editRun"), QStringLiteral("77"));
+
+        // Save into a folder that is a file fails: Load stays cancelled.
+        Write(Path("plain"), "x");
+        log_.unsavedAnswers.push_back(UnsavedChoice::Save);
+        log_.saveAnswers.push_back(Path("plain/x.sch"));
+        Click("btnLoad");
+        QCOMPARE(S().fileName, std::string("first"));
+        QCOMPARE(log_.warnings.size(), std::size_t(1));
+
+        // Save that works: the run is in the file, then the other file loads.
+        log_.unsavedAnswers.push_back(UnsavedChoice::Save);
+        log_.saveAnswers.push_back(Path("first.sch"));
+        Click("btnLoad");
+        QCOMPARE(S().fileName, std::string("other"));
+        QVERIFY(Contents(Path("first.sch")).contains("1l|||77|"));
+        QVERIFY(!Form().HasUnsavedWork());
+
+        // Closing the window asks the same way.
+        Type("editAxle", QStringLiteral("3"));
+        QVERIFY(!Form().close());
+        QVERIFY(Form().isVisible());
+        log_.unsavedAnswers.push_back(UnsavedChoice::Discard);
+        QVERIFY(Form().close());
+    }
+
+    void aFileOnTheCommandLineOpensLikeLoad() {
+        QVERIFY(Form().OpenFile(SavedScheme(QStringLiteral("cli.sch"))));
+        QCOMPARE(S().mode, Mode::ParameterMode);
+        QCOMPARE(Form().windowTitle(), QStringLiteral("Quorvane 2.0 - cli"));
+        QCOMPARE(Text("editSeries"), QStringLiteral("S"));
+        QVERIFY(!Form().HasUnsavedWork());
+
+        CloseWindow();
+        OpenWindow();
+        Write(Path("bad.sch"), "no car list");
+        QVERIFY(!Form().OpenFile(Path("bad.sch")));
+        QCOMPARE(log_.warnings.size(), std::size_t(1));
+        QVERIFY(log_.warnings[0].text.contains(QStringLiteral("no \"{\" opens the car list")));
+        QCOMPARE(S().mode, Mode::LayoutMode);
+        QCOMPARE(Form().windowTitle(), QStringLiteral("Quorvane 2.0 - new_scheme"));
+    }
+
+    void droppingASchemeLoadsItAfterTheQuestion() {
+        const QString path = SavedScheme(QStringLiteral("dropped.sch"));
+        Click("cxButton3");
+        DropFile(path);  // the question is cancelled
+        QCOMPARE(S().state.carCount, 2);
+        log_.unsavedAnswers.push_back(UnsavedChoice::Discard);
+        DropFile(path);
+        QCOMPARE(S().fileName, std::string("dropped"));
+        QCOMPARE(S().mode, Mode::ParameterMode);
+
+        QMimeData text;
+        text.setUrls({QUrl::fromLocalFile(Path("notes.txt"))});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &text, Qt::LeftButton,
+                              Qt::NoModifier);
+        QApplication::sendEvent(&Form(), &enter);
+        QVERIFY(!enter.isAccepted());
+    }
+
+    void russianFromTheStart() {
+        CloseWindow();
+        OpenWindow(kRussian);
+        QCOMPARE(Control<QPushButton>("btnNew")->text(), QStringLiteral("Новая схема"));
+        QCOMPARE(Control("cxButton3")->toolTip(), QStringLiteral("Добавить вагон"));
+        Click("cxButton3");
+        Click("btnNew");
+        QCOMPARE(log_.unsavedQuestions.value(0), QString::fromUtf8(kUnsavedQuestion[kRussian]));
+    }
+
+    void commandLine() {
+        auto parse = [](QStringList words) {
+            words.prepend(QStringLiteral("quorvane"));
+            return ParseCommandLine(words);
+        };
+        QCOMPARE(parse({}).start->language, kEnglish);
+        QCOMPARE(parse({"--lang", "ru", "a.sch"}).start->language, kRussian);
+        QCOMPARE(parse({"--lang", "ru", "a.sch"}).start->file, QStringLiteral("a.sch"));
+        QCOMPARE(parse({"--lang=en"}).start->language, kEnglish);
+        QVERIFY(parse({"--help"}).output.contains(QStringLiteral("--lang <language>")));
+        QCOMPARE(parse({"--version"}).output, QStringLiteral("quorvane 2.0\n"));
+        for (const QStringList& bad :
+             {QStringList{"--lang", "de"}, QStringList{"a.sch", "b.sch"}, QStringList{"--frob"}}) {
+            const CommandLine result = parse(bad);
+            QVERIFY(!result.start);
+            QCOMPARE(result.exitCode, 2);
+            QVERIFY(!result.error.isEmpty());
+        }
+    }
+};
+
+}  // namespace quorvane
+
+QTEST_MAIN(quorvane::OperatorDayTest)
+#include "operator_day_test.moc"

@@ -1,0 +1,173 @@
+// A window with answered dialogs, and the helpers its tests share.
+#pragma once
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "fake_dialogs.h"
+#include "window/form_main.h"
+#include "window/label_table.h"
+
+namespace quorvane::testing {
+
+inline QByteArray Lines(const QStringList& lines) {
+    QByteArray bytes;
+    for (const QString& line : lines) {
+        bytes += line.toLatin1() + "\r\n";
+    }
+    return bytes;
+}
+
+inline QByteArray Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+inline bool Write(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// What the operator sees: enough of the window to tell whether an action
+// changed anything.
+struct Snapshot {
+    Mode mode;
+    int carCount;
+    int walkCursor;
+    int currentCar;
+    std::string fileName;
+    QString title;
+    QStringList edits;
+    QStringList counters;
+
+    bool operator==(const Snapshot&) const = default;
+};
+
+class WindowFixture : public QObject {
+protected:
+    DialogLog log_;
+    std::unique_ptr<TFormMain> form_;
+    std::unique_ptr<QTemporaryDir> dir_;
+
+    TFormMain& Form() { return *form_; }
+    const Scheme& S() { return form_->scheme(); }
+
+    template <class T = QWidget>
+    T* Control(const char* name) {
+        T* control = form_->findChild<T*>(QString::fromLatin1(name));
+        if (!control) {
+            qFatal("no control %s", name);
+        }
+        return control;
+    }
+    void Click(const char* button) {
+        QTest::mouseClick(Control<QPushButton>(button), Qt::LeftButton);
+    }
+    QLineEdit* Edit(const char* name) { return Control<QLineEdit>(name); }
+    // Key presses with the text they carry, Cyrillic and CJK included.
+    void Type(const char* edit, const QString& text) {
+        for (QChar ch : text) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+            QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+            QApplication::sendEvent(Edit(edit), &press);
+            QApplication::sendEvent(Edit(edit), &release);
+        }
+    }
+    QString Text(const char* name) { return Edit(name)->text(); }
+    QStringList Counters() {
+        QStringList values;
+        for (const char* name : {"editNumCar", "editNumAxle", "editNumBogie", "editTypeScheme",
+                                 "editSetCar", "editSetCurAxle", "editSetCurCar"}) {
+            values << Text(name);
+        }
+        return values;
+    }
+    QWidget* Strip() { return Control("Image2"); }
+    // A point inside the body of car i of the strip.
+    static QPoint CarBody(int i) { return {112 * i + 60, 40}; }
+    QString Path(const QString& name) { return dir_->filePath(name); }
+
+    Snapshot Snap() {
+        QStringList edits;
+        for (const char* name :
+             {"editSeries", "editNumber", "editAxle", "editWheelPair", "editRun"}) {
+            edits << Text(name);
+        }
+        return {S().mode,
+                S().state.carCount,
+                S().state.walkCursor,
+                S().state.currentCar,
+                S().fileName,
+                Form().windowTitle(),
+                edits,
+                Counters()};
+    }
+
+    // Two cars, the second inverted, both of 4 axles and 2 bogies, type 1,
+    // accepted, and every wheel set typed in: series ER2, numbers 101 and
+    // 102, at walk position p axle name p, wheel set Wp and run p00.
+    void EnterTwoCarTrain() {
+        Click("cxButton3");
+        Click("cxButton14");
+        QTest::mouseClick(Control<QCheckBox>("chbInvert"), Qt::LeftButton);
+        Click("btnSet");
+        Type("editSeries", QStringLiteral("ER2"));
+        for (int p = 1; p <= 8; ++p) {
+            if (p == 1 || p == 5) {
+                Type("editNumber", p == 1 ? QStringLiteral("101") : QStringLiteral("102"));
+            }
+            Type("editAxle", QString::number(p));
+            Type("editWheelPair", QStringLiteral("W%1").arg(p));
+            Type("editRun", QString::number(p) + QStringLiteral("00"));
+            Click("cxButton10");
+        }
+    }
+
+    static QByteArray TwoCarTrainFile() {
+        return Lines({
+            "train",
+            "{",
+            "1d2|ER2|101|1l|1|W1|100|2l|2|W2|200|3l|3|W3|300|4l|4|W4|400|;",
+            "2i2|ER2|102|4r|5|W5|500|3r|6|W6|600|2r|7|W7|700|1r|8|W8|800|;",
+            "2i2|ER2|102|1l|8|W8|800|2l|7|W7|700|3l|6|W6|600|4l|5|W5|500|;",
+            "1d2|ER2|101|4r|4|W4|400|3r|3|W3|300|2r|2|W2|200|1r|1|W1|100|;",
+            "}",
+            "",
+            "Where:",
+            "1d - is a cars, which are located direct(1 - order of the cars)",
+            "1i - is a cars, which are located invert(1 - order of the cars)",
+            "2 - is a number of bogies in the car",
+            "ER2 - is a car series",
+            "101 - is a car number",
+            "1l - is a wheeled set order and side(l/r)",
+            "1 - is a axle name",
+            "W1 - is a wheeled set name",
+            "100 - is a wheeled set run",
+        });
+    }
+
+    void OpenWindow(int language = kEnglish) {
+        log_ = {};
+        dir_ = std::make_unique<QTemporaryDir>();
+        form_ = std::make_unique<TFormMain>(std::make_unique<FakeDialogs>(log_), language);
+        form_->show();
+        QApplication::setActiveWindow(form_.get());
+        QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    }
+
+    void CloseWindow() {
+        form_.reset();
+        dir_.reset();
+    }
+};
+
+}  // namespace quorvane::testing
