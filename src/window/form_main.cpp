@@ -518,6 +518,7 @@ void TFormMain::btnSetClick() {
     AcceptLayout(*scheme_);
     RefreshView();
     EnterParameterMode();
+    FocusFirstEmptyEdit();
 }
 
 void TFormMain::btnSaveClick() {
@@ -583,6 +584,7 @@ void TFormMain::EnterLoadedScheme() {
     EnterParameterMode();
     UpdateTitle();
     changed_ = false;
+    FocusFirstEmptyEdit();
 }
 
 bool TFormMain::LoadScheme(const QString& path) {

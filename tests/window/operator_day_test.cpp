@@ -70,8 +70,9 @@ private slots:
         TabTo("btnSet");
         Key(Qt::Key_Space);
         QCOMPARE(S().mode, Mode::ParameterMode);
+        // Set hands the keyboard to the first field of the walk.
+        QCOMPARE(FocusedName(), QStringLiteral("editSeries"));
 
-        TabTo("editSeries");
         for (int p = 1; p <= 8; ++p) {
             if (p == 1) {
                 TypeHere(QStringLiteral("ER2"));
