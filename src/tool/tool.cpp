@@ -36,7 +36,11 @@ constexpr const char* kCommands =
     "                  Draw car N as the editor's car diagram with its marks, 800 x 147;\n"
     "                  with --walk, walk position K is current and its wheels green.\n"
     "  render FILE --strip [--current N] [--hover M] -o IMAGE\n"
-    "                  Draw the train strip, car N current, car M under the pointer.\n";
+    "                  Draw the train strip, car N current, car M under the pointer.\n"
+    "  render FILE --sheet -o PDF|SVG|IMAGE\n"
+    "                  Draw the whole train: the strip, then every car's diagram under\n"
+    "                  its number, series and car number; A4 landscape pages for .pdf,\n"
+    "                  one tall picture for .svg, .png and other image formats.\n";
 
 std::string Local(const QString& text) {
     return text.toLocal8Bit().toStdString();
