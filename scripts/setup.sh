@@ -3,7 +3,8 @@
 
 QUORVANE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 QUORVANE_PACKAGES=(cmake ninja-build g++ libgtest-dev qt6-base-dev fonts-dejavu-core clang
-    libclang-rt-14-dev)
+    libclang-rt-14-dev libcsv-dev qt6-svg-dev poppler-utils desktop-file-utils libxml2-utils
+    shared-mime-info dpkg-dev)
 
 install_missing_packages() {
     local missing=() package

@@ -5,6 +5,8 @@
 #include <optional>
 #include <utility>
 
+#include "schemefile/wheel_order.h"
+
 namespace quorvane {
 
 namespace {
@@ -16,29 +18,6 @@ constexpr std::array<std::string_view, 3> kLegendHead{
     "1d - is a cars, which are located direct(1 - order of the cars)",
     "1i - is a cars, which are located invert(1 - order of the cars)",
 };
-
-// One wheel entry: its side letter and the side whose wheel-set name it carries.
-struct Wheel {
-    char letter;
-    int side;
-};
-
-constexpr Wheel kL0{'l', 0};
-constexpr Wheel kR1{'r', 1};
-constexpr Wheel kR0{'r', 0};
-constexpr Wheel kL1{'l', 1};
-
-using WheelPair = std::array<Wheel, 2>;
-
-// Types 3 to 6: the two entries of an axle, by type, orientation and the
-// parity of the axle's place in the car line (0 for the first axle written).
-// Inverted cars of types 5 and 6 carry the right wheel's name under "l".
-constexpr std::array<std::array<std::array<WheelPair, 2>, 2>, 4> kAxlePairs{{
-    {{{{{kL0, kR1}, {kL0, kR1}}}, {{{kR1, kL0}, {kR1, kL0}}}}},  // type 3
-    {{{{{kR1, kL0}, {kR1, kL0}}}, {{{kL0, kR1}, {kL0, kR1}}}}},  // type 4
-    {{{{{kL0, kR1}, {kR1, kL0}}}, {{{kR0, kL1}, {kL1, kR0}}}}},  // type 5
-    {{{{{kR1, kL0}, {kL0, kR1}}}, {{{kL1, kR0}, {kR0, kL1}}}}},  // type 6
-}};
 
 void AppendNumber(std::string& out, int value) {
     std::array<char, 12> digits{};
@@ -53,19 +32,19 @@ public:
     std::string Write(std::string_view name) {
         Line(name);
         Line("{");
-        const int cars = scheme_.state.carCount;
-        if (scheme_.state.schemeType == 1 || scheme_.state.schemeType == 2) {
-            const bool rightFirst = scheme_.state.schemeType == 2;
-            for (int c = 0; c < cars; ++c) {
-                SideCarLine(c, /*secondPass=*/false, rightFirst);
+        int line = -1;
+        for (const WheelEntry& entry : WheelOrder(scheme_)) {
+            if (entry.line != line) {
+                if (line >= 0) {
+                    EndCarLine();
+                }
+                BeginCarLine(entry.car);
+                line = entry.line;
             }
-            for (int c = cars - 1; c >= 0; --c) {
-                SideCarLine(c, /*secondPass=*/true, rightFirst);
-            }
-        } else {
-            for (int c = 0; c < cars; ++c) {
-                AxleCarLine(c);
-            }
+            Entry(entry);
+        }
+        if (line >= 0) {
+            EndCarLine();
         }
         Line("}");
         Line("");
@@ -98,48 +77,17 @@ private:
         out_ += kLineEnd;
     }
 
-    // k is the 0-based axle slot.
-    void Entry(const CarRecord& car, int k, Wheel wheel) {
-        const AxleSlot& axle = car.axles[static_cast<std::size_t>(k)];
-        AppendNumber(out_, k + 1);
-        out_ += wheel.letter;
+    void Entry(const WheelEntry& entry) {
+        const AxleSlot& axle = Car(entry.car).axles[static_cast<std::size_t>(entry.axle)];
+        AppendNumber(out_, entry.axle + 1);
+        out_ += entry.side == kLeftSide ? 'l' : 'r';
         out_ += '|';
         out_ += axle.axleName;
         out_ += '|';
-        out_ += axle.sides[static_cast<std::size_t>(wheel.side)].wheelSetName;
+        out_ += axle.sides[static_cast<std::size_t>(entry.nameSide)].wheelSetName;
         out_ += '|';
         out_ += axle.run;
         out_ += '|';
-    }
-
-    // Types 1 and 2: one wheel per axle. The first pass takes a direct car
-    // forwards, the second backwards, an inverted car the other way round;
-    // going forwards lists the left wheels in type 1 and the right in type 2.
-    void SideCarLine(int c, bool secondPass, bool rightFirst) {
-        const CarRecord& car = Car(c);
-        const bool forwards = secondPass == car.inverted;
-        const Wheel wheel = forwards == rightFirst ? kR1 : kL0;
-        BeginCarLine(c);
-        for (int j = 0; j < car.axleCount; ++j) {
-            Entry(car, forwards ? j : car.axleCount - 1 - j, wheel);
-        }
-        EndCarLine();
-    }
-
-    // Types 3 to 6: both wheels of each axle in turn, a direct car forwards,
-    // an inverted one backwards.
-    void AxleCarLine(int c) {
-        const CarRecord& car = Car(c);
-        const auto& pairs =
-            kAxlePairs[static_cast<std::size_t>(scheme_.state.schemeType - 3)][car.inverted];
-        BeginCarLine(c);
-        for (int j = 0; j < car.axleCount; ++j) {
-            const int k = car.inverted ? car.axleCount - 1 - j : j;
-            for (Wheel wheel : pairs[static_cast<std::size_t>(j % 2)]) {
-                Entry(car, k, wheel);
-            }
-        }
-        EndCarLine();
     }
 
     // The example values always come from car slot 0 and its axle slot 0.

@@ -9,6 +9,7 @@
 #include "drawing/render_image.h"
 #include "model/parameter_entry.h"
 #include "tool/tool.h"
+#include "tool/train_sheet.h"
 
 namespace quorvane {
 
@@ -77,12 +78,14 @@ int Render(const QStringList& words, Scheme& scheme, std::ostream& err) {
     const QString car = QStringLiteral("car");
     const QString walk = QStringLiteral("walk");
     const QString strip = QStringLiteral("strip");
+    const QString sheet = QStringLiteral("sheet");
     const QString current = QStringLiteral("current");
     const QString hover = QStringLiteral("hover");
     const QString output = QStringLiteral("o");
     parser.addOptions({{car, QString(), QStringLiteral("N")},
                        {walk, QString(), QStringLiteral("K")},
                        {strip, QString()},
+                       {sheet, QString()},
                        {current, QString(), QStringLiteral("N")},
                        {hover, QString(), QStringLiteral("M")},
                        {output, QString(), QStringLiteral("IMAGE")}});
@@ -91,12 +94,21 @@ int Render(const QStringList& words, Scheme& scheme, std::ostream& err) {
             throw Failure{kToolUsage, parser.errorText().toStdString()};
         }
         const bool carView = parser.isSet(car) || parser.isSet(walk);
-        if (carView == parser.isSet(strip) || !parser.isSet(output) ||
+        const bool stripView = parser.isSet(strip);
+        const bool sheetView = parser.isSet(sheet);
+        if (carView + stripView + sheetView != 1 || !parser.isSet(output) ||
             !parser.positionalArguments().isEmpty() ||
-            (carView && (parser.isSet(current) || parser.isSet(hover)))) {
+            (!stripView && (parser.isSet(current) || parser.isSet(hover)))) {
             throw Failure{kToolUsage,
-                          "render takes FILE --car N [--walk K] -o IMAGE, or FILE --strip "
-                          "[--current N] [--hover M] -o IMAGE"};
+                          "render takes FILE --car N [--walk K] -o IMAGE, FILE --strip "
+                          "[--current N] [--hover M] -o IMAGE, or FILE --sheet -o PDF|SVG|IMAGE"};
+        }
+        if (sheetView) {
+            if (const std::optional<std::string> error =
+                    WriteTrainSheet(scheme, parser.value(output))) {
+                throw Failure{kToolFailed, *error};
+            }
+            return kToolOk;
         }
         const QImage image = carView
                                  ? CarView(scheme, Number(parser, car), Number(parser, walk))

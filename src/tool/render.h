@@ -7,8 +7,9 @@
 
 namespace quorvane {
 
-// quorvane-tool render: the car view or the train strip of a loaded scheme as
-// an image. words are the command's own arguments; gives the exit code.
+// quorvane-tool render: the car view, the train strip or the sheet of the
+// whole train of a loaded scheme as a picture. words are the command's own arguments; gives the
+// exit code.
 int Render(const QStringList& words, Scheme& scheme, std::ostream& err);
 
 }  // namespace quorvane

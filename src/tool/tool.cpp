@@ -10,6 +10,7 @@
 #include "schemefile/scheme_name.h"
 #include "schemefile/scheme_reader.h"
 #include "schemefile/scheme_writer.h"
+#include "tool/measurement_plan.h"
 #include "tool/render.h"
 #include "tool/save_file.h"
 #include "tool/scheme_json.h"
@@ -27,11 +28,19 @@ constexpr const char* kCommands =
     "  dump FILE       Print a scheme file as JSON, texts in UTF-8.\n"
     "  write OUT.sch   Write the JSON scheme on standard input to OUT.sch, as the\n"
     "                  editor saves it; the name line comes from OUT's file name.\n"
+    "  plan FILE [-o CSV]\n"
+    "                  List every wheel in the order of the file, one CSV row each (UTF-8):\n"
+    "                  position, car, orientation, axle, side, series, car number,\n"
+    "                  axle name, wheel-set name, run.\n"
     "  render FILE --car N [--walk K] -o IMAGE\n"
     "                  Draw car N as the editor's car diagram with its marks, 800 x 147;\n"
     "                  with --walk, walk position K is current and its wheels green.\n"
     "  render FILE --strip [--current N] [--hover M] -o IMAGE\n"
-    "                  Draw the train strip, car N current, car M under the pointer.\n";
+    "                  Draw the train strip, car N current, car M under the pointer.\n"
+    "  render FILE --sheet -o PDF|SVG|IMAGE\n"
+    "                  Draw the whole train: the strip, then every car's diagram under\n"
+    "                  its number, series and car number; A4 landscape pages for .pdf,\n"
+    "                  one tall picture for .svg, .png and other image formats.\n";
 
 std::string Local(const QString& text) {
     return text.toLocal8Bit().toStdString();
@@ -117,12 +126,13 @@ int Write(const QString& file, std::istream& in, std::ostream& err) {
 
 int RunTool(const QStringList& arguments, std::istream& in, std::ostream& out, std::ostream& err) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Checks, dumps and writes Quorvane wheel-set scheme files (.sch)."));
+    parser.setApplicationDescription(QStringLiteral(
+        "Checks, dumps, writes, lists and draws Quorvane wheel-set scheme files (.sch)."));
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("check, dump or write"));
+    parser.addPositionalArgument(QStringLiteral("command"),
+                                 QStringLiteral("check, dump, write, plan or render"));
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("the command's files"),
                                  QStringLiteral("FILE..."));
     if (!parser.parse(arguments)) {
@@ -147,9 +157,9 @@ int RunTool(const QStringList& arguments, std::istream& in, std::ostream& out, s
     if (command == QLatin1String("dump")) {
         return words.size() != 1 ? Usage(err, "dump takes one FILE") : Dump(words[0], out, err);
     }
-    if (command == QLatin1String("render")) {
+    if (command == QLatin1String("plan") || command == QLatin1String("render")) {
         if (words.isEmpty()) {
-            return Usage(err, "render needs a FILE");
+            return Usage(err, Local(command) + " needs a FILE");
         }
         const QString file = words.takeFirst();
         ReadResult loaded = Load(file);
@@ -157,7 +167,8 @@ int RunTool(const QStringList& arguments, std::istream& in, std::ostream& out, s
             err << Local(file) << ": " << loaded.error.Message() << '\n';
             return kToolFailed;
         }
-        return Render(words, *loaded.scheme, err);
+        return command == QLatin1String("plan") ? Plan(words, *loaded.scheme, out, err)
+                                                : Render(words, *loaded.scheme, err);
     }
     if (command == QLatin1String("write")) {
         return words.size() != 1 ? Usage(err, "write takes one OUT.sch") : Write(words[0], in, err);

@@ -1,5 +1,5 @@
-// quorvane-tool: checks, dumps and writes scheme files for the programs and
-// people around the editor.
+// quorvane-tool: checks, dumps, writes, lists and draws scheme files for the
+// programs and people around the editor.
 #pragma once
 
 #include <QStringList>

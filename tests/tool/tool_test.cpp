@@ -1,68 +1,20 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
-#include <unistd.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QString>
 #include <algorithm>
 #include <csignal>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "../schemefile/example_trains.h"
 #include "schemefile/scheme_writer.h"
 #include "tool/scheme_text.h"
-#include "tool/tool.h"
+#include "tool_fixture.h"
 
 namespace quorvane {
 namespace {
-
-struct ToolRun {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-class ToolTest : public ::testing::Test {
-protected:
-    std::filesystem::path dir = std::filesystem::temp_directory_path() /
-                                ("quorvane-tool-" + std::to_string(::getpid()) + "-" +
-                                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-
-    void SetUp() override { std::filesystem::create_directories(dir); }
-    void TearDown() override { std::filesystem::remove_all(dir); }
-
-    ToolRun Tool(const std::vector<std::string>& words, const std::string& input = "") {
-        QStringList arguments{QStringLiteral("quorvane-tool")};
-        for (const std::string& word : words) {
-            arguments << QString::fromStdString(word);
-        }
-        std::istringstream in(input);
-        std::ostringstream out;
-        std::ostringstream err;
-        const int code = RunTool(arguments, in, out, err);
-        return {code, out.str(), err.str()};
-    }
-
-    std::string Put(const std::string& name, const std::string& bytes) {
-        const std::string path = (dir / name).string();
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path;
-    }
-
-    std::string Contents(const std::string& path) {
-        std::ifstream file(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    }
-};
-
-std::string TrainFile(int type, const std::string& name = "train") {
-    return WriteScheme(*testing::TwoCarTrain(type), name).bytes;
-}
 
 TEST_F(ToolTest, CheckReportsEveryFileAndFailsWhenAnyIsBroken) {
     const std::string good = Put("train.sch", TrainFile(3));
@@ -304,11 +256,3 @@ TEST(SchemeTextTest, EveryByteSurvivesDecodingAndEncoding) {
 
 }  // namespace
 }  // namespace quorvane
-
-int main(int argc, char** argv) {
-    // render draws text, which wants a GUI application; no display is needed.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -1,0 +1,27 @@
+// The order in which a scheme file lists the wheels of a train: car lines in
+// the order of the scheme type, and in each the wheel entries. The writer and
+// the measurement plan share it.
+#pragma once
+
+#include <vector>
+
+#include "model/scheme.h"
+
+namespace quorvane {
+
+struct WheelEntry {
+    int line = 0;  // 0-based car line; types 1 and 2 list each car on two lines
+    int car = 0;   // 0-based car slot
+    int axle = 0;  // 0-based axle slot
+    int side = 0;  // the wheel, as its side letter is written: kLeftSide or kRightSide
+    // The side whose wheel-set name the entry carries. It differs from side
+    // only in inverted cars of types 5 and 6.
+    int nameSide = 0;
+};
+
+// Every wheel of the train once, in file order. The counts must lie within
+// the tables and the scheme type within 1 to 6; a car without axles gives no
+// entries.
+std::vector<WheelEntry> WheelOrder(const Scheme& scheme);
+
+}  // namespace quorvane
