@@ -17,6 +17,7 @@
 #include <QShortcut>
 #include <QUrl>
 #include <exception>
+#include <limits>
 #include <utility>
 #include <vector>
 
@@ -108,6 +109,8 @@ ParameterEdit* AddParameterEdit(QWidget* parent, const char* name, QPoint at) {
     edit->setObjectName(QString::fromLatin1(name));
     edit->setGeometry(QRect(at, QSize(kParameterEditWidth, kEditHeight)));
     edit->setEnabled(false);
+    // Texts have no length limit; a shorter one would cut loaded texts.
+    edit->setMaxLength(std::numeric_limits<int>::max());
     return edit;
 }
 
@@ -217,6 +220,14 @@ void TFormMain::BuildControls() {
     image2_ = new SurfaceView(stripSurface_, nullptr);
     image2_->setObjectName(QStringLiteral("Image2"));
     scrollBox1_->setWidget(image2_);
+
+    // The parameter edits come first in the tab order of their panel.
+    const std::array<QWidget*, 12> leftPanelOrder{
+        edits_[0],     edits_[1],     edits_[2],     edits_[3], edits_[4], cxButton_[1],
+        cxButton_[10], cxButton_[11], cxButton_[12], btnSave_,  btnLoad_,  btnExit_};
+    for (std::size_t i = 1; i < leftPanelOrder.size(); ++i) {
+        setTabOrder(leftPanelOrder[i - 1], leftPanelOrder[i]);
+    }
 
     // The start-up states: layout controls on, except the bogie buttons.
     ApplyControlStates(&StartupControlState);

@@ -18,6 +18,7 @@ struct Warning {
 struct DialogLog {
     std::deque<QString> saveAnswers;  // an empty answer, or none left: cancelled
     std::deque<QString> openAnswers;
+    int openDialogsShown = 0;
     std::vector<Warning> warnings;
     std::deque<UnsavedChoice> unsavedAnswers;  // none left: cancel
     QStringList unsavedQuestions;
@@ -40,7 +41,10 @@ public:
         return Next(log_.saveAnswers);
     }
 
-    std::optional<QString> AskOpenFileName(QWidget*) override { return Next(log_.openAnswers); }
+    std::optional<QString> AskOpenFileName(QWidget*) override {
+        ++log_.openDialogsShown;
+        return Next(log_.openAnswers);
+    }
 
     void Warn(QWidget*, const QString& caption, const QString& text) override {
         log_.warnings.push_back({caption, text});

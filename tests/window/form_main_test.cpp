@@ -123,7 +123,9 @@ private slots:
         Click("btnSet");
         Type("editRun", QStringLiteral("5"));
         const Snapshot before = Snap();
+        log_.unsavedAnswers.push_back(UnsavedChoice::Discard);
         Click("btnLoad");
+        QCOMPARE(log_.openDialogsShown, 1);
         QCOMPARE(Snap(), before);
         Click("btnSave");
         QCOMPARE(Snap(), before);
@@ -152,6 +154,20 @@ private slots:
         QCOMPARE(
             log_.warnings[0].text,
             QStringLiteral("broken.sch: line 5, column 1: car 2 of the 3 cars has no wheel entry"));
+    }
+
+    // Texts of any length pass through the edits whole: a loaded text longer
+    // than a line edit holds by default comes back in the saved file.
+    void longTextsSurviveTheEdits() {
+        const QByteArray series(40000, 'S');
+        QVERIFY(
+            Write(Path("long.sch"), "long\r\n{\r\n1d2|" + series + "|7|1l||||2l||||;\r\n}\r\n"));
+        QVERIFY(Form().OpenFile(Path("long.sch")));
+        QVERIFY(!Form().HasUnsavedWork());
+        Click("cxButton10");
+        log_.saveAnswers.push_back(Path("again.sch"));
+        Click("btnSave");
+        QVERIFY(Contents(Path("again.sch")).contains("1d2|" + series + "|7|"));
     }
 
     void saveThatCannotOpenTheFileWarnsAndKeepsTheName() {
