@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 #include <cstdio>
 #include <exception>
@@ -35,6 +36,9 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("quorvane"));
     QApplication::setApplicationVersion(QStringLiteral(QUORVANE_VERSION));
     QApplication::setApplicationDisplayName(QString::fromUtf8(quorvane::Labels().title));
+    // The installed desktop entry and icon, so that the desktop shows them.
+    QGuiApplication::setDesktopFileName(QStringLiteral("quorvane"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("quorvane")));
     try {
         quorvane::TFormMain form(quorvane::MakeQtDialogs(), commandLine.start->language);
         form.show();
