@@ -2,7 +2,7 @@
 # Debian's packages, then configures and builds. Sourced, not run.
 
 QUORVANE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-QUORVANE_PACKAGES=(cmake ninja-build g++ libgtest-dev qt6-base-dev fonts-dejavu-core clang
+QUORVANE_PACKAGES=(cmake ninja-build g++ libgtest-dev libbenchmark-dev qt6-base-dev fonts-dejavu-core clang
     libclang-rt-14-dev)
 
 install_missing_packages() {
