@@ -16,7 +16,11 @@ constexpr int kRepetitions = 15;
 constexpr int kTypeWithMostMarks = 5;
 
 struct Window {
-    Window() { DrawTrainStrip(strip, *scheme, scheme->state.carCount, -1); }
+    explicit Window(QImageSurface::Rendering rendering = QImageSurface::Rendering::Stamped)
+        : strip(kStripFitWidth, kStripFitHeight, rendering),
+          car(kCarViewWidth, kCarViewHeight, rendering) {
+        DrawTrainStrip(strip, *scheme, scheme->state.carCount, -1);
+    }
 
     void Refresh() {
         DrawTrainStrip(strip, *scheme, scheme->state.carCount, -1);
@@ -29,8 +33,8 @@ struct Window {
     }
 
     std::unique_ptr<Scheme> scheme = LargestTrain(kTypeWithMostMarks);
-    QImageSurface strip{kStripFitWidth, kStripFitHeight};
-    QImageSurface car{kCarViewWidth, kCarViewHeight};
+    QImageSurface strip;
+    QImageSurface car;
 };
 
 void BM_FloorBoth(benchmark::State& state) {
@@ -52,6 +56,14 @@ void BM_FloorStrip(benchmark::State& state) {
 
 void BM_FullRefresh(benchmark::State& state) {
     Window window;
+    for (auto _ : state) {
+        window.Refresh();
+    }
+}
+
+// The same on surfaces that draw every call with QPainter.
+void BM_FullRefreshPlain(benchmark::State& state) {
+    Window window(QImageSurface::Rendering::Plain);
     for (auto _ : state) {
         window.Refresh();
     }
@@ -88,6 +100,7 @@ void BM_WholeTrainWalk(benchmark::State& state) {
 BENCHMARK(BM_FloorBoth)->Repetitions(kRepetitions)->ReportAggregatesOnly();
 BENCHMARK(BM_FloorStrip)->Repetitions(kRepetitions)->ReportAggregatesOnly();
 BENCHMARK(BM_FullRefresh)->Repetitions(kRepetitions)->ReportAggregatesOnly();
+BENCHMARK(BM_FullRefreshPlain)->Repetitions(kRepetitions)->ReportAggregatesOnly();
 BENCHMARK(BM_StripHover)->Repetitions(kRepetitions)->ReportAggregatesOnly();
 BENCHMARK(BM_WholeTrainWalk)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 
