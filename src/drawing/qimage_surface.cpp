@@ -5,6 +5,8 @@
 #include <QPen>
 #include <QRect>
 #include <algorithm>
+#include <array>
+#include <cstring>
 
 namespace quorvane {
 namespace {
@@ -24,6 +26,16 @@ QImage WhiteImage(int width, int height) {
     return image;
 }
 
+// Enough for every stamp a refresh draws, and some layouts over.
+constexpr std::size_t kMaxStamps = 4096;
+// Labels and car numbers are a few characters; longer texts go to QPainter.
+constexpr std::size_t kMaxStampedText = 32;
+
+// Pixels that a shape's outline may reach beyond its vertices.
+int OutlineMargin(int penWidth) {
+    return std::max(penWidth, 1) + 2;
+}
+
 QFont MakeFont(const TextStyle& style) {
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setStyleHint(QFont::SansSerif, QFont::NoAntialias);
@@ -34,8 +46,8 @@ QFont MakeFont(const TextStyle& style) {
 
 }  // namespace
 
-QImageSurface::QImageSurface(int width, int height)
-    : image_(WhiteImage(width, height)), font_(MakeFont(fontStyle_)) {}
+QImageSurface::QImageSurface(int width, int height, Rendering rendering)
+    : rendering_(rendering), image_(WhiteImage(width, height)), font_(MakeFont(fontStyle_)) {}
 
 QImageSurface::~QImageSurface() {
     if (painter_.isActive()) {
@@ -89,7 +101,80 @@ void QImageSurface::ApplyPen() {
     }
 }
 
+void QImageSurface::BeginKey(char drawing, bool withColours) {
+    key_.clear();
+    key_ += drawing;
+    if (withColours) {
+        AppendToKey(penColour_);
+        AppendToKey(penWidth_);
+        AppendToKey(brushColour_);
+    }
+}
+
+template <typename T>
+void QImageSurface::AppendToKey(const T& value) {
+    key_.append(reinterpret_cast<const char*>(&value), sizeof value);
+}
+
+template <typename Draw>
+bool QImageSurface::DrawStamped(Point at, Point extentTopLeft, Point extentBottomRight,
+                                const Draw& draw) {
+    if (rendering_ != Rendering::Stamped) {
+        return false;
+    }
+    auto found = stamps_.find(key_);
+    if (found == stamps_.end()) {
+        if (stamps_.size() >= kMaxStamps) {
+            stamps_.clear();
+        }
+        found = stamps_.emplace(key_, MakeStamp(at, extentTopLeft, extentBottomRight, draw)).first;
+    }
+    const std::optional<Stamp>& stamp = found->second;
+    if (!stamp || !stamp->FitsIn(image_, at)) {
+        return false;
+    }
+    stamp->StampOn(image_, at);
+    return true;
+}
+
+// The same calls on a Plain surface, once over black and once over white,
+// tell the pixels the drawing sets from those it leaves or blends.
+template <typename Draw>
+std::optional<Stamp> QImageSurface::MakeStamp(Point at, Point extentTopLeft,
+                                              Point extentBottomRight, const Draw& draw) {
+    const int width = extentBottomRight.x - extentTopLeft.x + 1;
+    const int height = extentBottomRight.y - extentTopLeft.y + 1;
+    QImageSurface scratch(width, height, Rendering::Plain);
+    scratch.SetPenColour(penColour_);
+    scratch.SetPenWidth(penWidth_);
+    scratch.SetBrushColour(brushColour_);
+    const Point anchor{-extentTopLeft.x, -extentTopLeft.y};
+    const Point shift{anchor.x - at.x, anchor.y - at.y};
+    std::array<QImage, 2> renders;
+    for (int i = 0; i < 2; ++i) {
+        scratch.Image();  // ends the painter, so that the image may be filled
+        scratch.image_.fill(i == 0 ? Qt::black : Qt::white);
+        draw(scratch, shift);
+        renders[static_cast<std::size_t>(i)] = scratch.Image();
+    }
+    return Stamp::FromRenders(renders[0], renders[1], anchor);
+}
+
 void QImageSurface::LineTo(Point to) {
+    const Point from = position_;
+    const Point delta{to.x - from.x, to.y - from.y};
+    BeginKey('L', true);
+    AppendToKey(delta);
+    const int m = OutlineMargin(penWidth_);
+    if (DrawStamped(from, {std::min(delta.x, 0) - m, std::min(delta.y, 0) - m},
+                    {std::max(delta.x, 0) + m, std::max(delta.y, 0) + m},
+                    [from, to](QImageSurface& surface, Point shift) {
+                        surface.MoveTo({from.x + shift.x, from.y + shift.y});
+                        surface.LineTo({to.x + shift.x, to.y + shift.y});
+                    })) {
+        position_ = to;
+        return;
+    }
     ApplyPen();
     painter_.drawLine(position_.x, position_.y, to.x, to.y);
     position_ = to;
@@ -113,6 +198,29 @@ void QImageSurface::SetBrushColour(Rgb colour) {
 }
 
 void QImageSurface::Polygon(std::span<const Point> points) {
+    if (!points.empty()) {
+        const Point at = points.front();
+        BeginKey('P', true);
+        Point low{0, 0};
+        Point high{0, 0};
+        for (const Point& p : points) {
+            const Point relative{p.x - at.x, p.y - at.y};
+            AppendToKey(relative);
+            low = {std::min(low.x, relative.x), std::min(low.y, relative.y)};
+            high = {std::max(high.x, relative.x), std::max(high.y, relative.y)};
+        }
+        const int m = OutlineMargin(penWidth_);
+        if (DrawStamped(at, {low.x - m, low.y - m}, {high.x + m, high.y + m},
+                        [points](QImageSurface& surface, Point shift) {
+                            std::vector<Point> moved(points.begin(), points.end());
+                            for (Point& p : moved) {
+                                p = {p.x + shift.x, p.y + shift.y};
+                            }
+                            surface.Polygon(moved);
+                        })) {
+            return;
+        }
+    }
     ApplyPen();
     polygon_.clear();
     for (const Point& p : points) {
@@ -122,6 +230,18 @@ void QImageSurface::Polygon(std::span<const Point> points) {
 }
 
 void QImageSurface::Ellipse(Point topLeft, Point bottomRight) {
+    const Point size{bottomRight.x - topLeft.x, bottomRight.y - topLeft.y};
+    BeginKey('E', true);
+    AppendToKey(size);
+    const int m = OutlineMargin(penWidth_);
+    if (DrawStamped(topLeft, {std::min(size.x, 0) - m, std::min(size.y, 0) - m},
+                    {std::max(size.x, 0) + m, std::max(size.y, 0) + m},
+                    [topLeft, bottomRight](QImageSurface& surface, Point shift) {
+                        surface.Ellipse({topLeft.x + shift.x, topLeft.y + shift.y},
+                                        {bottomRight.x + shift.x, bottomRight.y + shift.y});
+                    })) {
+        return;
+    }
     ApplyPen();
     // QPainter's outline covers one pixel more than the box is wide.
     painter_.drawEllipse(
@@ -129,10 +249,31 @@ void QImageSurface::Ellipse(Point topLeft, Point bottomRight) {
 }
 
 void QImageSurface::FillWhite() {
+    if (rendering_ == Rendering::Stamped) {
+        std::memset(image_.bits(), 0xff, static_cast<std::size_t>(image_.sizeInBytes()));
+        return;
+    }
     Painter().fillRect(image_.rect(), Qt::white);
 }
 
 void QImageSurface::Text(Point topLeft, std::string_view text, const TextStyle& style) {
+    // Text is black on white whatever the pen and brush. The extent allows
+    // two ems a character and an em around, in pixels at 96 dots per inch.
+    if (text.size() <= kMaxStampedText) {
+        BeginKey('T', false);
+        AppendToKey(style.pointSize);
+        AppendToKey(style.bold);
+        AppendToKey(style.opaqueBackground);
+        key_.append(text);
+        const int em = std::clamp(style.pointSize, 1, 100) * 2;
+        const int length = static_cast<int>(text.size());
+        if (DrawStamped(topLeft, {-em, -em}, {em * (2 * length + 1), em * 3},
+                        [topLeft, text, style](QImageSurface& surface, Point shift) {
+                            surface.Text({topLeft.x + shift.x, topLeft.y + shift.y}, text, style);
+                        })) {
+            return;
+        }
+    }
     QPainter& painter = Painter();
     if (style.pointSize != fontStyle_.pointSize || style.bold != fontStyle_.bold) {
         fontStyle_ = style;

@@ -22,15 +22,18 @@ bool IsDigit(unsigned char ch) {
     return ch >= '0' && ch <= '9';
 }
 
-bool IsLineEnd(unsigned char ch) {
-    return ch == '\r' || ch == '\n';
-}
+// The bytes that end a field: its bar, or a line end where the bar is missing.
+constexpr std::array<bool, 256> kFieldEnds = [] {
+    std::array<bool, 256> ends{};
+    ends['|'] = ends['\r'] = ends['\n'] = true;
+    return ends;
+}();
 
 // A digit run of any length read as a number that saturates, so a long run
-// cannot overflow; the text is kept short for messages.
+// cannot overflow; the text, of the file, is kept short for messages.
 struct Number {
     long value = 0;
-    std::string text;
+    std::string_view text;
 };
 
 class Parser {
@@ -96,33 +99,33 @@ private:
 
     Number ReadNumber() {
         Number number;
+        const std::size_t start = pos_;
         while (!AtEnd() && IsDigit(Peek())) {
             number.value = std::min(number.value * 10 + (Peek() - '0'), 1000L);
-            if (number.text.size() < 12) {
-                number.text += static_cast<char>(Peek());
-            }
             ++pos_;
         }
+        number.text = bytes_.substr(start, std::min<std::size_t>(pos_ - start, 12));
         return number;
     }
 
     // The bytes up to the next bar on the same line; the bar is skipped.
-    std::string ReadField(std::string_view what) {
+    std::string_view ReadField(std::string_view what) {
         const std::size_t start = pos_;
-        while (!AtEnd() && Peek() != '|' && !IsLineEnd(Peek())) {
+        while (!AtEnd() && !kFieldEnds[Peek()]) {
             ++pos_;
         }
         if (AtEnd() || Peek() != '|') {
             Fail(start, "the " + std::string(what) + " has no closing \"|\" on its line");
         }
-        return std::string(bytes_.substr(start, pos_++ - start));
+        return bytes_.substr(start, pos_++ - start);
     }
 
     void ReadCarLine() {
         const std::size_t indexAt = pos_;
         const Number index = ReadNumber();
         if (index.value < 1 || index.value > kMaxCars) {
-            Fail(indexAt, "car index " + index.text + " is outside 1.." + std::to_string(kMaxCars));
+            Fail(indexAt, "car index " + std::string(index.text) + " is outside 1.." +
+                              std::to_string(kMaxCars));
         }
         const std::size_t letterAt = pos_;
         const unsigned char orientation = Take(kEndsInsideCarLine);
@@ -138,6 +141,7 @@ private:
             .series = ReadField("series"),
             .carNumber = ReadField("car number"),
             .highestAxle = 0,
+            .entries = 0,
         };
         while (Take(kEndsInsideCarLine) != ';') {
             --pos_;
@@ -153,8 +157,8 @@ private:
         }
         const Number axle = ReadNumber();
         if (axle.value < 1 || axle.value > kMaxAxles) {
-            Fail(indexAt,
-                 "axle index " + axle.text + " is outside 1.." + std::to_string(kMaxAxles));
+            Fail(indexAt, "axle index " + std::string(axle.text) + " is outside 1.." +
+                              std::to_string(kMaxAxles));
         }
         const std::size_t letterAt = pos_;
         const unsigned char letter = Take(kEndsInsideCarLine);
@@ -163,18 +167,22 @@ private:
         }
         const int side = (letter == 'r' || letter == 'R') ? kRightSide : kLeftSide;
         Take(kEndsInsideCarLine);  // the bar after the side letter
-        std::string axleName = ReadField("axle name");
-        std::string wheelSetName = ReadField("wheel-set name");
-        std::string run = ReadField("run");
+        const std::string_view axleName = ReadField("axle name");
+        const std::string_view wheelSetName = ReadField("wheel-set name");
+        const std::string_view run = ReadField("run");
 
+        // The texts go into the strings the car slot has, so that a text read
+        // again (each axle has two entries) does not allocate anew.
         CarRecord& car = out_.cars[static_cast<std::size_t>(line_.car)];
         car.inverted = line_.inverted;
-        car.series = line_.series;
-        car.carNumber = line_.carNumber;
+        if (line_.entries++ == 0) {
+            car.series.assign(line_.series);
+            car.carNumber.assign(line_.carNumber);
+        }
         AxleSlot& slot = car.axles[static_cast<std::size_t>(axle.value - 1)];
-        slot.axleName = std::move(axleName);
-        slot.run = std::move(run);
-        slot.sides[static_cast<std::size_t>(side)].wheelSetName = std::move(wheelSetName);
+        slot.axleName.assign(axleName);
+        slot.run.assign(run);
+        slot.sides[static_cast<std::size_t>(side)].wheelSetName.assign(wheelSetName);
         out_.state.carCount = std::max(out_.state.carCount, line_.car + 1);
         if (axle.value > line_.highestAxle) {
             line_.highestAxle = static_cast<int>(axle.value);
@@ -209,9 +217,10 @@ private:
         int car = 0;
         bool inverted = false;
         int bogieCount = 0;
-        std::string series;
-        std::string carNumber;
+        std::string_view series;  // of the file, which outlives the parse
+        std::string_view carNumber;
         int highestAxle = 0;
+        int entries = 0;
     };
 
     std::string_view bytes_;

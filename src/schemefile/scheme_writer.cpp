@@ -1,7 +1,9 @@
 #include "schemefile/scheme_writer.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstring>
 #include <optional>
 #include <utility>
 
@@ -19,17 +21,60 @@ constexpr std::array<std::string_view, 3> kLegendHead{
     "1i - is a cars, which are located invert(1 - order of the cars)",
 };
 
-void AppendNumber(std::string& out, int value) {
-    std::array<char, 12> digits{};
-    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr;
-    out.append(digits.data(), end);
-}
+// The file's bytes, written through a cursor: a car line is some hundred
+// short pieces, and a string's append costs several times their copy.
+class Output {
+public:
+    void Reserve(std::size_t size) {
+        bytes_.resize(size);
+        at_ = bytes_.data();
+        end_ = at_ + bytes_.size();
+    }
+    Output& operator+=(std::string_view text) {
+        Room(text.size());
+        std::memcpy(at_, text.data(), text.size());
+        at_ += text.size();
+        return *this;
+    }
+    Output& operator+=(char ch) {
+        Room(1);
+        *at_++ = ch;
+        return *this;
+    }
+    void AppendNumber(int value) {
+        constexpr std::size_t kDigits = 12;  // of any int, with its sign
+        Room(kDigits);
+        at_ = std::to_chars(at_, at_ + kDigits, value).ptr;
+    }
+    std::string Take() {
+        bytes_.resize(static_cast<std::size_t>(at_ - bytes_.data()));
+        return std::move(bytes_);
+    }
+
+private:
+    void Room(std::size_t size) {
+        if (static_cast<std::size_t>(end_ - at_) < size) {
+            Grow(size);
+        }
+    }
+    [[gnu::noinline]] void Grow(std::size_t size) {
+        const std::size_t used = static_cast<std::size_t>(at_ - bytes_.data());
+        bytes_.resize(std::max(2 * bytes_.size(), used + size));
+        at_ = bytes_.data() + used;
+        end_ = bytes_.data() + bytes_.size();
+    }
+
+    std::string bytes_;
+    char* at_ = nullptr;
+    char* end_ = nullptr;
+};
 
 class LineWriter {
 public:
     explicit LineWriter(const Scheme& scheme) : scheme_(scheme) {}
 
     std::string Write(std::string_view name) {
+        out_.Reserve(SizeAtMost(name));
         Line(name);
         Line("{");
         int line = -1;
@@ -49,11 +94,35 @@ public:
         Line("}");
         Line("");
         Legend();
-        return std::move(out_);
+        return out_.Take();
     }
 
 private:
+    static constexpr std::size_t kNumbersAndBars = 16;  // of a car line's head, or of an entry
+    static constexpr std::size_t kLegendLines = 1024;
+
     const CarRecord& Car(int c) const { return scheme_.cars[static_cast<std::size_t>(c)]; }
+
+    // Every car line is written at most twice and every axle has two entries,
+    // so that the file is written, nearly always, into one allocation.
+    std::size_t SizeAtMost(std::string_view name) const {
+        const CarRecord& first = Car(0);
+        std::size_t size = name.size() + kLegendLines + first.series.size() +
+                           first.carNumber.size() + first.axles[0].axleName.size() +
+                           first.axles[0].sides[kLeftSide].wheelSetName.size() +
+                           first.axles[0].run.size();
+        for (int c = 0; c < scheme_.state.carCount; ++c) {
+            const CarRecord& car = Car(c);
+            size += 2 * (car.series.size() + car.carNumber.size() + kNumbersAndBars);
+            for (int k = 0; k < car.axleCount; ++k) {
+                const AxleSlot& axle = car.axles[static_cast<std::size_t>(k)];
+                size += 2 * (axle.axleName.size() + axle.run.size() + kNumbersAndBars +
+                             std::max(axle.sides[0].wheelSetName.size(),
+                                      axle.sides[1].wheelSetName.size()));
+            }
+        }
+        return size;
+    }
 
     void Line(std::string_view text) {
         out_ += text;
@@ -62,9 +131,9 @@ private:
 
     void BeginCarLine(int c) {
         const CarRecord& car = Car(c);
-        AppendNumber(out_, c + 1);
+        out_.AppendNumber(c + 1);
         out_ += car.inverted ? 'i' : 'd';
-        AppendNumber(out_, car.bogieCount);
+        out_.AppendNumber(car.bogieCount);
         out_ += '|';
         out_ += car.series;
         out_ += '|';
@@ -79,7 +148,7 @@ private:
 
     void Entry(const WheelEntry& entry) {
         const AxleSlot& axle = Car(entry.car).axles[static_cast<std::size_t>(entry.axle)];
-        AppendNumber(out_, entry.axle + 1);
+        out_.AppendNumber(entry.axle + 1);
         out_ += entry.side == kLeftSide ? 'l' : 'r';
         out_ += '|';
         out_ += axle.axleName;
@@ -97,7 +166,7 @@ private:
         for (std::string_view line : kLegendHead) {
             Line(line);
         }
-        AppendNumber(out_, car.bogieCount);
+        out_.AppendNumber(car.bogieCount);
         Line(" - is a number of bogies in the car");
         out_ += car.series;
         Line(" - is a car series");
@@ -113,8 +182,41 @@ private:
     }
 
     const Scheme& scheme_;
-    std::string out_;
+    Output out_;
 };
+
+// "|", CR and LF, which no text of a scheme file may hold.
+constexpr std::array<bool, 256> kUnstorable = [] {
+    std::array<bool, 256> unstorable{};
+    unstorable['|'] = unstorable['\r'] = unstorable['\n'] = true;
+    return unstorable;
+}();
+
+bool Storable(std::string_view text) {
+    return std::none_of(text.begin(), text.end(),
+                        [](char ch) { return kUnstorable[static_cast<unsigned char>(ch)]; });
+}
+
+// The quick look that nearly every save takes; CheckTexts then names what is wrong.
+bool AllTextsStorable(const Scheme& scheme, std::string_view name) {
+    if (name.find_first_of("\r\n") != std::string_view::npos) {
+        return false;
+    }
+    for (int c = 0; c < scheme.state.carCount; ++c) {
+        const CarRecord& car = scheme.cars[static_cast<std::size_t>(c)];
+        bool storable = Storable(car.series) && Storable(car.carNumber);
+        for (int a = 0; a < car.axleCount; ++a) {
+            const AxleSlot& axle = car.axles[static_cast<std::size_t>(a)];
+            storable = storable && Storable(axle.axleName) &&
+                       Storable(axle.sides[kLeftSide].wheelSetName) &&
+                       Storable(axle.sides[kRightSide].wheelSetName) && Storable(axle.run);
+        }
+        if (!storable) {
+            return false;
+        }
+    }
+    return true;
+}
 
 std::optional<std::string_view> Unstorable(std::string_view text) {
     for (char ch : text) {
@@ -207,7 +309,7 @@ std::optional<std::string> CheckTexts(const Scheme& scheme, std::string_view nam
 
 WriteResult WriteScheme(const Scheme& scheme, std::string_view schemeName) {
     std::optional<std::string> error = CheckCounts(scheme);
-    if (!error) {
+    if (!error && !AllTextsStorable(scheme, schemeName)) {
         error = CheckTexts(scheme, schemeName);
     }
     if (error) {

@@ -7,6 +7,7 @@
 #include "window/command_line.h"
 #include "window/form_main.h"
 #include "window/label_table.h"
+#include "window/start_hooks.h"
 
 int main(int argc, char* argv[]) {
     // The command line first: --help and --version need no display.
@@ -41,6 +42,7 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("quorvane")));
     try {
         quorvane::TFormMain form(quorvane::MakeQtDialogs(), commandLine.start->language);
+        quorvane::QuitAfterFirstPaintIfAsked(form);
         form.show();
         if (!commandLine.start->file.isEmpty()) {
             form.OpenFile(commandLine.start->file);

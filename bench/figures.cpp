@@ -1,0 +1,31 @@
+#include "figures.h"
+
+#include <array>
+
+namespace quorvane::bench {
+
+std::span<const Figure> Figures() {
+    static constexpr std::array<Figure, 13> kFigures{{
+        {"BM_FloorBoth", "floor: white fill, strip + car view"},
+        {"BM_FloorStrip", "floor: white fill, strip"},
+        {"BM_FullRefresh", "full refresh (strip 4496x88 + car 800x147)", Measure::Time, "us", 500,
+         "BM_FloorBoth", 15},
+        {"BM_FullRefreshPlain", "full refresh, plain QPainter (reference)", Measure::Time, "us", 0,
+         "BM_FloorBoth"},
+        {"BM_StripHover", "strip hover", Measure::Time, "us", 250, "BM_FloorStrip"},
+        {"BM_WholeTrainWalk", "whole-train walk, 640 steps", Measure::Time, "ms", 500},
+        {"BM_WriteLargest", "write largest file to bytes", Measure::Time, "us", 100},
+        {"BM_ReadFloor", "floor: a new model given the texts of the file"},
+        {"BM_ReadLargest", "read largest file into a model", Measure::Time, "us", 100,
+         "BM_ReadFloor"},
+        {"BM_ToolCheck", "quorvane-tool check, 10,000 files", Measure::Time, "ms", 2000},
+        {"BM_EditorFirstPaint", "editor start to first paint", Measure::Time, "ms", 300},
+        {"BM_EditorLargestFile", "editor start to first paint, largest file loaded", Measure::Time,
+         "ms", 0},
+        {"BM_EditorLargestFile", "editor peak resident memory, largest file loaded",
+         Measure::ResidentMegabytes, "MB", 80},
+    }};
+    return kFigures;
+}
+
+}  // namespace quorvane::bench

@@ -1,0 +1,148 @@
+// The programs themselves, measured from outside: quorvane-tool check over
+// many files, and the editor's start to its first painted window (offscreen,
+// through its QUORVANE_QUIT_AFTER_FIRST_PAINT hook) with its peak resident
+// memory.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "child_process.h"
+#include "schemefile/scheme_writer.h"
+#include "trains.h"
+
+namespace quorvane::bench {
+namespace {
+
+constexpr int kCheckedFiles = 10000;
+const std::string kFirstPaint = "quorvane: first paint";
+
+// A fresh folder under the system's temporary one, removed at exit.
+class TemporaryFolder {
+public:
+    TemporaryFolder() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "quorvane-bench-XXXXXX");
+        if (mkdtemp(pattern.data()) != nullptr) {
+            path_ = pattern;
+        }
+    }
+    ~TemporaryFolder() {
+        std::error_code ignored;
+        if (!path_.empty()) {
+            std::filesystem::remove_all(path_, ignored);
+        }
+    }
+    TemporaryFolder(const TemporaryFolder&) = delete;
+    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
+
+    const std::filesystem::path& Path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+TemporaryFolder& Folder() {
+    static TemporaryFolder folder;
+    return folder;
+}
+
+bool Put(const std::filesystem::path& file, const Scheme& scheme) {
+    const WriteResult written = WriteScheme(scheme, file.stem().string());
+    std::ofstream out(file, std::ios::binary);
+    return written.ok && out.write(written.bytes.data(), std::ssize(written.bytes));
+}
+
+// The names of the files to check, made at the first call.
+const std::vector<std::string>& CheckedFiles() {
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> made;
+        for (int i = 0; i < kCheckedFiles; ++i) {
+            char name[32];
+            std::snprintf(name, sizeof name, "train%05d.sch", i);
+            if (!Put(Folder().Path() / name, *MixedTrain(i))) {
+                return std::vector<std::string>{};
+            }
+            made.emplace_back(name);
+        }
+        return made;
+    }();
+    return names;
+}
+
+const std::string& LargestFile() {
+    static const std::string path = [] {
+        const std::filesystem::path file = Folder().Path() / "largest_train.sch";
+        return Put(file, *LargestTrain(1)) ? file.string() : std::string();
+    }();
+    return path;
+}
+
+void BM_ToolCheck(benchmark::State& state) {
+    if (CheckedFiles().empty()) {
+        state.SkipWithError("cannot write the files to check");
+        return;
+    }
+    std::vector<std::string> arguments{QUORVANE_TOOL, "check"};
+    arguments.insert(arguments.end(), CheckedFiles().begin(), CheckedFiles().end());
+    for (auto _ : state) {
+        const ChildRun run = RunChild(arguments, {}, Folder().Path().string(), std::nullopt);
+        if (run.exitCode != 0) {
+            state.SkipWithError("quorvane-tool check did not pass every file");
+            break;
+        }
+        state.SetIterationTime(run.seconds);
+    }
+}
+
+void RunEditor(benchmark::State& state, std::vector<std::string> arguments) {
+    arguments.insert(arguments.begin(), QUORVANE_EDITOR);
+    const std::vector<std::string> environment{"QT_QPA_PLATFORM=offscreen",
+                                               "QUORVANE_QUIT_AFTER_FIRST_PAINT=1"};
+    for (auto _ : state) {
+        const ChildRun run =
+            RunChild(arguments, environment, Folder().Path().string(), kFirstPaint);
+        if (!run.sawMarker || run.exitCode != 0) {
+            state.SkipWithError("the editor did not paint and quit");
+            break;
+        }
+        state.SetIterationTime(run.seconds);
+        state.counters["resident_bytes"] = run.peakResidentBytes;
+    }
+}
+
+void BM_EditorFirstPaint(benchmark::State& state) {
+    RunEditor(state, {});
+}
+
+void BM_EditorLargestFile(benchmark::State& state) {
+    if (LargestFile().empty()) {
+        state.SkipWithError("cannot write the largest file");
+        return;
+    }
+    RunEditor(state, {LargestFile()});
+}
+
+BENCHMARK(BM_ToolCheck)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
+BENCHMARK(BM_EditorFirstPaint)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Repetitions(11)
+    ->ReportAggregatesOnly();
+BENCHMARK(BM_EditorLargestFile)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Repetitions(11)
+    ->ReportAggregatesOnly();
+
+}  // namespace
+}  // namespace quorvane::bench
