@@ -6,6 +6,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <utility>
 
 namespace quorvane {
@@ -250,8 +251,8 @@ ReadError ErrorAt(std::string_view bytes, std::size_t offset, std::string reason
             .reason = std::move(reason)};
 }
 
-ReadResult Refused(std::string reason) {
-    return {.scheme = nullptr, .error = {.line = 0, .column = 0, .reason = std::move(reason)}};
+ReadError WholeFile(std::string reason) {
+    return {.line = 0, .column = 0, .reason = std::move(reason)};
 }
 
 std::string TooLarge() {
@@ -285,37 +286,60 @@ int SchemeTypeFromSides(int sideCode, bool firstCarInverted, int previousSchemeT
     return type != 0 ? type : previousSchemeType;
 }
 
-ReadResult ReadScheme(std::string_view bytes, int previousSchemeType) {
+std::optional<ReadError> ReadSchemeInto(std::string_view bytes, int previousSchemeType,
+                                        Scheme& into) {
     if (bytes.size() > kMaxSchemeFileSize) {
-        return Refused(TooLarge());
+        return WholeFile(TooLarge());
     }
-    auto scheme = std::make_unique<Scheme>();
+    ResetToProgramStart(into);
     try {
-        Parser(bytes, *scheme).Parse(previousSchemeType);
+        Parser(bytes, into).Parse(previousSchemeType);
     } catch (ParseFailure& failure) {
-        return {.scheme = nullptr,
-                .error = ErrorAt(bytes, failure.offset, std::move(failure.reason))};
+        return ErrorAt(bytes, failure.offset, std::move(failure.reason));
     }
-    return {.scheme = std::move(scheme), .error = {}};
+    return std::nullopt;
 }
 
-ReadResult ReadSchemeFile(const std::string& path, int previousSchemeType) {
+std::optional<ReadError> ReadSchemeFileInto(const std::string& path, int previousSchemeType,
+                                            Scheme& into) {
     std::error_code error;
     const std::uintmax_t size = std::filesystem::file_size(path, error);
     if (error) {
-        return Refused("cannot be read: " + error.message());
+        return WholeFile("cannot be read: " + error.message());
     }
     if (size > kMaxSchemeFileSize) {
-        return Refused(TooLarge());
+        return WholeFile(TooLarge());
     }
     errno = 0;
     std::ifstream file(path, std::ios::binary);
     std::string bytes(static_cast<std::size_t>(size), '\0');
     if (!file || !file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()))) {
-        return Refused(errno != 0 ? std::string("cannot be read: ") + std::strerror(errno)
-                                  : std::string("cannot be read"));
+        return WholeFile(errno != 0 ? std::string("cannot be read: ") + std::strerror(errno)
+                                    : std::string("cannot be read"));
     }
-    return ReadScheme(bytes, previousSchemeType);
+    return ReadSchemeInto(bytes, previousSchemeType, into);
+}
+
+namespace {
+
+ReadResult IntoNewScheme(const std::function<std::optional<ReadError>(Scheme&)>& read) {
+    auto scheme = std::make_unique<Scheme>();
+    if (std::optional<ReadError> error = read(*scheme)) {
+        return {.scheme = nullptr, .error = std::move(*error)};
+    }
+    return {.scheme = std::move(scheme), .error = {}};
+}
+
+}  // namespace
+
+ReadResult ReadScheme(std::string_view bytes, int previousSchemeType) {
+    return IntoNewScheme(
+        [&](Scheme& into) { return ReadSchemeInto(bytes, previousSchemeType, into); });
+}
+
+ReadResult ReadSchemeFile(const std::string& path, int previousSchemeType) {
+    return IntoNewScheme(
+        [&](Scheme& into) { return ReadSchemeFileInto(path, previousSchemeType, into); });
 }
 
 }  // namespace quorvane

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -37,6 +38,15 @@ ReadResult ReadScheme(std::string_view bytes, int previousSchemeType);
 // Reads the file at path whole and parses it; a file over 16 MiB is refused
 // before it is read.
 ReadResult ReadSchemeFile(const std::string& path, int previousSchemeType);
+
+// The same two, parsing into into, which is reset first but keeps the
+// storage of its texts: a load into the scheme that the previous load
+// replaced allocates nothing for texts of like sizes. Nothing when the file
+// was read; after a refusal into holds nothing of use.
+std::optional<ReadError> ReadSchemeInto(std::string_view bytes, int previousSchemeType,
+                                        Scheme& into);
+std::optional<ReadError> ReadSchemeFileInto(const std::string& path, int previousSchemeType,
+                                            Scheme& into);
 
 // The scheme type of the sides of the first four wheel entries (bit n set for
 // a right wheel in entry n) and the orientation of the first car line. Codes

@@ -122,6 +122,7 @@ TFormMain::TFormMain(std::unique_ptr<SchemeDialogs> dialogs, int language, QWidg
                           Qt::WindowCloseButtonHint),
       dialogs_(std::move(dialogs)),
       scheme_(std::make_unique<Scheme>()),
+      spare_(std::make_unique<Scheme>()),
       language_(language),
       carSurface_(kCarViewWidth, kCarViewHeight),
       stripSurface_(kStripFitWidth, kStripFitHeight) {
@@ -599,15 +600,16 @@ void TFormMain::EnterLoadedScheme() {
 }
 
 bool TFormMain::LoadScheme(const QString& path) {
-    ReadResult result =
-        ReadSchemeFile(QFile::encodeName(path).toStdString(), scheme_->state.schemeType);
-    if (!result.scheme) {
+    // The file is read into the spare scheme and swapped in only when valid;
+    // the scheme it replaces becomes the spare, whose texts the next load reuses.
+    if (const std::optional<ReadError> error = ReadSchemeFileInto(
+            QFile::encodeName(path).toStdString(), scheme_->state.schemeType, *spare_)) {
         dialogs_->Warn(this, kWarningCaption,
                        QFileInfo(path).fileName() + QStringLiteral(": ") +
-                           QString::fromStdString(result.error.Message()));
+                           QString::fromStdString(error->Message()));
         return false;
     }
-    *scheme_ = std::move(*result.scheme);
+    std::swap(scheme_, spare_);
     return true;
 }
 

@@ -110,6 +110,7 @@ private:
 
     std::unique_ptr<SchemeDialogs> dialogs_;
     std::unique_ptr<Scheme> scheme_;
+    std::unique_ptr<Scheme> spare_;  // what the next load reads into
     int language_;
     bool changed_ = false;
     QImageSurface carSurface_;
