@@ -111,14 +111,20 @@ private:
 
     // The bytes up to the next bar on the same line; the bar is skipped.
     std::string_view ReadField(std::string_view what) {
+        // Locals, not the members: a char read may alias them, which would
+        // make the compiler store the position at every byte.
+        const char* const data = bytes_.data();
+        const std::size_t size = bytes_.size();
         const std::size_t start = pos_;
-        while (!AtEnd() && !kFieldEnds[Peek()]) {
-            ++pos_;
+        std::size_t end = start;
+        while (end < size && !kFieldEnds[static_cast<unsigned char>(data[end])]) {
+            ++end;
         }
-        if (AtEnd() || Peek() != '|') {
+        if (end == size || data[end] != '|') {
             Fail(start, "the " + std::string(what) + " has no closing \"|\" on its line");
         }
-        return bytes_.substr(start, pos_++ - start);
+        pos_ = end + 1;
+        return bytes_.substr(start, end - start);
     }
 
     void ReadCarLine() {
