@@ -7,15 +7,12 @@
 #include <array>
 
 #include "drawing/palette.h"
+#include "pixel_at.h"
 
 namespace quorvane {
 namespace {
 
-Rgb PixelAt(const QImage& image, int x, int y) {
-    const QColor c = image.pixelColor(x, y);
-    return {static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
-            static_cast<std::uint8_t>(c.blue())};
-}
+using testing::PixelAt;
 
 // The smallest rectangle holding every pixel of the colour, or an empty one.
 QRect InkOf(const QImage& image, Rgb colour) {

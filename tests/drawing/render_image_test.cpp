@@ -9,15 +9,12 @@
 #include "drawing/palette.h"
 #include "model/layout.h"
 #include "model/parameter_entry.h"
+#include "pixel_at.h"
 
 namespace quorvane {
 namespace {
 
-Rgb PixelAt(const QImage& image, int x, int y) {
-    const QColor c = image.pixelColor(x, y);
-    return {static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
-            static_cast<std::uint8_t>(c.blue())};
-}
+using testing::PixelAt;
 
 bool HasInk(const QImage& image, int left, int top, int width, int height) {
     for (int y = top; y < top + height; ++y) {
