@@ -9,6 +9,10 @@
 #include <functional>
 #include <utility>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace quorvane {
 
 namespace {
@@ -29,6 +33,32 @@ constexpr std::array<bool, 256> kFieldEnds = [] {
     ends['|'] = ends['\r'] = ends['\n'] = true;
     return ends;
 }();
+
+// The offset of the first byte at or after start that ends a field, or size.
+// Texts make up most of a file, so this scan is most of a read: sixteen bytes
+// at a time where the processor has SSE2 (every x86-64 does), never reading
+// past size.
+std::size_t FindFieldEnd(const char* data, std::size_t start, std::size_t size) {
+    std::size_t at = start;
+#if defined(__SSE2__)
+    const __m128i bar = _mm_set1_epi8('|');
+    const __m128i cr = _mm_set1_epi8('\r');
+    const __m128i lf = _mm_set1_epi8('\n');
+    for (; size - at >= 16; at += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + at));
+        const __m128i ends =
+            _mm_or_si128(_mm_cmpeq_epi8(bytes, bar),
+                         _mm_or_si128(_mm_cmpeq_epi8(bytes, cr), _mm_cmpeq_epi8(bytes, lf)));
+        if (const int mask = _mm_movemask_epi8(ends); mask != 0) {
+            return at + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(mask)));
+        }
+    }
+#endif
+    while (at < size && !kFieldEnds[static_cast<unsigned char>(data[at])]) {
+        ++at;
+    }
+    return at;
+}
 
 // A digit run of any length read as a number that saturates, so a long run
 // cannot overflow; the text, of the file, is kept short for messages.
@@ -111,15 +141,10 @@ private:
 
     // The bytes up to the next bar on the same line; the bar is skipped.
     std::string_view ReadField(std::string_view what) {
-        // Locals, not the members: a char read may alias them, which would
-        // make the compiler store the position at every byte.
         const char* const data = bytes_.data();
         const std::size_t size = bytes_.size();
         const std::size_t start = pos_;
-        std::size_t end = start;
-        while (end < size && !kFieldEnds[static_cast<unsigned char>(data[end])]) {
-            ++end;
-        }
+        const std::size_t end = FindFieldEnd(data, start, size);
         if (end == size || data[end] != '|') {
             Fail(start, "the " + std::string(what) + " has no closing \"|\" on its line");
         }

@@ -214,6 +214,24 @@ TEST(SchemeReaderTest, RefusesMalformedFilesNamingLineAndColumn) {
     }
 }
 
+// Fields of every length up to well past one scan block end at the first
+// bar, CR or LF, wherever it falls. The filler 0xFC differs from "|" only in
+// its high bit.
+TEST(SchemeReaderTest, AFieldEndsAtItsFirstBarOrLineEndWhateverItsLength) {
+    for (std::size_t length = 0; length <= 40; ++length) {
+        const std::string text(length, '\xFC');
+        const Scheme scheme = Read(File({"1d2|" + text + "||1l||||;"}));
+        EXPECT_EQ(scheme.cars[0].series, text) << length << " bytes";
+        for (const char* lineEnd : {"\r", "\n"}) {
+            const ReadResult result = ReadScheme(File({"1d2|" + text + lineEnd + "||1l||||;"}), 1);
+            EXPECT_EQ(result.scheme, nullptr) << length << " bytes";
+            EXPECT_EQ(result.error.Message(),
+                      "line 3, column 5: the series has no closing \"|\" on its line")
+                << length << " bytes";
+        }
+    }
+}
+
 TEST(SchemeReaderTest, RefusesAFileOverSixteenMebibytes) {
     std::string bytes = File({"1d2|||1l||||;"});
     bytes.resize(kMaxSchemeFileSize + 1, ' ');
