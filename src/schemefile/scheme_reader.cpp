@@ -13,6 +13,8 @@
 #include <emmintrin.h>
 #endif
 
+#include "schemefile/field_bytes.h"
+
 namespace quorvane {
 
 namespace {
@@ -26,13 +28,6 @@ struct ParseFailure {
 bool IsDigit(unsigned char ch) {
     return ch >= '0' && ch <= '9';
 }
-
-// The bytes that end a field: its bar, or a line end where the bar is missing.
-constexpr std::array<bool, 256> kFieldEnds = [] {
-    std::array<bool, 256> ends{};
-    ends['|'] = ends['\r'] = ends['\n'] = true;
-    return ends;
-}();
 
 // The offset of the first byte at or after start that ends a field, or size.
 // Texts make up most of a file, so this scan is most of a read: sixteen bytes
@@ -54,7 +49,7 @@ std::size_t FindFieldEnd(const char* data, std::size_t start, std::size_t size) 
         }
     }
 #endif
-    while (at < size && !kFieldEnds[static_cast<unsigned char>(data[at])]) {
+    while (at < size && !IsFieldEnd(data[at])) {
         ++at;
     }
     return at;

@@ -7,6 +7,7 @@
 #include <optional>
 #include <utility>
 
+#include "schemefile/field_bytes.h"
 #include "schemefile/wheel_order.h"
 
 namespace quorvane {
@@ -185,18 +186,6 @@ private:
     Output out_;
 };
 
-// "|", CR and LF, which no text of a scheme file may hold.
-constexpr std::array<bool, 256> kUnstorable = [] {
-    std::array<bool, 256> unstorable{};
-    unstorable['|'] = unstorable['\r'] = unstorable['\n'] = true;
-    return unstorable;
-}();
-
-bool Storable(std::string_view text) {
-    return std::none_of(text.begin(), text.end(),
-                        [](char ch) { return kUnstorable[static_cast<unsigned char>(ch)]; });
-}
-
 // The quick look that nearly every save takes; CheckTexts then names what is wrong.
 bool AllTextsStorable(const Scheme& scheme, std::string_view name) {
     if (name.find_first_of("\r\n") != std::string_view::npos) {
@@ -204,12 +193,13 @@ bool AllTextsStorable(const Scheme& scheme, std::string_view name) {
     }
     for (int c = 0; c < scheme.state.carCount; ++c) {
         const CarRecord& car = scheme.cars[static_cast<std::size_t>(c)];
-        bool storable = Storable(car.series) && Storable(car.carNumber);
+        bool storable = IsStorableText(car.series) && IsStorableText(car.carNumber);
         for (int a = 0; a < car.axleCount; ++a) {
             const AxleSlot& axle = car.axles[static_cast<std::size_t>(a)];
-            storable = storable && Storable(axle.axleName) &&
-                       Storable(axle.sides[kLeftSide].wheelSetName) &&
-                       Storable(axle.sides[kRightSide].wheelSetName) && Storable(axle.run);
+            storable = storable && IsStorableText(axle.axleName) &&
+                       IsStorableText(axle.sides[kLeftSide].wheelSetName) &&
+                       IsStorableText(axle.sides[kRightSide].wheelSetName) &&
+                       IsStorableText(axle.run);
         }
         if (!storable) {
             return false;

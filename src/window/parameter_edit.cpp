@@ -6,6 +6,7 @@
 #include <QToolTip>
 #include <QValidator>
 
+#include "schemefile/field_bytes.h"
 #include "tool/scheme_text.h"
 
 namespace quorvane {
@@ -19,10 +20,8 @@ public:
     using QValidator::QValidator;
 
     State validate(QString& input, int&) const override {
-        const bool storable = !input.contains(QLatin1Char('|')) &&
-                              !input.contains(QLatin1Char('\r')) &&
-                              !input.contains(QLatin1Char('\n')) && EncodeSchemeText(input);
-        return storable ? Acceptable : Invalid;
+        const std::optional<std::string> bytes = EncodeSchemeText(input);
+        return bytes && IsStorableText(*bytes) ? Acceptable : Invalid;
     }
 };
 
