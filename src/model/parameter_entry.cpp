@@ -97,22 +97,22 @@ bool SelectCar(Scheme& scheme, int car) {
     return true;
 }
 
+// MoveWalkCursor and SelectCar refuse a position outside the walk or the
+// train, which keeps each step at its end.
 bool PreviousWheelSet(Scheme& scheme) {
-    return scheme.state.walkCursor > 0 && MoveWalkCursor(scheme, scheme.state.walkCursor - 1);
+    return MoveWalkCursor(scheme, scheme.state.walkCursor - 1);
 }
 
 bool NextWheelSet(Scheme& scheme) {
-    return scheme.state.walkCursor + 1 < scheme.state.totalAxles &&
-           MoveWalkCursor(scheme, scheme.state.walkCursor + 1);
+    return MoveWalkCursor(scheme, scheme.state.walkCursor + 1);
 }
 
 bool PreviousCarInWalk(Scheme& scheme) {
-    return scheme.state.currentCar > 0 && SelectCar(scheme, scheme.state.currentCar - 1);
+    return SelectCar(scheme, scheme.state.currentCar - 1);
 }
 
 bool NextCarInWalk(Scheme& scheme) {
-    return scheme.state.currentCar + 1 < scheme.state.carCount &&
-           SelectCar(scheme, scheme.state.currentCar + 1);
+    return SelectCar(scheme, scheme.state.currentCar + 1);
 }
 
 void StoreEditsToModel(Scheme& scheme, const ParameterTexts& edits) {
