@@ -42,12 +42,16 @@ void AcceptLayout(Scheme& scheme) {
     EnterWalkPosition(scheme);
 }
 
-void CountAxles(Scheme& scheme) {
+int AxlesInTrain(const Scheme& scheme) {
     int total = 0;
     for (int c = 0; c < CarsInTrain(scheme); ++c) {
         total += AxlesOf(scheme.cars[static_cast<std::size_t>(c)]);
     }
-    scheme.state.totalAxles = total;
+    return total;
+}
+
+void CountAxles(Scheme& scheme) {
+    scheme.state.totalAxles = AxlesInTrain(scheme);
 }
 
 void EnterWalkPosition(Scheme& scheme) {

@@ -30,7 +30,10 @@ struct ParameterTexts {
 // load the edits and leaves entries behind the walk as they were.
 void AcceptLayout(Scheme& scheme);
 
-// totalAxles = the axle counts of the cars of the train, summed.
+// The axle counts of the cars of the train, summed.
+int AxlesInTrain(const Scheme& scheme);
+
+// totalAxles = AxlesInTrain.
 void CountAxles(Scheme& scheme);
 
 // Makes the walk entry at walkCursor current and marks it and its two wheels.

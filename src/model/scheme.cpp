@@ -33,7 +33,7 @@ void ResetToProgramStart(Scheme& scheme) {
 void NewScheme(Scheme& scheme) {
     scheme.mode = Mode::LayoutMode;
     scheme.state.carCount = 1;
-    scheme.state.schemeType = 1;
+    scheme.state.schemeType = kNewSchemeType;
     scheme.cars[0].axleCount = 4;
     scheme.cars[0].bogieCount = 2;
     ClearAllCars(scheme);

@@ -20,6 +20,7 @@ inline constexpr int kLeftSide = 0;   // "l" in the file, "L" on the diagram
 inline constexpr int kRightSide = 1;  // "r" in the file, "R" on the diagram
 
 inline constexpr const char* kNewSchemeName = "new_scheme";
+inline constexpr int kNewSchemeType = 1;
 
 // One wheel of an axle.
 struct WheelSide {

@@ -1,5 +1,7 @@
 #include "schemefile/wheel_order.h"
 
+#include "model/parameter_entry.h"
+
 #include <array>
 #include <cstddef>
 #include <utility>
@@ -38,11 +40,7 @@ public:
 
     std::vector<WheelEntry> Build() {
         const int cars = scheme_.state.carCount;
-        int wheels = 0;
-        for (int c = 0; c < cars; ++c) {
-            wheels += 2 * Car(c).axleCount;
-        }
-        order_.reserve(static_cast<std::size_t>(wheels));
+        order_.reserve(static_cast<std::size_t>(2 * AxlesInTrain(scheme_)));
         if (scheme_.state.schemeType == 1 || scheme_.state.schemeType == 2) {
             const bool rightFirst = scheme_.state.schemeType == 2;
             for (int c = 0; c < cars; ++c) {

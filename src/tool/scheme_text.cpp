@@ -1,7 +1,10 @@
 #include "tool/scheme_text.h"
 
+#include <QFileInfo>
 #include <QStringDecoder>
 #include <QStringEncoder>
+
+#include "schemefile/scheme_name.h"
 
 namespace quorvane {
 
@@ -21,6 +24,14 @@ std::optional<std::string> EncodeSchemeText(const QString& text) {
         return std::nullopt;
     }
     return bytes.toStdString();
+}
+
+std::optional<std::string> SchemeNameOfPath(const QString& path) {
+    const std::optional<std::string> fileName = EncodeSchemeText(QFileInfo(path).fileName());
+    if (!fileName) {
+        return std::nullopt;
+    }
+    return SchemeNameFromFileName(*fileName);
 }
 
 }  // namespace quorvane

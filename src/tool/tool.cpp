@@ -2,12 +2,12 @@
 
 #include <QCommandLineParser>
 #include <QFile>
-#include <QFileInfo>
 #include <istream>
 #include <iterator>
+#include <memory>
 #include <ostream>
 
-#include "schemefile/scheme_name.h"
+#include "model/parameter_entry.h"
 #include "schemefile/scheme_reader.h"
 #include "schemefile/scheme_writer.h"
 #include "tool/measurement_plan.h"
@@ -55,19 +55,18 @@ int Usage(std::ostream& err, const std::string& problem) {
     return kToolUsage;
 }
 
-int TotalAxles(const Scheme& scheme) {
-    int total = 0;
-    for (int c = 0; c < scheme.state.carCount; ++c) {
-        total += scheme.cars[static_cast<std::size_t>(c)].axleCount;
-    }
-    return total;
+// Loads as the editor does after New: the scheme that was open has its type.
+ReadResult Load(const QString& file) {
+    return ReadSchemeFile(FilePath(file), kNewSchemeType);
 }
 
-// Loads as the editor does after New: the scheme that was open has type 1.
-ReadResult Load(const QString& file) {
-    Scheme fresh;
-    NewScheme(fresh);
-    return ReadSchemeFile(FilePath(file), fresh.state.schemeType);
+// The loaded scheme, or null once the reason it was refused is reported.
+std::unique_ptr<Scheme> LoadOrReport(const QString& file, std::ostream& err) {
+    ReadResult result = Load(file);
+    if (!result.scheme) {
+        err << Local(file) << ": " << result.error.Message() << '\n';
+    }
+    return std::move(result.scheme);
 }
 
 int Check(const QStringList& files, std::ostream& out) {
@@ -77,7 +76,7 @@ int Check(const QStringList& files, std::ostream& out) {
         out << Local(file) << ": ";
         if (result.scheme) {
             out << "ok (" << result.scheme->state.carCount << " cars, "
-                << TotalAxles(*result.scheme) << " axles, scheme type "
+                << AxlesInTrain(*result.scheme) << " axles, scheme type "
                 << result.scheme->state.schemeType << ")\n";
         } else {
             out << result.error.Message() << '\n';
@@ -88,12 +87,11 @@ int Check(const QStringList& files, std::ostream& out) {
 }
 
 int Dump(const QString& file, std::ostream& out, std::ostream& err) {
-    const ReadResult result = Load(file);
-    if (!result.scheme) {
-        err << Local(file) << ": " << result.error.Message() << '\n';
+    const std::unique_ptr<Scheme> scheme = LoadOrReport(file, err);
+    if (!scheme) {
         return kToolFailed;
     }
-    out << SchemeToJson(*result.scheme) << '\n';
+    out << SchemeToJson(*scheme) << '\n';
     return kToolOk;
 }
 
@@ -105,12 +103,12 @@ int Write(const QString& file, std::istream& in, std::ostream& err) {
         err << "standard input: " << parsed.error << '\n';
         return kToolFailed;
     }
-    const std::optional<std::string> fileName = EncodeSchemeText(QFileInfo(file).fileName());
-    if (!fileName) {
+    const std::optional<std::string> name = SchemeNameOfPath(file);
+    if (!name) {
         err << Local(file) << ": the file name holds a character that Windows-1251 cannot store\n";
         return kToolFailed;
     }
-    const WriteResult written = WriteScheme(*parsed.scheme, SchemeNameFromFileName(*fileName));
+    const WriteResult written = WriteScheme(*parsed.scheme, *name);
     if (!written.ok) {
         err << Local(file) << ": " << written.error << '\n';
         return kToolFailed;
@@ -162,13 +160,12 @@ int RunTool(const QStringList& arguments, std::istream& in, std::ostream& out, s
             return Usage(err, Local(command) + " needs a FILE");
         }
         const QString file = words.takeFirst();
-        ReadResult loaded = Load(file);
-        if (!loaded.scheme) {
-            err << Local(file) << ": " << loaded.error.Message() << '\n';
+        const std::unique_ptr<Scheme> scheme = LoadOrReport(file, err);
+        if (!scheme) {
             return kToolFailed;
         }
-        return command == QLatin1String("plan") ? Plan(words, *loaded.scheme, out, err)
-                                                : Render(words, *loaded.scheme, err);
+        return command == QLatin1String("plan") ? Plan(words, *scheme, out, err)
+                                                : Render(words, *scheme, err);
     }
     if (command == QLatin1String("write")) {
         return words.size() != 1 ? Usage(err, "write takes one OUT.sch") : Write(words[0], in, err);

@@ -18,6 +18,7 @@
 #include "drawing/car_view.h"
 #include "drawing/render_image.h"
 #include "drawing/train_strip.h"
+#include "model/parameter_entry.h"
 #include "tool/save_file.h"
 #include "tool/scheme_text.h"
 
@@ -119,10 +120,7 @@ public:
 private:
     void PaintTitle(QPainter& painter, int left, int top) const {
         const int cars = scheme_.state.carCount;
-        int axles = 0;
-        for (int c = 0; c < cars; ++c) {
-            axles += scheme_.cars[static_cast<std::size_t>(c)].axleCount;
-        }
+        const int axles = AxlesInTrain(scheme_);
         painter.setFont(SheetFont(18));
         // One arg() for all: a "%2" in the name must stay as it is.
         painter.drawText(

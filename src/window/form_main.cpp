@@ -24,7 +24,6 @@
 #include "drawing/car_view.h"
 #include "drawing/train_strip.h"
 #include "model/layout.h"
-#include "schemefile/scheme_name.h"
 #include "schemefile/scheme_reader.h"
 #include "schemefile/scheme_writer.h"
 #include "tool/save_file.h"
@@ -545,15 +544,14 @@ bool TFormMain::SaveScheme() {
     if (!path) {
         return false;
     }
-    const std::optional<std::string> fileName = EncodeSchemeText(QFileInfo(*path).fileName());
-    if (!fileName) {
+    const std::optional<std::string> name = SchemeNameOfPath(*path);
+    if (!name) {
         dialogs_->Warn(this, kWarningCaption,
                        kCannotOpenFile + QStringLiteral("\nThe file name holds a character "
                                                         "that a scheme name cannot store."));
         return false;
     }
-    const std::string name = SchemeNameFromFileName(*fileName);
-    const WriteResult written = WriteScheme(*scheme_, name);
+    const WriteResult written = WriteScheme(*scheme_, *name);
     if (!written.ok) {
         dialogs_->Warn(this, kWarningCaption, QString::fromStdString(written.error));
         return false;
@@ -564,7 +562,7 @@ bool TFormMain::SaveScheme() {
                                         : kCannotWriteFile + QLatin1Char('\n') + failure->reason);
         return false;
     }
-    scheme_->fileName = name;
+    scheme_->fileName = *name;
     changed_ = false;
     return true;
 }
