@@ -89,13 +89,11 @@ QPushButton* AddWideButton(QWidget* parent, const char* name, QPoint at, ButtonP
 }
 
 // Read-only and always disabled, centred, cream in both styles.
-QLineEdit* AddCounter(QWidget* parent, const char* name, QPoint at, const char* text) {
-    auto* counter = new QLineEdit(QString::fromLatin1(text), parent);
+QLineEdit* AddCounter(QWidget* parent, const char* name, QPoint at) {
+    auto* counter = new QLineEdit(parent);
     counter->setObjectName(QString::fromLatin1(name));
     counter->setGeometry(QRect(at, QSize(kCounterWidth, kEditHeight)));
     counter->setAlignment(Qt::AlignCenter);
-    counter->setReadOnly(true);
-    counter->setEnabled(false);
     counter->setFocusPolicy(Qt::NoFocus);
     counter->setStyleSheet(QStringLiteral(
         "QLineEdit, QLineEdit:disabled { background-color: rgb(255, 251, 240); color: black;"
@@ -107,7 +105,6 @@ ParameterEdit* AddParameterEdit(QWidget* parent, const char* name, QPoint at) {
     auto* edit = new ParameterEdit(parent);
     edit->setObjectName(QString::fromLatin1(name));
     edit->setGeometry(QRect(at, QSize(kParameterEditWidth, kEditHeight)));
-    edit->setEnabled(false);
     // Texts have no length limit; a shorter one would cut loaded texts.
     edit->setMaxLength(std::numeric_limits<int>::max());
     return edit;
@@ -151,11 +148,11 @@ void TFormMain::BuildControls() {
     QFrame* panel1 = AddPanel(this, "Panel1", {0, 0, 201, 364});
     AddLabel(panel1, "Label4", {8, 24});
     cxButton_[1] = AddSmallButton(panel1, "cxButton1", {88, 16}, ButtonPicture::LeftArrow);
-    editSetCurAxle_ = AddCounter(panel1, "editSetCurAxle", {120, 18}, "1");
+    editSetCurAxle_ = AddCounter(panel1, "editSetCurAxle", {120, 18});
     cxButton_[10] = AddSmallButton(panel1, "cxButton10", {160, 16}, ButtonPicture::RightArrow);
     AddLabel(panel1, "Label8", {8, 56});
     cxButton_[11] = AddSmallButton(panel1, "cxButton11", {88, 48}, ButtonPicture::LeftArrow);
-    editSetCurCar_ = AddCounter(panel1, "editSetCurCar", {120, 50}, "1");
+    editSetCurCar_ = AddCounter(panel1, "editSetCurCar", {120, 50});
     cxButton_[12] = AddSmallButton(panel1, "cxButton12", {160, 48}, ButtonPicture::RightArrow);
     AddLabel(panel1, "Label7", {56, 88});
     AddLabel(panel1, "Label1", {8, 120});
@@ -173,7 +170,6 @@ void TFormMain::BuildControls() {
     bevel1->setFrameStyle(QFrame::HLine | QFrame::Sunken);
     bevel1->setGeometry(8, 248, 185, 2);
     btnSave_ = AddWideButton(panel1, "btnSave", {24, 264}, ButtonPicture::SaveDocument);
-    btnSave_->setEnabled(false);
     btnLoad_ = AddWideButton(panel1, "btnLoad", {24, 296}, ButtonPicture::OpenDocument);
     btnExit_ = AddWideButton(panel1, "btnExit", {24, 328}, ButtonPicture::ExitDoor);
 
@@ -181,26 +177,26 @@ void TFormMain::BuildControls() {
     QFrame* panel2 = AddPanel(panel3, "Panel2", {2, 2, 804, 103});
     AddLabel(panel2, "Label13", {8, 16});
     cxButton_[2] = AddSmallButton(panel2, "cxButton2", {128, 8}, ButtonPicture::RedMinus);
-    editNumCar_ = AddCounter(panel2, "editNumCar", {160, 10}, "1");
+    editNumCar_ = AddCounter(panel2, "editNumCar", {160, 10});
     cxButton_[3] = AddSmallButton(panel2, "cxButton3", {200, 8}, ButtonPicture::GreenPlus);
     AddLabel(panel2, "Label9", {8, 48});
     cxButton_[13] = AddSmallButton(panel2, "cxButton13", {128, 40}, ButtonPicture::LeftArrow);
-    editSetCar_ = AddCounter(panel2, "editSetCar", {160, 42}, "1");
+    editSetCar_ = AddCounter(panel2, "editSetCar", {160, 42});
     cxButton_[14] = AddSmallButton(panel2, "cxButton14", {200, 40}, ButtonPicture::RightArrow);
     chbInvert_ = new InvertCheckBox(panel2);
     chbInvert_->setObjectName(QStringLiteral("chbInvert"));
     chbInvert_->setGeometry(8, 72, 81, 17);
     AddLabel(panel2, "Label14", {272, 16});
     cxButton_[4] = AddSmallButton(panel2, "cxButton4", {392, 8}, ButtonPicture::RedMinus);
-    editNumAxle_ = AddCounter(panel2, "editNumAxle", {424, 10}, "4");
+    editNumAxle_ = AddCounter(panel2, "editNumAxle", {424, 10});
     cxButton_[5] = AddSmallButton(panel2, "cxButton5", {464, 8}, ButtonPicture::GreenPlus);
     AddLabel(panel2, "Label15", {272, 48});
     cxButton_[6] = AddSmallButton(panel2, "cxButton6", {392, 40}, ButtonPicture::RedMinus);
-    editNumBogie_ = AddCounter(panel2, "editNumBogie", {424, 42}, "2");
+    editNumBogie_ = AddCounter(panel2, "editNumBogie", {424, 42});
     cxButton_[7] = AddSmallButton(panel2, "cxButton7", {464, 40}, ButtonPicture::GreenPlus);
     AddLabel(panel2, "Label12", {272, 80});
     cxButton_[8] = AddSmallButton(panel2, "cxButton8", {392, 72}, ButtonPicture::LeftArrow);
-    editTypeScheme_ = AddCounter(panel2, "editTypeScheme", {424, 74}, "1");
+    editTypeScheme_ = AddCounter(panel2, "editTypeScheme", {424, 74});
     cxButton_[9] = AddSmallButton(panel2, "cxButton9", {464, 72}, ButtonPicture::RightArrow);
     btnNew_ = AddWideButton(panel2, "btnNew", {648, 8}, ButtonPicture::BlankDocument);
     btnSet_ = AddWideButton(panel2, "btnSet", {648, 40}, ButtonPicture::SaveDocument);
@@ -282,11 +278,8 @@ void TFormMain::WireKeys() {
         {{btnNew_, "Ctrl+N"}, {btnLoad_, "Ctrl+O"}, {btnSave_, "Ctrl+S"}, {btnExit_, "Ctrl+Q"}}};
     for (const auto& [button, keys] : commands) {
         auto* shortcut = new QShortcut(QKeySequence(QString::fromLatin1(keys)), this);
-        connect(shortcut, &QShortcut::activated, button, [button = button] {
-            if (button->isEnabled()) {
-                button->click();
-            }
-        });
+        // click() does nothing on a disabled button.
+        connect(shortcut, &QShortcut::activated, button, &QAbstractButton::click);
     }
 
     // Steps from the keyboard leave the focus on the first empty edit.
@@ -323,8 +316,10 @@ void TFormMain::Guarded(const std::function<void()>& handler) {
     try {
         handler();
     } catch (const std::exception& error) {
+        stripHovered_ = kStripUnknown;
         dialogs_->Warn(this, windowTitle(), QString::fromLocal8Bit(error.what()));
     } catch (...) {
+        stripHovered_ = kStripUnknown;
         dialogs_->Warn(this, windowTitle(), QString());
     }
 }
@@ -361,8 +356,7 @@ void TFormMain::UpdateTitle() {
 
 void TFormMain::RefreshView() {
     Scheme& s = *scheme_;
-    DrawTrainStrip(stripSurface_, s, s.state.carCount, -1);
-    image2_->Refresh();
+    DrawStrip(-1);
     DrawCarView(carSurface_, s);
     image1_->Refresh();
     const CarRecord& car = CurrentCar(s);
@@ -443,12 +437,8 @@ bool TFormMain::ConfirmDiscard() {
             return true;
         case UnsavedChoice::Cancel:
             return false;
-        case UnsavedChoice::Save: {
-            StoreEditsToModel();
-            const bool saved = SaveScheme();
-            UpdateTitle();
-            return saved;
-        }
+        case UnsavedChoice::Save:
+            return SaveScheme();
     }
     return false;
 }
@@ -533,12 +523,11 @@ void TFormMain::btnSetClick() {
 }
 
 void TFormMain::btnSaveClick() {
-    StoreEditsToModel();
     SaveScheme();
-    UpdateTitle();
 }
 
 bool TFormMain::SaveScheme() {
+    StoreEditsToModel();
     const std::optional<QString> path = dialogs_->AskSaveFileName(
         this, QDir::currentPath(), Decoded(scheme_->fileName) + QStringLiteral(".sch"));
     if (!path) {
@@ -564,6 +553,7 @@ bool TFormMain::SaveScheme() {
     }
     scheme_->fileName = *name;
     changed_ = false;
+    UpdateTitle();
     return true;
 }
 
@@ -615,78 +605,53 @@ void TFormMain::btnExitClick() {
     close();
 }
 
-// Previous and next wheel set, previous and next car of the walk: the edits
-// are stored first, and shown anew only where the walk moved.
+// Previous and next wheel set, previous and next car of the walk.
 void TFormMain::cxButton1Click() {
-    StoreEditsToModel();
-    if (PreviousWheelSet(*scheme_)) {
-        LoadEditsFromModel();
-    }
-    RefreshView();
+    WalkStep(PreviousWheelSet);
 }
 
 void TFormMain::cxButton10Click() {
-    StoreEditsToModel();
-    if (NextWheelSet(*scheme_)) {
-        LoadEditsFromModel();
-    }
-    RefreshView();
+    WalkStep(NextWheelSet);
 }
 
 void TFormMain::cxButton11Click() {
-    StoreEditsToModel();
-    if (PreviousCarInWalk(*scheme_)) {
-        LoadEditsFromModel();
-    }
-    RefreshView();
+    WalkStep(PreviousCarInWalk);
 }
 
 void TFormMain::cxButton12Click() {
-    StoreEditsToModel();
-    if (NextCarInWalk(*scheme_)) {
-        LoadEditsFromModel();
-    }
-    RefreshView();
+    WalkStep(NextCarInWalk);
 }
 
 void TFormMain::cxButton2Click() {
     LayoutStep(RemoveCar);
-    RefreshView();
 }
 
 void TFormMain::cxButton3Click() {
     LayoutStep(AddCar);
-    RefreshView();
 }
 
 void TFormMain::cxButton4Click() {
     LayoutStep(RemoveAxle);
-    RefreshView();
 }
 
 void TFormMain::cxButton5Click() {
     LayoutStep(AddAxle);
-    RefreshView();
 }
 
 void TFormMain::cxButton6Click() {
     LayoutStep(RemoveBogie);
-    RefreshView();
 }
 
 void TFormMain::cxButton7Click() {
     LayoutStep(AddBogie);
-    RefreshView();
 }
 
 void TFormMain::cxButton8Click() {
     LayoutStep(PreviousSchemeType);
-    RefreshView();
 }
 
 void TFormMain::cxButton9Click() {
     LayoutStep(NextSchemeType);
-    RefreshView();
 }
 
 void TFormMain::cxButton13Click() {
@@ -726,6 +691,15 @@ void TFormMain::LayoutStep(void (*step)(Scheme&)) {
     if (LayoutShape(*scheme_) != before) {
         changed_ = true;
     }
+    RefreshView();
+}
+
+void TFormMain::WalkStep(bool (*step)(Scheme&)) {
+    StoreEditsToModel();
+    if (step(*scheme_)) {
+        LoadEditsFromModel();
+    }
+    RefreshView();
 }
 
 void TFormMain::Image2MouseDown(QPoint at) {
@@ -742,8 +716,17 @@ void TFormMain::Image2MouseDown(QPoint at) {
 }
 
 void TFormMain::Image2MouseMove(QPoint at) {
+    // The strip changes only where the pointer crosses into another car.
     const int car = CarAtStripPoint(scheme_->state.carCount, at.x(), at.y());
-    DrawTrainStrip(stripSurface_, *scheme_, scheme_->state.carCount, car);
+    if (car != stripHovered_) {
+        DrawStrip(car);
+    }
+}
+
+void TFormMain::DrawStrip(int hovered) {
+    stripHovered_ = kStripUnknown;
+    DrawTrainStrip(stripSurface_, *scheme_, scheme_->state.carCount, hovered);
+    stripHovered_ = hovered;
     image2_->Refresh();
 }
 

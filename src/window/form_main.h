@@ -103,8 +103,13 @@ private:
     void EnterLoadedScheme();
     // Asks about unsaved work; true when the action may go on.
     bool ConfirmDiscard();
-    // Runs a layout step and notes whether it changed the train.
+    // Runs a layout step, notes whether it changed the train, and redraws.
     void LayoutStep(void (*step)(Scheme&));
+    // Runs a walk step: stores the edits, shows the texts of the position it
+    // moved to, and redraws.
+    void WalkStep(bool (*step)(Scheme&));
+    // Draws the strip with the given car hovered (-1 for none) and shows it.
+    void DrawStrip(int hovered);
     // After a step from the keyboard: the first empty parameter edit.
     void FocusFirstEmptyEdit();
 
@@ -115,6 +120,10 @@ private:
     bool changed_ = false;
     QImageSurface carSurface_;
     QImageSurface stripSurface_;
+    // The hovered car the strip shows; kStripUnknown after a draw that did
+    // not finish or a handler that failed before its refresh.
+    static constexpr int kStripUnknown = -2;
+    int stripHovered_ = kStripUnknown;
 
     std::array<QPushButton*, 15> cxButton_{};  // cxButton1 to cxButton14 by number
     QPushButton* btnNew_ = nullptr;

@@ -38,10 +38,16 @@ ParameterEdit::ParameterEdit(QWidget* parent) : QLineEdit(parent) {
 
 void ParameterEdit::SetNormalBackground(Rgb colour) {
     const QColor focused = QApplication::palette().color(QPalette::ToolTipBase);
-    setStyleSheet(QStringLiteral("QLineEdit { background-color: %1; border: 1px solid black; }"
-                                 "QLineEdit:focus { background-color: %2; }"
-                                 "QLineEdit:disabled { border-color: gray; }")
-                      .arg(ColourName(colour), focused.name()));
+    const QString sheet = QStringLiteral(
+                              "QLineEdit { background-color: %1; border: 1px solid black; }"
+                              "QLineEdit:focus { background-color: %2; }"
+                              "QLineEdit:disabled { border-color: gray; }")
+                              .arg(ColourName(colour), focused.name());
+    // Setting a style sheet restyles the edit even when it is the same one,
+    // and every walk step and focus change marks all five edits.
+    if (sheet != styleSheet()) {
+        setStyleSheet(sheet);
+    }
 }
 
 void ParameterEdit::focusOutEvent(QFocusEvent* event) {
