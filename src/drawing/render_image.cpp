@@ -6,14 +6,18 @@
 
 namespace quorvane {
 
+// One picture from a fresh surface: stamping would draw every shape once
+// more to cut its stamp, and no shape is drawn often enough to repay it.
+constexpr QImageSurface::Rendering kOnce = QImageSurface::Rendering::Plain;
+
 QImage RenderCarView(Scheme& scheme) {
-    QImageSurface surface(kCarViewWidth, kCarViewHeight);
+    QImageSurface surface(kCarViewWidth, kCarViewHeight, kOnce);
     DrawCarView(surface, scheme);
     return surface.Image();
 }
 
 QImage RenderTrainStrip(const Scheme& scheme, int hoveredCar) {
-    QImageSurface surface(kStripFitWidth, kStripFitHeight);
+    QImageSurface surface(kStripFitWidth, kStripFitHeight, kOnce);
     DrawTrainStrip(surface, scheme, scheme.state.carCount, hoveredCar);
     return surface.Image();
 }

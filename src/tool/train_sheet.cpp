@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "drawing/car_view.h"
+#include "drawing/qimage_surface.h"
 #include "drawing/render_image.h"
 #include "drawing/train_strip.h"
 #include "model/parameter_entry.h"
@@ -150,10 +151,13 @@ private:
                              .arg(QString::number(c + 1), Shown(car.series), Shown(car.carNumber),
                                   car.inverted ? QStringLiteral(", inverted") : QString()));
         scheme_.state.currentCar = c;
-        painter.drawImage(QPoint(left, top + kHeaderHeight), RenderCarView(scheme_));
+        DrawCarView(carView_, scheme_);
+        painter.drawImage(QPoint(left, top + kHeaderHeight), carView_.Image());
     }
 
     Scheme& scheme_;
+    // One surface for every car, so that the stamps of one serve the next.
+    QImageSurface carView_{kCarViewWidth, kCarViewHeight};
     std::vector<Block> blocks_;
     QImage strip_;
 };
