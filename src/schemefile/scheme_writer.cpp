@@ -8,7 +8,7 @@
 #include <utility>
 
 #include "schemefile/field_bytes.h"
-#include "schemefile/wheel_order.h"
+#include "model/wheel_order.h"
 
 namespace quorvane {
 

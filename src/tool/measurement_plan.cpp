@@ -7,7 +7,7 @@
 #include <ostream>
 #include <string_view>
 
-#include "schemefile/wheel_order.h"
+#include "model/wheel_order.h"
 #include "tool/save_file.h"
 #include "tool/scheme_text.h"
 #include "tool/tool.h"

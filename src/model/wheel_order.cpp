@@ -1,4 +1,4 @@
-#include "schemefile/wheel_order.h"
+#include "model/wheel_order.h"
 
 #include "model/parameter_entry.h"
 

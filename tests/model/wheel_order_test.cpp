@@ -3,8 +3,8 @@
 #include <set>
 #include <tuple>
 
-#include "example_trains.h"
-#include "schemefile/wheel_order.h"
+#include "../schemefile/example_trains.h"
+#include "model/wheel_order.h"
 
 namespace quorvane {
 namespace {

@@ -1,6 +1,6 @@
-// The order in which a scheme file lists the wheels of a train: car lines in
-// the order of the scheme type, and in each the wheel entries. The writer and
-// the measurement plan share it.
+// The order in which the scheme type lists the wheels of a train: the car
+// lines of a scheme file, and in each its wheel entries. The file's writer
+// and reader, the measurement plan and parameter entry share it.
 #pragma once
 
 #include <vector>
