@@ -9,10 +9,9 @@
 #include <string_view>
 
 #include "model/scheme.h"
+#include "schemefile/file_limits.h"
 
 namespace quorvane {
-
-inline constexpr std::size_t kMaxSchemeFileSize = 16 * 1024 * 1024;
 
 struct ReadError {
     int line = 0;  // 1-based; 0 when the reason concerns the file as a whole

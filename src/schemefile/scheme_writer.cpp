@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "schemefile/field_bytes.h"
+#include "schemefile/file_limits.h"
 #include "model/wheel_order.h"
 
 namespace quorvane {
@@ -305,7 +306,16 @@ WriteResult WriteScheme(const Scheme& scheme, std::string_view schemeName) {
     if (error) {
         return {.bytes = {}, .error = std::move(*error), .ok = false};
     }
-    return {.bytes = LineWriter(scheme).Write(schemeName), .error = {}, .ok = true};
+    std::string bytes = LineWriter(scheme).Write(schemeName);
+    if (bytes.size() > kMaxSchemeFileSize) {
+        return {.bytes = {},
+                .error = "the file would be " + std::to_string(bytes.size()) +
+                         " bytes long, larger than the 16 MiB (" +
+                         std::to_string(kMaxSchemeFileSize) +
+                         " bytes) a scheme file may have; shorten its longest texts",
+                .ok = false};
+    }
+    return {.bytes = std::move(bytes), .error = {}, .ok = true};
 }
 
 }  // namespace quorvane

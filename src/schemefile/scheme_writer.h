@@ -19,7 +19,8 @@ struct WriteResult {
 // The file for the scheme under the given name. A text holding "|", CR or LF
 // cannot be stored (the format has no escape, and the reader would split it),
 // nor can a name holding CR or LF: the result then names the car, axle and
-// field and holds no bytes.
+// field and holds no bytes. Nor is a file written that would be larger than
+// the reader reads (16 MiB).
 WriteResult WriteScheme(const Scheme& scheme, std::string_view schemeName);
 
 }  // namespace quorvane

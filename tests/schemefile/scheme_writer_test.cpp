@@ -6,6 +6,7 @@
 
 #include "example_trains.h"
 #include "model/layout.h"
+#include "schemefile/file_limits.h"
 #include "schemefile/scheme_name.h"
 #include "schemefile/scheme_writer.h"
 
@@ -183,6 +184,24 @@ TEST(SchemeWriterTest, TextsOutsideTheTrainAreNotChecked) {
     scheme->cars[2].series = "|";
     scheme->cars[0].axles[4].axleName = "|";
     EXPECT_TRUE(WriteScheme(*scheme, "train").ok);
+}
+
+// What the writer writes the reader must read: a file over the reader's
+// limit would replace a good file by one that can no longer be opened.
+TEST(SchemeWriterTest, RefusesAFileLargerThanTheReaderReads) {
+    auto scheme = testing::TwoCarTrain(3);
+    const std::size_t fits = kMaxSchemeFileSize - Written(*scheme, "train").size();
+    scheme->cars[1].axles[0].axleName.append(fits / 2, 'x');  // in both wheel entries
+    ASSERT_EQ(Written(*scheme, "train").size(), kMaxSchemeFileSize - fits % 2);
+
+    scheme->cars[1].axles[0].axleName.append(1, 'x');
+    const WriteResult result = WriteScheme(*scheme, "train");
+    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(result.bytes.empty());
+    EXPECT_TRUE(result.error.starts_with("the file would be " +
+                                         std::to_string(kMaxSchemeFileSize - fits % 2 + 2) +
+                                         " bytes long, larger than the 16 MiB"))
+        << result.error;
 }
 
 TEST(SchemeWriterTest, RefusesANameWithALineBreak) {
