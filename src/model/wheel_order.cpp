@@ -10,12 +10,7 @@ namespace quorvane {
 
 namespace {
 
-// One wheel entry: the side its letter names and the side whose wheel-set
-// name it carries.
-struct Wheel {
-    int side;
-    int nameSide;
-};
+using Wheel = ListedWheel;
 
 constexpr Wheel kL0{kLeftSide, kLeftSide};
 constexpr Wheel kR1{kRightSide, kRightSide};
@@ -33,6 +28,19 @@ constexpr std::array<std::array<std::array<WheelPair, 2>, 2>, 4> kAxlePairs{{
     {{{{{kL0, kR1}, {kR1, kL0}}}, {{{kR0, kL1}, {kL1, kR0}}}}},  // type 5
     {{{{{kR1, kL0}, {kL0, kR1}}}, {{{kL1, kR0}, {kR0, kL1}}}}},  // type 6
 }};
+
+// Types 1 and 2: one wheel per axle. The first pass takes a direct car
+// forwards, the second backwards, an inverted car the other way round; going
+// forwards lists the left wheels in type 1 and the right in type 2.
+Wheel SidePassWheel(bool forwards, bool rightFirst) {
+    return forwards == rightFirst ? kR1 : kL0;
+}
+
+// Types 3 to 6: the two entries of the axle written j-th in its car line.
+const WheelPair& AxlePair(int schemeType, bool inverted, int j) {
+    return kAxlePairs[static_cast<std::size_t>(schemeType - 3)][inverted]
+                     [static_cast<std::size_t>(j % 2)];
+}
 
 class OrderBuilder {
 public:
@@ -65,13 +73,10 @@ private:
             {.line = line_, .car = c, .axle = k, .side = wheel.side, .nameSide = wheel.nameSide});
     }
 
-    // Types 1 and 2: one wheel per axle. The first pass takes a direct car
-    // forwards, the second backwards, an inverted car the other way round;
-    // going forwards lists the left wheels in type 1 and the right in type 2.
     void SideCarLine(int c, bool secondPass, bool rightFirst) {
         const CarRecord& car = Car(c);
         const bool forwards = secondPass == car.inverted;
-        const Wheel wheel = forwards == rightFirst ? kR1 : kL0;
+        const Wheel wheel = SidePassWheel(forwards, rightFirst);
         for (int j = 0; j < car.axleCount; ++j) {
             Add(c, forwards ? j : car.axleCount - 1 - j, wheel);
         }
@@ -82,11 +87,9 @@ private:
     // an inverted one backwards.
     void AxleCarLine(int c) {
         const CarRecord& car = Car(c);
-        const auto& pairs =
-            kAxlePairs[static_cast<std::size_t>(scheme_.state.schemeType - 3)][car.inverted];
         for (int j = 0; j < car.axleCount; ++j) {
             const int k = car.inverted ? car.axleCount - 1 - j : j;
-            for (Wheel wheel : pairs[static_cast<std::size_t>(j % 2)]) {
+            for (Wheel wheel : AxlePair(scheme_.state.schemeType, car.inverted, j)) {
                 Add(c, k, wheel);
             }
         }
@@ -102,6 +105,21 @@ private:
 
 std::vector<WheelEntry> WheelOrder(const Scheme& scheme) {
     return OrderBuilder(scheme).Build();
+}
+
+int NameSideOfEntry(int schemeType, bool inverted, int side) {
+    return inverted && (schemeType == 5 || schemeType == 6) ? 1 - side : side;
+}
+
+ListedWheel FirstListedWheel(const Scheme& scheme, int c, int axle) {
+    const CarRecord& car = scheme.cars.at(static_cast<std::size_t>(c));
+    const int type = scheme.state.schemeType;
+    if (type == 1 || type == 2) {
+        // The first pass lists every axle once.
+        return SidePassWheel(/*forwards=*/!car.inverted, /*rightFirst=*/type == 2);
+    }
+    const int j = car.inverted ? car.axleCount - 1 - axle : axle;
+    return AxlePair(type, car.inverted, j)[0];
 }
 
 }  // namespace quorvane

@@ -24,4 +24,19 @@ struct WheelEntry {
 // entries.
 std::vector<WheelEntry> WheelOrder(const Scheme& scheme);
 
+// The side whose wheel-set name an entry with the side letter of side
+// carries: its own, but for inverted cars of types 5 and 6, whose entries
+// carry the other wheel's name. The reader stores each name where the
+// writer took it from.
+int NameSideOfEntry(int schemeType, bool inverted, int side);
+
+// Of the two entries of axle slot axle of car c, the one the scheme type
+// lists first. The scheme type must lie within 1 to 6 and the axle within
+// the car's axleCount.
+struct ListedWheel {
+    int side = 0;
+    int nameSide = 0;
+};
+ListedWheel FirstListedWheel(const Scheme& scheme, int c, int axle);
+
 }  // namespace quorvane

@@ -8,11 +8,13 @@
 #include <fstream>
 #include <functional>
 #include <utility>
+#include <vector>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
 
+#include "model/wheel_order.h"
 #include "schemefile/field_bytes.h"
 
 namespace quorvane {
@@ -64,18 +66,46 @@ struct Number {
 
 class Parser {
 public:
-    Parser(std::string_view bytes, Scheme& out) : bytes_(bytes), out_(out) {}
+    // nameSchemeType: the scheme type whose entries decide which wheel each
+    // wheel-set name belongs to (NameSideOfEntry); 0 stores every name under
+    // its entry's own side letter.
+    Parser(std::string_view bytes, Scheme& out, int nameSchemeType)
+        : bytes_(bytes), out_(out), nameSchemeType_(nameSchemeType) {}
 
-    void Parse(int previousSchemeType) {
+    void Parse() {
         ReadNameLine();
         SkipToCarList();
         while (NextCarLine()) {
             ReadCarLine();
         }
         CheckEveryCarHasEntries();
-        out_.state.schemeType =
-            SchemeTypeFromSides(sideCode_, firstCarInverted_, previousSchemeType);
     }
+
+    // The type the sides of the first four entries name, if the file lists
+    // its wheels in that type's order; else the first type whose order the
+    // file follows (a car of one axle can make the first four entries of one
+    // type look like another's); else the type the sides name.
+    // Must be called before any name is stored by another type's sides.
+    int SchemeType(int previousSchemeType) {
+        const int named = SchemeTypeFromSides(sideCode_, firstCarInverted_, previousSchemeType);
+        int type = named;
+        for (int other = 1; other <= 6 && !FollowsOrderOf(type); ++other) {
+            type = FollowsOrderOf(other) ? other : named;
+        }
+        // When every car has one axle, types 3 and 5 (4 and 6) list the same
+        // entries and differ only in whose name an inverted car's entry
+        // carries. The legend's example, the name of car 1's first axle,
+        // tells them apart where that car is inverted and its names differ.
+        if (type >= 3 && type <= 6) {
+            const int twin = type <= 4 ? type + 2 : type - 2;
+            if (LegendNamesLeftWheelAs(twin) && FollowsOrderOf(twin)) {
+                type = twin;
+            }
+        }
+        return type;
+    }
+
+    bool HasInvertedEntries() const { return hasInvertedEntries_; }
 
 private:
     static constexpr std::string_view kEndsInsideCarLine = "the file ends inside a car line";
@@ -103,6 +133,11 @@ private:
     void SkipToCarList() {
         const std::size_t brace = bytes_.find('{', pos_);
         if (brace == std::string_view::npos) {
+            if (out_.fileName.find('{') != std::string::npos) {
+                Fail(0,
+                     "the first line is read as the scheme's name, and no \"{\" line follows it "
+                     "to open the car list; the file seems to lack its name line");
+            }
             Fail(bytes_.size(), "no \"{\" opens the car list");
         }
         pos_ = brace + 1;
@@ -209,7 +244,8 @@ private:
         AxleSlot& slot = car.axles[static_cast<std::size_t>(axle.value - 1)];
         slot.axleName.assign(axleName);
         slot.run.assign(run);
-        slot.sides[static_cast<std::size_t>(side)].wheelSetName.assign(wheelSetName);
+        const int nameSide = NameSideOfEntry(nameSchemeType_, line_.inverted, side);
+        slot.sides[static_cast<std::size_t>(nameSide)].wheelSetName.assign(wheelSetName);
         out_.state.carCount = std::max(out_.state.carCount, line_.car + 1);
         if (axle.value > line_.highestAxle) {
             line_.highestAxle = static_cast<int>(axle.value);
@@ -223,8 +259,73 @@ private:
         if (entries_ < 4) {
             sideCode_ |= side << entries_;
         }
+        if (line_.entries == 1) {
+            ++linesWithEntries_;
+        }
+        if (entries_ < static_cast<int>(listed_.size())) {
+            listed_[static_cast<std::size_t>(entries_)] = {
+                .line = linesWithEntries_ - 1,
+                .car = line_.car,
+                .axle = static_cast<int>(axle.value) - 1,
+                .side = side,
+                .nameSide = 0,
+            };
+        }
         ++entries_;
+        hasInvertedEntries_ = hasInvertedEntries_ || line_.inverted;
         carHasEntries_[static_cast<std::size_t>(line_.car)] = true;
+    }
+
+    // Whether the legend's example wheel-set name is the left wheel's of car
+    // 1's first axle in the given type and not in its twin. The names are
+    // still stored by their side letters.
+    bool LegendNamesLeftWheelAs(int type) const {
+        const CarRecord& first = out_.cars[0];
+        if (!first.inverted) {
+            return false;
+        }
+        const auto& sides = first.axles[0].sides;
+        const std::string& inType =
+            sides[static_cast<std::size_t>(NameSideOfEntry(type, true, kLeftSide))].wheelSetName;
+        const std::string& inTwin =
+            sides[static_cast<std::size_t>(NameSideOfEntry(type, true, kRightSide))].wheelSetName;
+        const std::optional<std::string_view> legend = LegendWheelSetName();
+        return legend && *legend == inType && inType != inTwin;
+    }
+
+    // The example of the legend line " - is a wheeled set name", the first
+    // line after the car list that ends so.
+    std::optional<std::string_view> LegendWheelSetName() const {
+        static constexpr std::string_view kSuffix = " - is a wheeled set name";
+        std::size_t start = closingBrace_;
+        while (start < bytes_.size()) {
+            const std::size_t end = std::min(bytes_.find_first_of("\r\n", start), bytes_.size());
+            const std::string_view line = bytes_.substr(start, end - start);
+            if (line.ends_with(kSuffix)) {
+                return line.substr(0, line.size() - kSuffix.size());
+            }
+            start = end + 1;
+        }
+        return std::nullopt;
+    }
+
+    // Whether the file lists exactly the wheels, car lines and side letters
+    // that the writer lists for the loaded layout in the given type.
+    bool FollowsOrderOf(int type) {
+        if (type < 1 || type > 6) {
+            return false;
+        }
+        const int loadedType = std::exchange(out_.state.schemeType, type);
+        const std::vector<WheelEntry> order = WheelOrder(out_);
+        out_.state.schemeType = loadedType;
+        if (order.size() != static_cast<std::size_t>(entries_) || order.size() > listed_.size()) {
+            return false;
+        }
+        return std::equal(order.begin(), order.end(), listed_.begin(),
+                          [](const WheelEntry& a, const WheelEntry& b) {
+                              return a.line == b.line && a.car == b.car && a.axle == b.axle &&
+                                     a.side == b.side;
+                          });
     }
 
     void CheckEveryCarHasEntries() const {
@@ -252,13 +353,19 @@ private:
 
     std::string_view bytes_;
     Scheme& out_;
+    int nameSchemeType_;
     std::size_t pos_ = 0;
     std::size_t closingBrace_ = 0;
     CarLine line_;
     int entries_ = 0;
     int sideCode_ = 0;
     bool firstCarInverted_ = false;
+    bool hasInvertedEntries_ = false;
+    int linesWithEntries_ = 0;
     std::array<bool, kMaxCars> carHasEntries_{};
+    // The first entries as listed, one more than any train has wheels: a
+    // file with more follows no type's order.
+    std::array<WheelEntry, 2 * kWalkLength + 1> listed_{};
 };
 
 // 1-based line and column of a byte; CR LF, CR and LF each end one line.
@@ -279,6 +386,24 @@ ReadError ErrorAt(std::string_view bytes, std::size_t offset, std::string reason
 
 ReadError WholeFile(std::string reason) {
     return {.line = 0, .column = 0, .reason = std::move(reason)};
+}
+
+std::string KindOf(std::filesystem::file_type type) {
+    using enum std::filesystem::file_type;
+    switch (type) {
+        case directory:
+            return "a folder";
+        case fifo:
+            return "a FIFO (named pipe)";
+        case character:
+            return "a character device";
+        case block:
+            return "a block device";
+        case socket:
+            return "a socket";
+        default:
+            return "something else";
+    }
 }
 
 std::string TooLarge() {
@@ -319,7 +444,16 @@ std::optional<ReadError> ReadSchemeInto(std::string_view bytes, int previousSche
     }
     ResetToProgramStart(into);
     try {
-        Parser(bytes, into).Parse(previousSchemeType);
+        Parser parser(bytes, into, 0);
+        parser.Parse();
+        const int type = parser.SchemeType(previousSchemeType);
+        if (NameSideOfEntry(type, true, kLeftSide) != kLeftSide && parser.HasInvertedEntries()) {
+            // Inverted cars of this type carry each wheel's name under the
+            // other side letter: read again, giving each name its own wheel.
+            ResetToProgramStart(into);
+            Parser(bytes, into, type).Parse();
+        }
+        into.state.schemeType = type;
     } catch (ParseFailure& failure) {
         return ErrorAt(bytes, failure.offset, std::move(failure.reason));
     }
@@ -329,6 +463,13 @@ std::optional<ReadError> ReadSchemeInto(std::string_view bytes, int previousSche
 std::optional<ReadError> ReadSchemeFileInto(const std::string& path, int previousSchemeType,
                                             Scheme& into) {
     std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (error) {
+        return WholeFile("cannot be read: " + error.message());
+    }
+    if (status.type() != std::filesystem::file_type::regular) {
+        return WholeFile("cannot be read: it is not a regular file but " + KindOf(status.type()));
+    }
     const std::uintmax_t size = std::filesystem::file_size(path, error);
     if (error) {
         return WholeFile("cannot be read: " + error.message());

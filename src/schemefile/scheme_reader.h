@@ -29,7 +29,9 @@ struct ReadResult {
 
 // Parses a whole file. The loaded scheme holds the cars, counts and texts of
 // the file, its name line as fileName, and the scheme type its wheel order
-// gives; previousSchemeType stands when the order names no type. Everything
+// gives; previousSchemeType stands when the order names no type. Each
+// wheel-set name goes to the wheel the writer took it from, so that writing
+// the scheme again in its type gives the file's entries back. Everything
 // else is as at program start: no text of the scheme that was open survives.
 // The walk and the mode are the Load handler's to set (AcceptLayout).
 ReadResult ReadScheme(std::string_view bytes, int previousSchemeType);

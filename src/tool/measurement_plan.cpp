@@ -47,9 +47,10 @@ std::string MeasurementPlanCsv(const Scheme& scheme) {
     for (const WheelEntry& entry : WheelOrder(scheme)) {
         const CarRecord& car = scheme.cars[static_cast<std::size_t>(entry.car)];
         const AxleSlot& axle = car.axles[static_cast<std::size_t>(entry.axle)];
-        // The name of the wheel the row names: what the file holds under this
-        // side letter, as the reader stores it.
-        const std::string& wheelSet = axle.sides[static_cast<std::size_t>(entry.side)].wheelSetName;
+        // What the file's entry holds: in inverted cars of types 5 and 6 the
+        // other wheel's name.
+        const std::string& wheelSet =
+            axle.sides[static_cast<std::size_t>(entry.nameSide)].wheelSetName;
         AppendRow(out, {std::to_string(++position), std::to_string(entry.car + 1),
                         car.inverted ? "inverted" : "direct", std::to_string(entry.axle + 1),
                         entry.side == kLeftSide ? "l" : "r", Utf8(car.series), Utf8(car.carNumber),

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 #include <tuple>
 
@@ -37,6 +38,33 @@ TEST(WheelOrderTest, EveryTypeListsEveryWheelOnceLineByLine) {
         EXPECT_EQ(order.size(), 2u * (4 + 2 + 3)) << "type " << type;
         EXPECT_EQ(wheels.size(), order.size()) << "type " << type;
         EXPECT_EQ(lines, type <= 2 ? 6 : 3) << "type " << type;
+    }
+}
+
+// The reader puts each name back where the writer took it from, and the
+// edits show the name the file lists first: both must agree with the order
+// itself for every type, orientation and parity of axle count.
+TEST(WheelOrderTest, NameSidesAndFirstListedWheelsAgreeWithTheOrder) {
+    for (int type = 1; type <= 6; ++type) {
+        for (int axles : {1, 2, 3, 4, 5}) {
+            auto scheme = testing::TwoCarTrain(type);  // car 2 inverted
+            scheme->cars[0].axleCount = axles;
+            scheme->cars[1].axleCount = axles;
+            std::map<std::pair<int, int>, WheelEntry> first;
+            for (const WheelEntry& e : WheelOrder(*scheme)) {
+                const bool inverted = scheme->cars[static_cast<std::size_t>(e.car)].inverted;
+                EXPECT_EQ(NameSideOfEntry(type, inverted, e.side), e.nameSide)
+                    << "type " << type << ", car " << e.car;
+                first.try_emplace({e.car, e.axle}, e);
+            }
+            ASSERT_EQ(first.size(), 2u * static_cast<std::size_t>(axles));
+            for (const auto& [place, e] : first) {
+                const ListedWheel wheel = FirstListedWheel(*scheme, place.first, place.second);
+                EXPECT_EQ(wheel.side, e.side) << "type " << type << ", " << axles << " axles, car "
+                                              << place.first << ", axle " << place.second;
+                EXPECT_EQ(wheel.nameSide, e.nameSide) << "type " << type << ", car " << place.first;
+            }
+        }
     }
 }
 

@@ -1,11 +1,13 @@
 // Schemes written and read back give every count and text back, and the
-// scheme type, whatever the layout of the train.
+// scheme type, whatever the layout of the train; files read and written
+// again give their bytes back.
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <random>
+#include <cctype>
+#include <regex>
 #include <string>
 
+#include "random_schemes.h"
 #include "schemefile/scheme_reader.h"
 #include "schemefile/scheme_writer.h"
 
@@ -47,54 +49,8 @@ TEST(SchemeRoundTripTest, EveryTypeComesBackWhateverTheFirstCar) {
     }
 }
 
-class RandomSchemes {
-public:
-    explicit RandomSchemes(std::uint32_t seed) : random_(seed) {}
-
-    int Between(int low, int high) {
-        return low + static_cast<int>(random_() % static_cast<std::uint32_t>(high - low + 1));
-    }
-
-    // Any bytes but the bar and line breaks, Windows-1251 letters included.
-    std::string Text() {
-        std::string text(static_cast<std::size_t>(Between(0, 6)), '\0');
-        for (char& ch : text) {
-            do {
-                ch = static_cast<char>(Between(0, 255));
-            } while (ch == '|' || ch == '\r' || ch == '\n');
-        }
-        return text;
-    }
-
-    std::unique_ptr<Scheme> Next() {
-        auto scheme = std::make_unique<Scheme>();
-        Scheme& s = *scheme;
-        s.state.carCount = Between(1, kMaxCars);
-        s.state.schemeType = Between(1, 6);
-        for (int c = 0; c < s.state.carCount; ++c) {
-            CarRecord& car = s.cars[c];
-            car.inverted = Between(0, 1) == 1;
-            car.axleCount = Between(2, kMaxAxles);
-            car.bogieCount = Between(1, std::min(8, car.axleCount));
-            car.series = Text();
-            car.carNumber = Text();
-            for (int a = 0; a < car.axleCount; ++a) {
-                AxleSlot& axle = car.axles[a];
-                axle.axleName = Text();
-                axle.run = Text();
-                axle.sides[0].wheelSetName = Text();
-                axle.sides[1].wheelSetName = Between(0, 1) ? axle.sides[0].wheelSetName : Text();
-            }
-        }
-        return scheme;
-    }
-
-private:
-    std::mt19937 random_;
-};
-
 TEST(SchemeRoundTripTest, RandomSchemesComeBackWhole) {
-    RandomSchemes random(20261209);
+    testing::RandomSchemes random(20261209);
     for (int round = 0; round < 300; ++round) {
         const auto saved = random.Next();
         const auto back = ReadBack(*saved, random.Between(1, 6));
@@ -112,18 +68,106 @@ TEST(SchemeRoundTripTest, RandomSchemesComeBackWhole) {
             ASSERT_EQ(got.bogieCount, want.bogieCount);
             ASSERT_EQ(got.series, want.series);
             ASSERT_EQ(got.carNumber, want.carNumber);
-            // The writer puts the right wheel's name under "l" for inverted
-            // cars of types 5 and 6, and the reader stores "l" as the left.
-            const bool exchanged = want.inverted && (type == 5 || type == 6);
             for (int a = 0; a < want.axleCount; ++a) {
                 const AxleSlot& w = want.axles[a];
                 const AxleSlot& g = got.axles[a];
                 ASSERT_EQ(g.axleName, w.axleName);
                 ASSERT_EQ(g.run, w.run);
-                ASSERT_EQ(g.sides[0].wheelSetName, w.sides[exchanged ? 1 : 0].wheelSetName);
-                ASSERT_EQ(g.sides[1].wheelSetName, w.sides[exchanged ? 0 : 1].wheelSetName);
+                ASSERT_EQ(g.sides[0].wheelSetName, w.sides[0].wheelSetName);
+                ASSERT_EQ(g.sides[1].wheelSetName, w.sides[1].wheelSetName);
             }
         }
+    }
+}
+
+std::string Written(const Scheme& scheme, const std::string& name) {
+    const WriteResult written = WriteScheme(scheme, name);
+    EXPECT_TRUE(written.ok) << written.error;
+    return written.bytes;
+}
+
+// Reads a file and writes it again under the name it holds.
+std::string ReadAndWrite(const std::string& file) {
+    const ReadResult read = ReadScheme(file, 1);
+    EXPECT_NE(read.scheme, nullptr) << read.error.Message();
+    return read.scheme ? Written(*read.scheme, read.scheme->fileName) : std::string();
+}
+
+// Open and save changes nothing: a file in the editor's own form comes back
+// byte for byte, whatever its type, the orientation of its cars, the names on
+// the two wheels of an axle, and the counts a file may hold (a car of one
+// axle, no bogies or more bogies than axles).
+TEST(SchemeRoundTripTest, AFileReadAndWrittenAgainKeepsEveryByte) {
+    testing::RandomSchemes random(20261210);
+    for (int round = 0; round < 400; ++round) {
+        const std::string file =
+            Written(*random.Next(testing::Counts::File), "round " + std::to_string(round));
+        ASSERT_EQ(ReadAndWrite(file), file) << "round " << round;
+    }
+}
+
+// Another form of the same file: LF or CR line ends, upper-case letters,
+// leading zeros, no legend.
+std::string OtherForm(const std::string& file, int variant) {
+    const std::string list = file.substr(0, file.find("}\r\n") + 3);
+    switch (variant) {
+        case 0:
+            return std::regex_replace(file, std::regex("\r\n"), "\n");
+        case 1:
+            return std::regex_replace(file, std::regex("\r\n"), "\r");
+        case 2:
+            return list;
+        default: {
+            // Every index with two leading zeros and every letter upper-case:
+            // a car line is its index, letter and bogie digit, then two
+            // fields; each entry its index and letter, then three fields.
+            std::string out = list.substr(0, list.find("{\r\n") + 3);
+            std::size_t at = out.size();
+            auto index = [&] {
+                out += "00";
+                while (std::isdigit(static_cast<unsigned char>(list[at]))) {
+                    out += list[at++];
+                }
+                out += static_cast<char>(std::toupper(static_cast<unsigned char>(list[at++])));
+            };
+            auto fields = [&](int n) {
+                for (; n > 0; --n) {
+                    const std::size_t bar = list.find('|', at);
+                    out += list.substr(at, bar + 1 - at);
+                    at = bar + 1;
+                }
+            };
+            while (list[at] != '}') {
+                index();
+                out += list.substr(at, 2);  // the bogie digit and its bar
+                at += 2;
+                fields(2);
+                while (list[at] != ';') {
+                    index();
+                    fields(1);  // the bar after the letter
+                    fields(3);
+                }
+                out += ";\r\n";
+                at += 3;
+            }
+            return out + "}\r\n";
+        }
+    }
+}
+
+// Any other valid file becomes the editor's own form at its first save, and
+// stays so.
+TEST(SchemeRoundTripTest, OtherFormsOfAFileBecomeTheEditorsFormAtTheFirstSave) {
+    testing::RandomSchemes random(20261211);
+    for (int round = 0; round < 200; ++round) {
+        const std::string file =
+            Written(*random.Next(testing::Counts::File), "round " + std::to_string(round));
+        const int variant = round % 4;
+        const std::string other = OtherForm(file, variant);
+        ASSERT_NE(other, file);
+        const std::string once = ReadAndWrite(other);
+        EXPECT_EQ(once, file) << "round " << round << ", variant " << variant << "\n" << other;
+        EXPECT_EQ(ReadAndWrite(once), once) << "round " << round;
     }
 }
 
