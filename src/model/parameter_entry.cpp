@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "model/wheel_order.h"
+
 namespace quorvane {
 
 namespace {
@@ -119,18 +121,49 @@ bool NextCarInWalk(Scheme& scheme) {
     return SelectCar(scheme, scheme.state.currentCar + 1);
 }
 
-void StoreEditsToModel(Scheme& scheme, const ParameterTexts& edits) {
-    for (int c = 0; c < CarsInTrain(scheme); ++c) {
-        scheme.cars[static_cast<std::size_t>(c)].series = edits.series;
+bool StoreEditsToModel(Scheme& scheme, const EditedTexts& edits) {
+    if (edits.series) {
+        for (int c = 0; c < CarsInTrain(scheme); ++c) {
+            scheme.cars[static_cast<std::size_t>(c)].series = *edits.series;
+        }
     }
-    CurrentCar(scheme).carNumber = edits.carNumber;
+    if (edits.carNumber) {
+        CurrentCar(scheme).carNumber = *edits.carNumber;
+    }
     AxleSlot& axle = CurrentAxleSlot(scheme);
-    axle.axleName = edits.axleName;
-    axle.run = edits.run;
-    for (WheelSide& side : axle.sides) {
-        side.wheelSetName = edits.wheelSetName;
+    if (edits.axleName) {
+        axle.axleName = *edits.axleName;
     }
+    if (edits.run) {
+        axle.run = *edits.run;
+    }
+    if (edits.wheelSetName) {
+        for (WheelSide& side : axle.sides) {
+            side.wheelSetName = *edits.wheelSetName;
+        }
+    }
+    return edits.series || edits.carNumber || edits.axleName || edits.run || edits.wheelSetName;
 }
+
+void StoreEditsToModel(Scheme& scheme, const ParameterTexts& edits) {
+    StoreEditsToModel(scheme, EditedTexts{.series = edits.series,
+                                          .carNumber = edits.carNumber,
+                                          .axleName = edits.axleName,
+                                          .wheelSetName = edits.wheelSetName,
+                                          .run = edits.run});
+}
+
+namespace {
+
+// The side of the wheel the scheme type lists first at the walk position.
+int ShownNameSide(const Scheme& scheme) {
+    if (scheme.state.schemeType < 1 || scheme.state.schemeType > 6) {
+        return kLeftSide;
+    }
+    return FirstListedWheel(scheme, scheme.state.currentCar, scheme.state.currentAxle).nameSide;
+}
+
+}  // namespace
 
 ParameterTexts LoadEditsFromModel(const Scheme& scheme) {
     const CarRecord& car = CurrentCar(scheme);
@@ -139,9 +172,23 @@ ParameterTexts LoadEditsFromModel(const Scheme& scheme) {
         .series = car.series,
         .carNumber = car.carNumber,
         .axleName = axle.axleName,
-        .wheelSetName = axle.sides[kLeftSide].wheelSetName,
+        .wheelSetName = axle.sides[static_cast<std::size_t>(ShownNameSide(scheme))].wheelSetName,
         .run = axle.run,
     };
+}
+
+std::optional<DifferingNames> DifferingWheelSetNames(const Scheme& scheme) {
+    const AxleSlot& axle = CurrentAxleSlot(scheme);
+    const int shown = ShownNameSide(scheme);
+    const WheelSide& first = axle.sides[static_cast<std::size_t>(shown)];
+    const WheelSide& second = axle.sides[static_cast<std::size_t>(1 - shown)];
+    if (first.wheelSetName == second.wheelSetName) {
+        return std::nullopt;
+    }
+    return DifferingNames{.shownSide = shown,
+                          .shown = first.wheelSetName,
+                          .otherSide = 1 - shown,
+                          .other = second.wheelSetName};
 }
 
 Rgb EmptinessColour(std::string_view text) {

@@ -6,6 +6,7 @@
 // scheme is saved, and the texts of a new position come back the same way.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -62,12 +63,39 @@ bool NextWheelSet(Scheme& scheme);
 bool PreviousCarInWalk(Scheme& scheme);
 bool NextCarInWalk(Scheme& scheme);
 
-// The series goes to every car of the train, the car number to the current
-// car, the wheel-set name to both wheels of the current axle slot.
+// The five edits as the operator leaves a walk position: a text for each
+// edit whose text differs from the one loaded into it, nothing for an edit
+// left as it was.
+struct EditedTexts {
+    std::optional<std::string> series{};
+    std::optional<std::string> carNumber{};
+    std::optional<std::string> axleName{};
+    std::optional<std::string> wheelSetName{};
+    std::optional<std::string> run{};
+};
+
+// Stores the changed edits, and only those, so that walking over a loaded
+// scheme changes nothing in it: a changed series goes to every car of the
+// train, a car number to the current car, a wheel-set name to both wheels
+// of the current axle slot. Gives whether anything was stored.
+bool StoreEditsToModel(Scheme& scheme, const EditedTexts& edits);
+
+// Stores all five edits, as if each was changed.
 void StoreEditsToModel(Scheme& scheme, const ParameterTexts& edits);
 
-// The texts of the walk position; the wheel-set name is that of the left wheel.
+// The texts of the walk position. The wheel-set name is that of the wheel
+// the scheme type lists first, which a file names first.
 ParameterTexts LoadEditsFromModel(const Scheme& scheme);
+
+// The two wheel-set names of the walk position's axle when they differ: the
+// one the edit shows first, each with the side of its wheel.
+struct DifferingNames {
+    int shownSide = 0;
+    std::string shown;
+    int otherSide = 0;
+    std::string other;
+};
+std::optional<DifferingNames> DifferingWheelSetNames(const Scheme& scheme);
 
 // Background of a parameter edit: light red while empty, light green once it
 // holds any character, spaces included.

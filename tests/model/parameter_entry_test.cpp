@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -95,7 +97,7 @@ TEST_F(ParameterEntryTest, StoreSpreadsTheSeriesAndTheWheelSetName) {
     Accept();
     NextCarInWalk(s);
 
-    StoreEditsToModel(s, {"ER2", "2044", "7", "W-31", "900"});
+    StoreEditsToModel(s, ParameterTexts{"ER2", "2044", "7", "W-31", "900"});
 
     for (int c = 0; c < 3; ++c) {
         EXPECT_EQ(s.cars[c].series, "ER2") << "car " << c;
@@ -110,15 +112,80 @@ TEST_F(ParameterEntryTest, StoreSpreadsTheSeriesAndTheWheelSetName) {
     EXPECT_EQ(axle.sides[kRightSide].wheelSetName, "W-31");
 }
 
-TEST_F(ParameterEntryTest, DifferentWheelSetNamesShowTheLeftOneAndLeavingUnifiesThem) {
-    Accept();
-    s.cars[0].axles[0].sides[kLeftSide].wheelSetName = "L-1";
-    s.cars[0].axles[0].sides[kRightSide].wheelSetName = "R-1";
-    const ParameterTexts shown = LoadEditsFromModel(s);
-    EXPECT_EQ(shown.wheelSetName, "L-1");
+// The edit shows the name of the wheel the scheme type lists first; an edit
+// left as it was stores nothing, a changed one gives both wheels its text.
+TEST_F(ParameterEntryTest, DifferentWheelSetNamesShowTheFirstListedAndStayUntilChanged) {
+    struct Case {
+        int type;
+        bool inverted;
+        int shownSide;  // of axle slot 0
+    };
+    // Type 1 lists the left wheels first going forwards, type 2 the right;
+    // an inverted car is gone through backwards, and its entries of types 5
+    // and 6 carry the other wheel's name.
+    const std::vector<Case> cases{
+        {1, false, kLeftSide}, {1, true, kRightSide}, {2, false, kRightSide}, {2, true, kLeftSide},
+        {3, false, kLeftSide}, {3, true, kRightSide}, {4, false, kRightSide}, {4, true, kLeftSide},
+        {5, false, kLeftSide}, {5, true, kRightSide}, {6, false, kRightSide}, {6, true, kLeftSide},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE("type " + std::to_string(c.type) + (c.inverted ? ", inverted" : ", direct"));
+        s = Scheme{};
+        NewScheme(s);
+        s.state.schemeType = c.type;
+        s.cars[0].inverted = c.inverted;
+        s.cars[0].series = "S";
+        Accept();
+        ASSERT_TRUE(SelectCar(s, 0));
+        while (s.state.currentAxle != 0) {
+            ASSERT_TRUE(NextWheelSet(s));
+        }
+        AxleSlot& axle = s.cars[0].axles[0];
+        axle.sides[kLeftSide].wheelSetName = "L-1";
+        axle.sides[kRightSide].wheelSetName = "R-1";
+        const char* shown = c.shownSide == kLeftSide ? "L-1" : "R-1";
+        const char* other = c.shownSide == kLeftSide ? "R-1" : "L-1";
+        EXPECT_EQ(LoadEditsFromModel(s).wheelSetName, shown);
+        const std::optional<DifferingNames> differing = DifferingWheelSetNames(s);
+        ASSERT_TRUE(differing);
+        EXPECT_EQ(differing->shownSide, c.shownSide);
+        EXPECT_EQ(differing->shown, shown);
+        EXPECT_EQ(differing->otherSide, 1 - c.shownSide);
+        EXPECT_EQ(differing->other, other);
 
-    StoreEditsToModel(s, shown);
-    EXPECT_EQ(s.cars[0].axles[0].sides[kRightSide].wheelSetName, "L-1");
+        EXPECT_FALSE(StoreEditsToModel(s, EditedTexts{}));
+        EXPECT_EQ(axle.sides[kLeftSide].wheelSetName, "L-1");
+        EXPECT_EQ(axle.sides[kRightSide].wheelSetName, "R-1");
+
+        EXPECT_TRUE(StoreEditsToModel(s, EditedTexts{.wheelSetName = "W"}));
+        EXPECT_EQ(axle.sides[kLeftSide].wheelSetName, "W");
+        EXPECT_EQ(axle.sides[kRightSide].wheelSetName, "W");
+        EXPECT_FALSE(DifferingWheelSetNames(s));
+        EXPECT_EQ(s.cars[0].series, "S") << "an edit left as it was stores nothing";
+    }
+}
+
+// A loaded train may hold a series per car; walking over it without typing
+// keeps each, and a changed series still goes to every car.
+TEST_F(ParameterEntryTest, OnlyAChangedSeriesOrNumberIsStored) {
+    AddCar(s);
+    Accept();
+    s.cars[0].series = "ER2";
+    s.cars[1].series = "ER9";
+    s.cars[1].carNumber = "102";
+    for (int step = 0; step < 8; ++step) {
+        StoreEditsToModel(s, EditedTexts{.axleName = std::to_string(step)});
+        NextWheelSet(s);
+    }
+    EXPECT_EQ(s.cars[0].series, "ER2");
+    EXPECT_EQ(s.cars[1].series, "ER9");
+    EXPECT_EQ(s.cars[1].carNumber, "102");
+
+    StoreEditsToModel(s, EditedTexts{.series = "ER2M", .carNumber = "202"});
+    EXPECT_EQ(s.cars[0].series, "ER2M");
+    EXPECT_EQ(s.cars[1].series, "ER2M");
+    EXPECT_EQ(s.cars[0].carNumber, "");
+    EXPECT_EQ(s.cars[1].carNumber, "202");
 }
 
 TEST_F(ParameterEntryTest, ReversedCarIsVisitedBackwardsAndEnteredAtItsLastSlot) {

@@ -51,7 +51,7 @@ TEST(SchemeTest, NewSchemeResetsAWorkedOnSchemeButKeepsItsName) {
     NextSchemeType(s);
     s.mode = Mode::ParameterMode;
     AcceptLayout(s);
-    StoreEditsToModel(s, {"ER2", "101", "1", "W1", "100"});
+    StoreEditsToModel(s, ParameterTexts{"ER2", "101", "1", "W1", "100"});
     NextWheelSet(s);
     s.fileName = "train";
 
