@@ -11,11 +11,13 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMimeData>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QShortcut>
 #include <QUrl>
+#include <algorithm>
 #include <exception>
 #include <limits>
 #include <utility>
@@ -52,8 +54,13 @@ const QString kWarningCaption = QStringLiteral("Внимание !");
 const QString kCannotOpenFile = QStringLiteral("Ошибка при открытии файла!!!");
 const QString kCannotWriteFile = QStringLiteral("Ошибка при записи файла!!!");
 
+// Texts from a file can be megabytes long; the window shows their beginning.
 QString Decoded(const std::string& bytes) {
-    return DecodeSchemeText(bytes);
+    return ShortenedSchemeText(bytes);
+}
+
+QString Utf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QFrame* AddPanel(QWidget* parent, const char* name, QRect place) {
@@ -269,6 +276,8 @@ void TFormMain::WireEvents() {
     for (ParameterEdit* edit : edits_) {
         connect(edit, &ParameterEdit::focusLeft, this,
                 [this] { Guarded([this] { editSeriesExit(); }); });
+        connect(edit, &ParameterEdit::shortenedTextReplaced, this,
+                [this] { Guarded([this] { UpdateEditTips(); }); });
     }
 }
 
@@ -334,6 +343,7 @@ void TFormMain::ApplyCaptions(int language) {
     for (ParameterEdit* edit : edits_) {
         edit->SetRefusalHint(QString::fromUtf8(kRefusalHint[lang]));
     }
+    UpdateEditTips();
     const LabelTable& labels = Labels();
     for (const CaptionPair& pair : labels.pairs) {
         const QString caption = QString::fromUtf8(pair.text[static_cast<std::size_t>(language)]);
@@ -390,6 +400,8 @@ void TFormMain::ApplyControlStates(ControlState (*stateOf)(Control)) {
         control->setEnabled(state.enabled);
         if (control == chbInvert_) {
             chbInvert_->SetReadOnly(state.readOnly);
+        } else if (qobject_cast<ParameterEdit*>(control) != nullptr) {
+            // Always editable by the table; read-only only while shortened.
         } else if (auto* edit = qobject_cast<QLineEdit*>(control)) {
             edit->setReadOnly(state.readOnly);
         }
@@ -405,25 +417,27 @@ void TFormMain::EnterLayoutMode() {
     ApplyControlStates([](Control control) { return ControlStateIn(Mode::LayoutMode, control); });
 }
 
-ParameterTexts TFormMain::EditTexts() const {
-    // The edits take only what Windows-1251 can hold, so this cannot fail.
-    auto bytes = [this](int edit) {
-        return EncodeSchemeText(edits_[static_cast<std::size_t>(edit)]->text()).value();
-    };
-    return {bytes(0), bytes(1), bytes(2), bytes(3), bytes(4)};
-}
-
 void TFormMain::StoreEditsToModel() {
-    const ParameterTexts typed = EditTexts();
-    if (typed != quorvane::LoadEditsFromModel(*scheme_)) {
+    const EditedTexts edited{
+        .series = edits_[0]->EditedText(),
+        .carNumber = edits_[1]->EditedText(),
+        .axleName = edits_[2]->EditedText(),
+        .wheelSetName = edits_[3]->EditedText(),
+        .run = edits_[4]->EditedText(),
+    };
+    if (quorvane::StoreEditsToModel(*scheme_, edited)) {
         changed_ = true;
     }
-    quorvane::StoreEditsToModel(*scheme_, typed);
+    for (ParameterEdit* edit : edits_) {
+        edit->TakeAsShown();
+    }
+    UpdateEditTips();
 }
 
 bool TFormMain::HasUnsavedWork() const {
-    return changed_ || (scheme_->mode == Mode::ParameterMode &&
-                        EditTexts() != quorvane::LoadEditsFromModel(*scheme_));
+    return changed_ ||
+           (scheme_->mode == Mode::ParameterMode &&
+            std::any_of(edits_.begin(), edits_.end(), [](auto* edit) { return edit->IsEdited(); }));
 }
 
 bool TFormMain::ConfirmDiscard() {
@@ -490,12 +504,37 @@ void TFormMain::dropEvent(QDropEvent* event) {
 
 void TFormMain::LoadEditsFromModel() {
     const ParameterTexts texts = quorvane::LoadEditsFromModel(*scheme_);
-    edits_[0]->setText(Decoded(texts.series));
-    edits_[1]->setText(Decoded(texts.carNumber));
-    edits_[2]->setText(Decoded(texts.axleName));
-    edits_[3]->setText(Decoded(texts.wheelSetName));
-    edits_[4]->setText(Decoded(texts.run));
+    edits_[0]->ShowSchemeText(texts.series);
+    edits_[1]->ShowSchemeText(texts.carNumber);
+    edits_[2]->ShowSchemeText(texts.axleName);
+    edits_[3]->ShowSchemeText(texts.wheelSetName);
+    edits_[4]->ShowSchemeText(texts.run);
+    UpdateEditTips();
     MarkEmptyFields();
+}
+
+void TFormMain::UpdateEditTips() {
+    const auto lang = static_cast<std::size_t>(language_);
+    for (ParameterEdit* edit : edits_) {
+        edit->setToolTip(edit->IsShortened() ? Utf8(kShortenedTextTip[lang])
+                                                   .arg(QLocale().toString(static_cast<qulonglong>(
+                                                       edit->ShortenedLength())))
+                                             : QString());
+    }
+    if (scheme_->mode != Mode::ParameterMode) {
+        return;
+    }
+    if (const std::optional<DifferingNames> names = DifferingWheelSetNames(*scheme_)) {
+        auto letter = [](int side) { return side == kLeftSide ? QStringLiteral("L") : QStringLiteral("R"); };
+        const QString tip = Utf8(kDifferingNamesTip[lang])
+                                .arg(QString::number(scheme_->state.currentAxle + 1),
+                                     letter(names->shownSide), Decoded(names->shown),
+                                     letter(names->otherSide), Decoded(names->other));
+        ParameterEdit* wheelSet = edits_[3];
+        wheelSet->setToolTip(wheelSet->toolTip().isEmpty()
+                                 ? tip
+                                 : wheelSet->toolTip() + QLatin1Char('\n') + tip);
+    }
 }
 
 void TFormMain::MarkEmptyFields() {
@@ -533,22 +572,25 @@ bool TFormMain::SaveScheme() {
     if (!path) {
         return false;
     }
+    // Below the fixed first line: the file and why.
+    auto warn = [&](const QString& first, const QString& reason) {
+        dialogs_->Warn(this, kWarningCaption,
+                       first + QLatin1Char('\n') + QDir::toNativeSeparators(*path) +
+                           QStringLiteral(": ") + reason);
+    };
     const std::optional<std::string> name = SchemeNameOfPath(*path);
     if (!name) {
-        dialogs_->Warn(this, kWarningCaption,
-                       kCannotOpenFile + QStringLiteral("\nThe file name holds a character "
-                                                        "that a scheme name cannot store."));
+        warn(kCannotOpenFile,
+             QStringLiteral("the file name holds a character that a scheme name cannot store"));
         return false;
     }
     const WriteResult written = WriteScheme(*scheme_, *name);
     if (!written.ok) {
-        dialogs_->Warn(this, kWarningCaption, QString::fromStdString(written.error));
+        warn(kCannotWriteFile, QString::fromStdString(written.error));
         return false;
     }
     if (const std::optional<SaveFailure> failure = SaveFileAtomically(*path, written.bytes)) {
-        dialogs_->Warn(this, kWarningCaption,
-                       failure->opening ? kCannotOpenFile
-                                        : kCannotWriteFile + QLatin1Char('\n') + failure->reason);
+        warn(failure->opening ? kCannotOpenFile : kCannotWriteFile, failure->reason);
         return false;
     }
     scheme_->fileName = *name;

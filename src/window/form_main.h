@@ -35,9 +35,9 @@ public:
 
     const Scheme& scheme() const { return *scheme_; }
 
-    // Whether closing, New or Load would lose work: a layout change, Set, or
-    // a typed text the model does not hold yet, since the last save, load or
-    // New.
+    // Whether closing, New or Load would lose work: a layout change, Set, a
+    // stored change of a text, or an edit changed and not stored yet, since
+    // the last save, load or New.
     bool HasUnsavedWork() const;
 
     // Loads a file as Load does, without the dialog and without asking about
@@ -94,9 +94,12 @@ private:
     void ApplyControlStates(ControlState (*stateOf)(Control));
     void EnterParameterMode();
     void EnterLayoutMode();
-    ParameterTexts EditTexts() const;
+    // Stores the edits the operator changed, and takes what they show as
+    // the model's texts.
     void StoreEditsToModel();
     void LoadEditsFromModel();
+    // The tooltips of the edits: a shortened text, two wheel-set names.
+    void UpdateEditTips();
     void MarkEmptyFields();
     bool SaveScheme();
     bool LoadScheme(const QString& path);

@@ -47,7 +47,9 @@ int main(int argc, char* argv[]) {
         if (!commandLine.start->file.isEmpty()) {
             form.OpenFile(commandLine.start->file);
         }
-        QApplication::exec();
+        if (!quorvane::QuitAfterFirstPaintHappened()) {
+            QApplication::exec();
+        }
     } catch (const std::exception& error) {
         QMessageBox::critical(nullptr, QString::fromUtf8(quorvane::Labels().title),
                               QString::fromLocal8Bit(error.what()));

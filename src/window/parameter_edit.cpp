@@ -50,6 +50,42 @@ void ParameterEdit::SetNormalBackground(Rgb colour) {
     }
 }
 
+QString ShortenedSchemeText(std::string_view bytes) {
+    if (bytes.size() <= ParameterEdit::kLongText) {
+        return DecodeSchemeText(bytes);
+    }
+    // One byte is one character in Windows-1251.
+    return DecodeSchemeText(bytes.substr(0, ParameterEdit::kShortenedTo)) + QChar(0x2026);
+}
+
+void ParameterEdit::ShowSchemeText(std::string_view bytes) {
+    shortenedLength_ = bytes.size() > kLongText ? bytes.size() : 0;
+    setText(ShortenedSchemeText(bytes));
+    if (IsShortened()) {
+        setCursorPosition(0);  // its beginning in view
+    }
+    setReadOnly(IsShortened());
+    shown_ = text();
+}
+
+std::optional<std::string> ParameterEdit::EditedText() const {
+    if (!IsEdited()) {
+        return std::nullopt;
+    }
+    // The validator lets in only what Windows-1251 holds.
+    return EncodeSchemeText(text()).value();
+}
+
+bool ParameterEdit::ReplacesShortenedText(QKeyEvent* event) const {
+    if (!IsShortened()) {
+        return false;
+    }
+    const bool printable = !event->text().isEmpty() && event->text().at(0).isPrint() &&
+                           !event->modifiers().testFlag(Qt::ControlModifier);
+    return printable || event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete ||
+           event->matches(QKeySequence::Paste) || event->matches(QKeySequence::Cut);
+}
+
 void ParameterEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
     emit focusLeft();
@@ -59,6 +95,15 @@ void ParameterEdit::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         emit stepRequested(event->modifiers().testFlag(Qt::ShiftModifier));
         return;
+    }
+    if (ReplacesShortenedText(event)) {
+        shortenedLength_ = 0;
+        setReadOnly(false);
+        clear();
+        emit shortenedTextReplaced();
+        if (event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete) {
+            return;
+        }
     }
     QLineEdit::keyPressEvent(event);
 }

@@ -1,19 +1,48 @@
 // A parameter edit: one of the five texts typed at a walk position. It takes
 // only what a scheme file can store, shows its emptiness colour while it has
 // no focus and the tooltip colour while it has, and reports losing the focus.
+//
+// It remembers the text it was given, so that an edit the operator left as
+// it was is told apart from a changed one: only a changed edit is stored.
 #pragma once
 
 #include <QLineEdit>
+#include <optional>
+#include <string>
+#include <string_view>
 
 #include "model/rgb.h"
 
 namespace quorvane {
 
+// A scheme text as the window shows it: longer than ParameterEdit::kLongText
+// bytes, its beginning and an ellipsis.
+QString ShortenedSchemeText(std::string_view bytes);
+
 class ParameterEdit final : public QLineEdit {
     Q_OBJECT
 
 public:
+    // Longer texts are shown shortened: a line edit lays out its whole text,
+    // and one of megabytes would take seconds and gigabytes.
+    static constexpr std::size_t kLongText = 1000;
+    static constexpr qsizetype kShortenedTo = 64;
+
     explicit ParameterEdit(QWidget* parent);
+
+    // Shows a scheme text (Windows-1251 bytes). A text longer than kLongText
+    // bytes shows its beginning, read-only, until the operator types over it
+    // or deletes it, which replaces it whole.
+    void ShowSchemeText(std::string_view bytes);
+    // The operator's text when it differs from the one shown; nothing for an
+    // edit left as it was.
+    std::optional<std::string> EditedText() const;
+    bool IsEdited() const { return text() != shown_; }
+    // The text now in the edit is what the model holds: it was stored.
+    void TakeAsShown() { shown_ = text(); }
+    // Whether a long text is shown shortened, and its length in bytes.
+    bool IsShortened() const { return shortenedLength_ != 0; }
+    std::size_t ShortenedLength() const { return shortenedLength_; }
 
     // The background while the edit has no focus.
     void SetNormalBackground(Rgb colour);
@@ -24,6 +53,8 @@ signals:
     void focusLeft();
     // Enter asks for the next wheel set, Shift+Enter for the previous one.
     void stepRequested(bool backwards);
+    // A shortened text was replaced: its tooltip no longer applies.
+    void shortenedTextReplaced();
 
 protected:
     void focusOutEvent(QFocusEvent* event) override;
@@ -31,8 +62,11 @@ protected:
 
 private:
     void ShowRefusalHint();
+    bool ReplacesShortenedText(QKeyEvent* event) const;
 
     QString refusalHint_;
+    QString shown_;
+    std::size_t shortenedLength_ = 0;
 };
 
 }  // namespace quorvane

@@ -11,4 +11,7 @@ namespace quorvane {
 // Installs the first-paint hook on window when QUORVANE_QUIT_AFTER_FIRST_PAINT is set.
 void QuitAfterFirstPaintIfAsked(QWidget& window);
 
+// Whether the hook has quit already, before the main loop was entered.
+bool QuitAfterFirstPaintHappened();
+
 }  // namespace quorvane

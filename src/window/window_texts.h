@@ -23,6 +23,23 @@ inline constexpr TextPair kRefusalHint{
     "\"|\", line breaks and characters outside Windows-1251 cannot be stored",
 };
 
+// %1: the length of the text in characters.
+inline constexpr TextPair kShortenedTextTip{
+    "Текст длиной %1 символов показан сокращённо. Он сохранится как есть, пока его не "
+    "заменят или не удалят.",
+    "A text of %1 characters, shown shortened. It is saved as it is unless you type over it or "
+    "delete it.",
+};
+
+// %1: the axle's number in its car; %2 and %4: the side letters of its
+// wheels, the shown one first; %3 and %5: their names.
+inline constexpr TextPair kDifferingNamesTip{
+    "У колёс оси %1 разные номера К/П: %1%2 «%3» и %1%4 «%5». Показан номер колеса, которое "
+    "схема называет первым; изменённый текст получат оба колеса.",
+    "The wheels of axle %1 have different wheel-set names: %1%2 \"%3\" and %1%4 \"%5\". Shown "
+    "is the name of the wheel the scheme lists first; a changed text goes to both wheels.",
+};
+
 inline constexpr TextPair kUnsavedQuestion{
     "В схеме есть несохранённые изменения. Сохранить их?",
     "The scheme has changes that are not saved. Save them?",

@@ -177,7 +177,13 @@ private slots:
         Click("btnSave");
         QCOMPARE(log_.warnings.size(), std::size_t(1));
         QCOMPARE(log_.warnings[0].caption, QStringLiteral("Внимание !"));
-        QCOMPARE(log_.warnings[0].text, QStringLiteral("Ошибка при открытии файла!!!"));
+        // The fixed first line, then the file and why.
+        const QStringList lines = log_.warnings[0].text.split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 2);
+        QCOMPARE(lines[0], QStringLiteral("Ошибка при открытии файла!!!"));
+        QVERIFY2(lines[1].startsWith(Path("plain/train.sch") + QStringLiteral(": ")) &&
+                     lines[1].size() > Path("plain/train.sch").size() + 2,
+                 qPrintable(lines[1]));
         QCOMPARE(S().fileName, std::string("new_scheme"));
         QCOMPARE(Form().windowTitle(), QStringLiteral("Quorvane 2.0 - new_scheme"));
     }
@@ -215,7 +221,8 @@ private slots:
         QCOMPARE(::setrlimit(RLIMIT_FSIZE, &saved), 0);
 
         QCOMPARE(log_.warnings.size(), std::size_t(1));
-        QVERIFY(log_.warnings[0].text.startsWith(QStringLiteral("Ошибка при записи файла!!!")));
+        QVERIFY(log_.warnings[0].text.startsWith(QStringLiteral("Ошибка при записи файла!!!\n") +
+                                                 Path("train.sch") + QStringLiteral(": ")));
         QCOMPARE(Contents(Path("train.sch")), old);
         QCOMPARE(S().fileName, std::string("new_scheme"));
         QCOMPARE(Form().windowTitle(), QStringLiteral("Quorvane 2.0 - new_scheme"));
