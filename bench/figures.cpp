@@ -5,7 +5,7 @@
 namespace quorvane::bench {
 
 std::span<const Figure> Figures() {
-    static constexpr std::array<Figure, 14> kFigures{{
+    static constexpr std::array<Figure, 16> kFigures{{
         {"BM_FloorBoth", "floor: white fill, strip + car view"},
         {"BM_FloorStrip", "floor: white fill, strip"},
         {"BM_FullRefresh", "full refresh (strip 4496x88 + car 800x147)", Measure::Time, "us", 500,
@@ -25,6 +25,10 @@ std::span<const Figure> Figures() {
          "ms", 0},
         {"BM_EditorLargestFile", "editor peak resident memory, largest file loaded",
          Measure::ResidentMegabytes, "MB", 80},
+        {"BM_EditorHugeText", "editor start to first paint, a text of 16 MiB", Measure::Time,
+         "ms", 1000},
+        {"BM_EditorHugeText", "editor peak resident memory, a text of 16 MiB",
+         Measure::ResidentMegabytes, "MB", 300},
     }};
     return kFigures;
 }

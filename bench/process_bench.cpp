@@ -1,7 +1,7 @@
 // The programs themselves, measured from outside: quorvane-tool check over
 // many files, and the editor's start to its first painted window (offscreen,
 // through its QUORVANE_QUIT_AFTER_FIRST_PAINT hook) with its peak resident
-// memory.
+// memory, also with a file that is one text of 16 MiB.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "child_process.h"
+#include "schemefile/file_limits.h"
 #include "schemefile/scheme_writer.h"
 #include "trains.h"
 
@@ -80,6 +81,25 @@ const std::string& LargestFile() {
     return path;
 }
 
+// The largest file the reader takes, nearly all of it one text: the series
+// of car 2, 16 MiB less the rest of the file, in Cyrillic letters.
+const std::string& HugeTextFile() {
+    static const std::string path = [] {
+        const std::filesystem::path file = Folder().Path() / "huge_text.sch";
+        auto scheme = MixedTrain(0);
+        scheme->state.carCount = 2;
+        scheme->state.schemeType = 3;  // one car line a car
+        scheme->cars[1] = scheme->cars[0];
+        scheme->cars[1].series.clear();
+        const std::size_t rest = WriteScheme(*scheme, file.stem().string()).bytes.size();
+        scheme->cars[1].series.assign(kMaxSchemeFileSize - rest, '\xC6');
+        return Put(file, *scheme) && std::filesystem::file_size(file) == kMaxSchemeFileSize
+                   ? file.string()
+                   : std::string();
+    }();
+    return path;
+}
+
 void BM_ToolCheck(benchmark::State& state) {
     if (CheckedFiles().empty()) {
         state.SkipWithError("cannot write the files to check");
@@ -125,6 +145,14 @@ void BM_EditorLargestFile(benchmark::State& state) {
     RunEditor(state, {LargestFile()});
 }
 
+void BM_EditorHugeText(benchmark::State& state) {
+    if (HugeTextFile().empty()) {
+        state.SkipWithError("cannot write the file with a 16 MiB text");
+        return;
+    }
+    RunEditor(state, {HugeTextFile()});
+}
+
 BENCHMARK(BM_ToolCheck)
     ->Unit(benchmark::kMillisecond)
     ->UseManualTime()
@@ -142,6 +170,12 @@ BENCHMARK(BM_EditorLargestFile)
     ->UseManualTime()
     ->Iterations(1)
     ->Repetitions(11)
+    ->ReportAggregatesOnly();
+BENCHMARK(BM_EditorHugeText)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Repetitions(5)
     ->ReportAggregatesOnly();
 
 }  // namespace
