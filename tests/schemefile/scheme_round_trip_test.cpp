@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
-#include <regex>
 #include <string>
 
 #include "random_schemes.h"
@@ -112,9 +111,13 @@ std::string OtherForm(const std::string& file, int variant) {
     const std::string list = file.substr(0, file.find("}\r\n") + 3);
     switch (variant) {
         case 0:
-            return std::regex_replace(file, std::regex("\r\n"), "\n");
-        case 1:
-            return std::regex_replace(file, std::regex("\r\n"), "\r");
+        case 1: {
+            std::string ends = file;
+            for (std::size_t at = 0; (at = ends.find("\r\n", at)) != std::string::npos; ++at) {
+                ends.replace(at, 2, variant == 0 ? "\n" : "\r");
+            }
+            return ends;
+        }
         case 2:
             return list;
         default: {
