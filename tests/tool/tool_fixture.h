@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -44,6 +45,16 @@ protected:
         std::ostringstream err;
         const int code = RunTool(arguments, in, out, err);
         return {code, out.str(), err.str()};
+    }
+
+    // The names in dir, sorted.
+    std::vector<std::string> Listing() {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+            names.push_back(entry.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
     }
 
     std::string Put(const std::string& name, const std::string& bytes) {
