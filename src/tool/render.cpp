@@ -1,13 +1,19 @@
 #include "tool/render.h"
 
+#include <QBuffer>
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QImage>
+#include <QImageWriter>
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 
 #include "drawing/render_image.h"
 #include "model/parameter_entry.h"
+#include "tool/save_file.h"
 #include "tool/tool.h"
 #include "tool/train_sheet.h"
 
@@ -71,9 +77,51 @@ QImage Strip(Scheme& scheme, std::optional<int> current, std::optional<int> hove
     return RenderTrainStrip(scheme, hover ? *hover - 1 : -1);
 }
 
+// The format the output's suffix names, as QImageWriter calls it, or "pdf" or
+// "svg" for a sheet; PNG for standard output.
+QByteArray OutputFormat(const QString& path, bool sheet) {
+    if (path == QLatin1String(kStandardOutputName)) {
+        return "png";
+    }
+    const QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
+    if (QImageWriter::supportedImageFormats().contains(format) ||
+        (sheet && (format == "pdf" || format == "svg"))) {
+        return format;
+    }
+    QStringList suffixes;
+    for (const QByteArray& known : QImageWriter::supportedImageFormats()) {
+        suffixes << QStringLiteral(".") + QString::fromLatin1(known);
+    }
+    if (sheet) {
+        suffixes.prepend(QStringLiteral(".svg"));
+        suffixes.prepend(QStringLiteral(".pdf"));
+    }
+    throw Failure{kToolFailed, path.toStdString() + ": no picture format goes by the suffix '" +
+                                   QFileInfo(path).suffix().toStdString() + "'; use one of " +
+                                   suffixes.join(QStringLiteral(", ")).toStdString()};
+}
+
+QByteArray Encoded(const QImage& image, const QByteArray& format) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    if (!writer.write(image)) {
+        throw Failure{kToolFailed, "the picture cannot be made as " +
+                                       format.toUpper().toStdString() + ": " +
+                                       writer.errorString().toStdString()};
+    }
+    return bytes;
+}
+
+[[noreturn]] void CannotWrite(const QString& path, const SaveFailure& failure) {
+    throw Failure{kToolFailed,
+                  path.toStdString() + ": cannot be written: " + failure.reason.toStdString()};
+}
+
 }  // namespace
 
-int Render(const QStringList& words, Scheme& scheme, std::ostream& err) {
+int Render(const QStringList& words, std::ostream& out, std::ostream& err) {
     QCommandLineParser parser;
     const QString car = QStringLiteral("car");
     const QString walk = QStringLiteral("walk");
@@ -93,29 +141,54 @@ int Render(const QStringList& words, Scheme& scheme, std::ostream& err) {
         if (!parser.parse(QStringList{QStringLiteral("render")} + words)) {
             throw Failure{kToolUsage, parser.errorText().toStdString()};
         }
+        if (parser.positionalArguments().isEmpty()) {
+            throw Failure{kToolUsage, "render needs a FILE"};
+        }
         const bool carView = parser.isSet(car) || parser.isSet(walk);
         const bool stripView = parser.isSet(strip);
         const bool sheetView = parser.isSet(sheet);
         if (carView + stripView + sheetView != 1 || !parser.isSet(output) ||
-            !parser.positionalArguments().isEmpty() ||
+            parser.positionalArguments().size() != 1 ||
             (!stripView && (parser.isSet(current) || parser.isSet(hover)))) {
             throw Failure{kToolUsage,
                           "render takes FILE --car N [--walk K] -o IMAGE, FILE --strip "
                           "[--current N] [--hover M] -o IMAGE, or FILE --sheet -o PDF|SVG|IMAGE"};
         }
-        if (sheetView) {
-            if (const std::optional<std::string> error =
-                    WriteTrainSheet(scheme, parser.value(output))) {
-                throw Failure{kToolFailed, *error};
+        const QString path = parser.value(output);
+        const QByteArray format = OutputFormat(path, sheetView);
+        const std::unique_ptr<Scheme> scheme = LoadOrReport(parser.positionalArguments()[0], err);
+        if (!scheme) {
+            return kToolFailed;
+        }
+        // Opened before drawing: a folder that is missing or locked shows at once.
+        const bool toStandardOutput = path == QLatin1String(kStandardOutputName);
+        AtomicFileWriter file(path);
+        if (!toStandardOutput) {
+            if (const std::optional<SaveFailure> failure = file.Open()) {
+                CannotWrite(path, *failure);
             }
+        }
+        QByteArray bytes;
+        if (sheetView) {
+            if (const std::optional<QString> error = DrawTrainSheet(*scheme, format, bytes)) {
+                throw Failure{kToolFailed, path.toStdString() + ": " + error->toStdString()};
+            }
+        } else {
+            bytes =
+                Encoded(carView ? CarView(*scheme, Number(parser, car), Number(parser, walk))
+                                : Strip(*scheme, Number(parser, current), Number(parser, hover)),
+                        format);
+        }
+        if (toStandardOutput) {
+            out.write(bytes.constData(), bytes.size());
             return kToolOk;
         }
-        const QImage image = carView
-                                 ? CarView(scheme, Number(parser, car), Number(parser, walk))
-                                 : Strip(scheme, Number(parser, current), Number(parser, hover));
-        if (!image.save(parser.value(output))) {
-            throw Failure{kToolFailed,
-                          parser.value(output).toStdString() + ": the image cannot be written"};
+        const std::string_view view(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+        if (std::optional<SaveFailure> failure = file.Write(view)) {
+            CannotWrite(path, *failure);
+        }
+        if (std::optional<SaveFailure> failure = file.Commit()) {
+            CannotWrite(path, *failure);
         }
     } catch (const Failure& failure) {
         err << "quorvane-tool render: " << failure.message << '\n';

@@ -3,13 +3,11 @@
 #include <QStringList>
 #include <iosfwd>
 
-#include "model/scheme.h"
-
 namespace quorvane {
 
 // quorvane-tool render: the car view, the train strip or the sheet of the
-// whole train of a loaded scheme as a picture. words are the command's own arguments; gives the
-// exit code.
-int Render(const QStringList& words, Scheme& scheme, std::ostream& err);
+// whole train of a scheme file as a picture. words are the command's own
+// arguments, FILE among them; "-o -" writes a PNG to out. Gives the exit code.
+int Render(const QStringList& words, std::ostream& out, std::ostream& err);
 
 }  // namespace quorvane

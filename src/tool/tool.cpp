@@ -40,7 +40,9 @@ constexpr const char* kCommands =
     "  render FILE --sheet -o PDF|SVG|IMAGE\n"
     "                  Draw the whole train: the strip, then every car's diagram under\n"
     "                  its number, series and car number; A4 landscape pages for .pdf,\n"
-    "                  one tall picture for .svg, .png and other image formats.\n";
+    "                  one tall picture for .svg, .png and other image formats.\n"
+    "                  The suffix of IMAGE names its format (.png, .bmp, .jpg, ...);\n"
+    "                  -o - writes a PNG picture to standard output.\n";
 
 std::string Local(const QString& text) {
     return text.toLocal8Bit().toStdString();
@@ -58,15 +60,6 @@ int Usage(std::ostream& err, const std::string& problem) {
 // Loads as the editor does after New: the scheme that was open has its type.
 ReadResult Load(const QString& file) {
     return ReadSchemeFile(FilePath(file), kNewSchemeType);
-}
-
-// The loaded scheme, or null once the reason it was refused is reported.
-std::unique_ptr<Scheme> LoadOrReport(const QString& file, std::ostream& err) {
-    ReadResult result = Load(file);
-    if (!result.scheme) {
-        err << Local(file) << ": " << result.error.Message() << '\n';
-    }
-    return std::move(result.scheme);
 }
 
 int Check(const QStringList& files, std::ostream& out) {
@@ -122,6 +115,14 @@ int Write(const QString& file, std::istream& in, std::ostream& err) {
 
 }  // namespace
 
+std::unique_ptr<Scheme> LoadOrReport(const QString& file, std::ostream& err) {
+    ReadResult result = Load(file);
+    if (!result.scheme) {
+        err << Local(file) << ": " << result.error.Message() << '\n';
+    }
+    return std::move(result.scheme);
+}
+
 int RunTool(const QStringList& arguments, std::istream& in, std::ostream& out, std::ostream& err) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
@@ -155,17 +156,19 @@ int RunTool(const QStringList& arguments, std::istream& in, std::ostream& out, s
     if (command == QLatin1String("dump")) {
         return words.size() != 1 ? Usage(err, "dump takes one FILE") : Dump(words[0], out, err);
     }
-    if (command == QLatin1String("plan") || command == QLatin1String("render")) {
+    if (command == QLatin1String("render")) {
+        return Render(words, out, err);
+    }
+    if (command == QLatin1String("plan")) {
         if (words.isEmpty()) {
-            return Usage(err, Local(command) + " needs a FILE");
+            return Usage(err, "plan needs a FILE");
         }
         const QString file = words.takeFirst();
         const std::unique_ptr<Scheme> scheme = LoadOrReport(file, err);
         if (!scheme) {
             return kToolFailed;
         }
-        return command == QLatin1String("plan") ? Plan(words, *scheme, out, err)
-                                                : Render(words, *scheme, err);
+        return Plan(words, *scheme, out, err);
     }
     if (command == QLatin1String("write")) {
         return words.size() != 1 ? Usage(err, "write takes one OUT.sch") : Write(words[0], in, err);

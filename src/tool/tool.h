@@ -2,8 +2,12 @@
 // programs and people around the editor.
 #pragma once
 
+#include <QString>
 #include <QStringList>
 #include <iosfwd>
+#include <memory>
+
+#include "model/scheme.h"
 
 namespace quorvane {
 
@@ -11,7 +15,14 @@ inline constexpr int kToolOk = 0;
 inline constexpr int kToolFailed = 1;
 inline constexpr int kToolUsage = 2;
 
+// What -o takes to mean standard output.
+inline constexpr char kStandardOutputName[] = "-";
+
 // Runs one command line (arguments[0] is the program) and gives the exit code.
 int RunTool(const QStringList& arguments, std::istream& in, std::ostream& out, std::ostream& err);
+
+// For the commands: the scheme in file, loaded as the editor loads after
+// New, or null once why it was refused is on err.
+std::unique_ptr<Scheme> LoadOrReport(const QString& file, std::ostream& err);
 
 }  // namespace quorvane

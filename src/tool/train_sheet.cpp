@@ -1,7 +1,6 @@
 #include "tool/train_sheet.h"
 
 #include <QBuffer>
-#include <QFileInfo>
 #include <QFont>
 #include <QImage>
 #include <QImageWriter>
@@ -20,7 +19,6 @@
 #include "drawing/render_image.h"
 #include "drawing/train_strip.h"
 #include "model/parameter_entry.h"
-#include "tool/save_file.h"
 #include "tool/scheme_text.h"
 
 namespace quorvane {
@@ -204,7 +202,7 @@ bool WriteSvg(Sheet& sheet, QIODevice& device) {
     return painter.end();
 }
 
-bool WriteImage(Sheet& sheet, QIODevice& device, const QByteArray& format) {
+bool WriteImage(Sheet& sheet, QIODevice& device, const QByteArray& format, QString& error) {
     QImage image(ImageSize(sheet), QImage::Format_RGB32);
     image.setDotsPerMeterX(kDotsPerMeter);
     image.setDotsPerMeterY(kDotsPerMeter);
@@ -214,32 +212,26 @@ bool WriteImage(Sheet& sheet, QIODevice& device, const QByteArray& format) {
         painter.translate(0, kImagePadding);
         sheet.Paint(painter, kImagePadding, INT_MAX, [] {});
     }
-    return image.save(&device, format.constData());
+    QImageWriter writer(&device, format);
+    if (!writer.write(image)) {
+        error = writer.errorString();
+        return false;
+    }
+    return true;
 }
 
 }  // namespace
 
-std::optional<std::string> WriteTrainSheet(Scheme& scheme, const QString& path) {
-    const QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
-    const bool pdf = format == "pdf";
-    const bool svg = format == "svg";
-    if (!pdf && !svg && !QImageWriter::supportedImageFormats().contains(format)) {
-        return path.toStdString() + ": no picture format goes by the suffix '" +
-               format.toStdString() + "'; use .pdf, .svg or .png";
-    }
-    QByteArray bytes;
+std::optional<QString> DrawTrainSheet(Scheme& scheme, const QByteArray& format, QByteArray& bytes) {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     Sheet sheet(scheme);
-    const bool drawn = pdf   ? WritePdf(sheet, buffer)
-                       : svg ? WriteSvg(sheet, buffer)
-                             : WriteImage(sheet, buffer, format);
+    QString error = QStringLiteral("the sheet cannot be drawn");
+    const bool drawn = format == "pdf"   ? WritePdf(sheet, buffer)
+                       : format == "svg" ? WriteSvg(sheet, buffer)
+                                         : WriteImage(sheet, buffer, format, error);
     if (!drawn) {
-        return path.toStdString() + ": the sheet cannot be drawn";
-    }
-    if (const std::optional<SaveFailure> failure =
-            SaveFileAtomically(path, std::string_view(bytes.constData(), bytes.size()))) {
-        return path.toStdString() + ": cannot be written: " + failure->reason.toStdString();
+        return error;
     }
     return std::nullopt;
 }

@@ -3,18 +3,18 @@
 // series and car number. Needs a QGuiApplication (offscreen will do).
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <optional>
-#include <string>
 
 #include "model/scheme.h"
 
 namespace quorvane {
 
-// Writes the sheet to path, by its suffix: A4 landscape pages for .pdf, one
-// tall picture for .svg and for any image format Qt writes. The file is
-// replaced only once complete. Gives why it failed, or nothing. Leaves the
-// scheme in LayoutMode with its last car current.
-std::optional<std::string> WriteTrainSheet(Scheme& scheme, const QString& path);
+// Draws the sheet into bytes in the given format: "pdf" for A4 landscape
+// pages, "svg" or any image format Qt writes (QImageWriter's names) for one
+// tall picture. Gives why it failed, or nothing. Leaves the scheme in
+// LayoutMode with its last car current.
+std::optional<QString> DrawTrainSheet(Scheme& scheme, const QByteArray& format, QByteArray& bytes);
 
 }  // namespace quorvane

@@ -28,6 +28,8 @@ const std::vector<Writer>& Writers() {
     static const std::vector<Writer> writers{
         {"out.sch", {"write"}},
         {"out.csv", {"plan", "-o"}},
+        {"out.png", {"render", "--car", "1", "-o"}},
+        {"out.png", {"render", "--strip", "-o"}},
         {"out.pdf", {"render", "--sheet", "-o"}},
         {"out.png", {"render", "--sheet", "-o"}},
     };
@@ -135,6 +137,22 @@ TEST_F(OutputTest, AFullDiskKeepsTheOldFile) {
         EXPECT_EQ(Contents(path), "the old file\r\n");
         EXPECT_EQ(Listing(), (std::vector<std::string>{writer.name, "train.sch"}));
         std::filesystem::remove(path);
+    }
+}
+
+TEST_F(OutputTest, RenderWritesAPngToStandardOutput) {
+    for (const std::vector<std::string>& words :
+         std::vector<std::vector<std::string>>{{"--car", "2"}, {"--strip"}, {"--sheet"}}) {
+        std::vector<std::string> command{"render", "train.sch"};
+        command.insert(command.end(), words.begin(), words.end());
+        std::vector<std::string> toFile = command;
+        toFile.insert(toFile.end(), {"-o", "file.png"});
+        ASSERT_EQ(Program(toFile).code, 0);
+        command.insert(command.end(), {"-o", "-"});
+        const ToolRun run = Program(command);
+        ASSERT_EQ(run.code, 0) << run.err;
+        EXPECT_TRUE(run.out.starts_with("\x89PNG\r\n\x1A\n")) << words[0];
+        EXPECT_EQ(run.out, Contents((dir / "file.png").string())) << words[0];
     }
 }
 

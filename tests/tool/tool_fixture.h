@@ -1,12 +1,18 @@
-// Runs quorvane-tool commands in-process, in a temporary folder of their own.
+// Runs quorvane-tool commands in-process, in a temporary folder of their own,
+// or the built program itself where the process matters: its standard
+// streams, its exit code.
 #pragma once
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <spawn.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QString>
 #include <QStringList>
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -26,14 +32,26 @@ struct ToolRun {
     std::string err;
 };
 
+// Where the program's standard output goes.
+enum class Output { Captured, Full, Closed };
+
 class ToolTest : public ::testing::Test {
 protected:
     std::filesystem::path dir = std::filesystem::temp_directory_path() /
                                 ("quorvane-tool-" + std::to_string(::getpid()) + "-" +
                                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
 
-    void SetUp() override { std::filesystem::create_directories(dir); }
-    void TearDown() override { std::filesystem::remove_all(dir); }
+    // The program's standard output and error, kept out of dir.
+    std::filesystem::path io = dir.string() + ".io";
+
+    void SetUp() override {
+        std::filesystem::create_directories(dir);
+        std::filesystem::create_directories(io);
+    }
+    void TearDown() override {
+        std::filesystem::remove_all(dir);
+        std::filesystem::remove_all(io);
+    }
 
     ToolRun Tool(const std::vector<std::string>& words, const std::string& input = "") {
         QStringList arguments{QStringLiteral("quorvane-tool")};
@@ -45,6 +63,43 @@ protected:
         std::ostringstream err;
         const int code = RunTool(arguments, in, out, err);
         return {code, out.str(), err.str()};
+    }
+
+    // The built quorvane-tool, started in dir with standard input read from
+    // the file input.
+    ToolRun Program(const std::vector<std::string>& words, const std::string& input = "/dev/null",
+                    Output output = Output::Captured) {
+        std::vector<std::string> arguments{QUORVANE_TOOL};
+        arguments.insert(arguments.end(), words.begin(), words.end());
+        std::vector<char*> argv;
+        for (std::string& argument : arguments) {
+            argv.push_back(argument.data());
+        }
+        argv.push_back(nullptr);
+        const std::string outPath = (io / "out").string();
+        const std::string errPath = (io / "err").string();
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, input.c_str(), O_RDONLY, 0);
+        if (output == Output::Closed) {
+            posix_spawn_file_actions_addclose(&actions, STDOUT_FILENO);
+        } else {
+            posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO,
+                                             output == Output::Full ? "/dev/full" : outPath.c_str(),
+                                             O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        }
+        posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errPath.c_str(),
+                                         O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        posix_spawn_file_actions_addchdir_np(&actions, dir.c_str());
+        pid_t pid = 0;
+        const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+        posix_spawn_file_actions_destroy(&actions);
+        EXPECT_EQ(spawned, 0) << QUORVANE_TOOL;
+        int status = 0;
+        while (spawned == 0 && ::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+        }
+        const int code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        return {code, output == Output::Captured ? Contents(outPath) : "", Contents(errPath)};
     }
 
     // The names in dir, sorted.

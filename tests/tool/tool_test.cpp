@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <QImage>
 #include <QString>
@@ -32,8 +33,15 @@ TEST_F(ToolTest, CheckReportsEveryFileAndFailsWhenAnyIsBroken) {
 }
 
 TEST_F(ToolTest, UsageErrorsExitWithTwo) {
-    for (const std::vector<std::string>& words : std::vector<std::vector<std::string>>{
-             {}, {"check"}, {"dump"}, {"dump", "a", "b"}, {"write"}, {"frobnicate"}, {"--bogus"}}) {
+    for (const std::vector<std::string>& words :
+         std::vector<std::vector<std::string>>{{},
+                                               {"check"},
+                                               {"dump"},
+                                               {"dump", "a", "b"},
+                                               {"write"},
+                                               {"frobnicate"},
+                                               {"--bogus"},
+                                               {"render", "--car", "1", "-o", "out.png"}}) {
         const ToolRun run = Tool(words);
         EXPECT_EQ(run.code, 2) << (words.empty() ? "" : words[0]);
         EXPECT_NE(run.err.find("Try 'quorvane-tool --help'"), std::string::npos);
@@ -241,6 +249,50 @@ TEST_F(ToolTest, RenderRefusesCarsAndPositionsOutsideTheScheme) {
     EXPECT_FALSE(std::filesystem::exists(image));
     EXPECT_EQ(Tool({"render", file, "--car", "1"}).code, 2) << "no -o";
     EXPECT_EQ(Tool({"render", (dir / "none.sch").string(), "--car", "1", "-o", image}).code, 1);
+}
+
+// Why a picture cannot be written is said before anything is drawn, and
+// nothing is left behind.
+TEST_F(ToolTest, RenderSaysWhyThePictureCannotBeWritten) {
+    const std::string file = Put("train.sch", TrainFile(3));
+    std::filesystem::create_directory(dir / "locked");
+    std::filesystem::permissions(
+        dir / "locked", std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    struct Case {
+        std::vector<std::string> words;
+        std::string output;
+        std::string message;  // after "PATH: "
+    };
+    std::vector<Case> cases{
+        {{"--car", "1"},
+         "out.xyz",
+         "no picture format goes by the suffix 'xyz'; use one of .bmp, "},
+        {{"--strip"}, "out", "no picture format goes by the suffix ''; use one of .bmp, "},
+        {{"--sheet"},
+         "out.PDFX",
+         "no picture format goes by the suffix 'PDFX'; use one of .pdf, "
+         ".svg, .bmp, "},
+        {{"--car", "1"},
+         "gone/out.png",
+         "cannot be written: the folder " + (dir / "gone").string() + " does not exist"},
+    };
+    if (::geteuid() != 0) {  // root may write anywhere
+        cases.push_back({{"--strip"}, "locked/out.png", "cannot be written: Permission denied"});
+    }
+    for (const Case& c : cases) {
+        const std::string output = (dir / c.output).string();
+        std::vector<std::string> words{"render", file};
+        words.insert(words.end(), c.words.begin(), c.words.end());
+        words.insert(words.end(), {"-o", output});
+        const ToolRun run = Tool(words);
+        EXPECT_EQ(run.code, 1) << c.output;
+        EXPECT_TRUE(run.err.starts_with("quorvane-tool render: " + output + ": " + c.message))
+            << run.err;
+        EXPECT_NE(run.err.find(".png"), std::string::npos) << run.err;
+    }
+    std::filesystem::permissions(dir / "locked", std::filesystem::perms::owner_all);
+    EXPECT_EQ(Listing(), (std::vector<std::string>{"locked", "train.sch"}));
+    EXPECT_TRUE(std::filesystem::is_empty(dir / "locked"));
 }
 
 TEST(SchemeTextTest, EveryByteSurvivesDecodingAndEncoding) {
