@@ -19,6 +19,7 @@ inline constexpr int kToolUsage = 2;
 inline constexpr char kStandardOutputName[] = "-";
 
 // Runs one command line (arguments[0] is the program) and gives the exit code.
+// What goes to out may fail to arrive; the caller checks out afterwards.
 int RunTool(const QStringList& arguments, std::istream& in, std::ostream& out, std::ostream& err);
 
 // For the commands: the scheme in file, loaded as the editor loads after

@@ -140,6 +140,38 @@ TEST_F(OutputTest, AFullDiskKeepsTheOldFile) {
     }
 }
 
+// Standard output that takes nothing (a full device, or closed by the
+// caller) fails the command with the reason, whatever it printed. A closed
+// one stays closed: the event descriptor Qt opens would take its number,
+// and the output would go there.
+TEST_F(OutputTest, StandardOutputThatFailsFailsTheCommand) {
+    const std::vector<std::vector<std::string>> commands{
+        {"check", "train.sch"},
+        {"dump", "train.sch"},
+        {"plan", "train.sch"},
+        {"render", "train.sch", "--strip", "-o", "-"},
+        {"--help"},
+    };
+    // Qt may warn first (render, without a runtime folder); the reason ends it.
+    auto lastLine = [](const std::string& err) {
+        const std::size_t start = err.rfind('\n', err.size() - 2);
+        return err.substr(start == std::string::npos ? 0 : start + 1);
+    };
+    for (const std::vector<std::string>& words : commands) {
+        ASSERT_EQ(Program(words).code, 0) << words[0] << ": the command itself works";
+        const ToolRun full = Program(words, "/dev/null", Output::Full);
+        EXPECT_EQ(full.code, 1) << words[0];
+        EXPECT_EQ(lastLine(full.err),
+                  "quorvane-tool: standard output: cannot be written: No space left on device\n");
+        const ToolRun closed = Program(words, "/dev/null", Output::Closed);
+        EXPECT_EQ(closed.code, 1) << words[0];
+        EXPECT_EQ(lastLine(closed.err),
+                  "quorvane-tool: standard output: cannot be written: Bad file descriptor\n");
+    }
+    // A command that failed on its own keeps its code.
+    EXPECT_EQ(Program({"--bogus"}, "/dev/null", Output::Full).code, 2);
+}
+
 TEST_F(OutputTest, RenderWritesAPngToStandardOutput) {
     for (const std::vector<std::string>& words :
          std::vector<std::vector<std::string>>{{"--car", "2"}, {"--strip"}, {"--sheet"}}) {
