@@ -18,7 +18,13 @@ QString DecodeSchemeText(std::string_view bytes) {
 }
 
 std::optional<std::string> EncodeSchemeText(const QString& text) {
-    QStringEncoder encoder(kCodePage);
+    // Stateless: a stateful encoder keeps a high surrogate at the end back for
+    // the next call and reports no error, so it would vanish. A lone one
+    // within the text is a character that Windows-1251 cannot store either.
+    if (!text.isValidUtf16()) {
+        return std::nullopt;
+    }
+    QStringEncoder encoder(kCodePage, QStringConverter::Flag::Stateless);
     const QByteArray bytes = encoder(text);
     if (encoder.hasError()) {
         return std::nullopt;

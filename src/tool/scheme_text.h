@@ -10,7 +10,8 @@ namespace quorvane {
 
 QString DecodeSchemeText(std::string_view bytes);
 
-// Nothing when the text holds a character that Windows-1251 cannot store.
+// Nothing when the text holds a character that Windows-1251 cannot store,
+// a lone UTF-16 surrogate among them.
 std::optional<std::string> EncodeSchemeText(const QString& text);
 
 // The scheme name a file saved at path takes (its file name without the
