@@ -155,10 +155,9 @@ void ReadCar(const QJsonObject& object, int c, CarRecord& car) {
     car.inverted = inverted.toBool();
     car.series = TextField(object, "series", where);
     car.carNumber = TextField(object, "carNumber", where);
-    const QJsonArray axles = Array(object, "axles", kMinAxlesPerCar, kMaxAxles, where);
+    const QJsonArray axles = Array(object, "axles", kFileMinAxles, kMaxAxles, where);
     car.axleCount = static_cast<int>(axles.size());
-    car.bogieCount = Integer(object, "bogieCount", kMinBogiesPerCar,
-                             std::min(kMaxBogiesPerCar, car.axleCount), where);
+    car.bogieCount = Integer(object, "bogieCount", kFileMinBogies, kFileMaxBogies, where);
     for (int a = 0; a < car.axleCount; ++a) {
         ReadAxle(Object(axles[a], AxlePlace(c, a)), car.axles[static_cast<std::size_t>(a)],
                  AxlePlace(c, a));

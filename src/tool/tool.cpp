@@ -7,6 +7,7 @@
 #include <memory>
 #include <ostream>
 
+#include "model/layout.h"
 #include "model/parameter_entry.h"
 #include "schemefile/scheme_reader.h"
 #include "schemefile/scheme_writer.h"
@@ -24,6 +25,8 @@ constexpr const char* kCommands =
     "Commands:\n"
     "  check FILE...   Check scheme files, one line for each:\n"
     "                  \"FILE: ok (N cars, M axles, scheme type T)\" or where it is broken.\n"
+    "                  A car the editor's layout could not make follows, for example\n"
+    "                  \"; car 3: 1 axle, outside the editor's 2 to 16\".\n"
     "                  Exit code 0 when all are valid, 1 when any is not.\n"
     "  dump FILE       Print a scheme file as JSON, texts in UTF-8.\n"
     "  write OUT.sch   Write the JSON scheme on standard input to OUT.sch, as the\n"
@@ -62,6 +65,32 @@ ReadResult Load(const QString& file) {
     return ReadSchemeFile(FilePath(file), kNewSchemeType);
 }
 
+std::string Counted(int count, const char* one, const char* many) {
+    return std::to_string(count) + " " + (count == 1 ? one : many);
+}
+
+// The cars of a scheme the editor's layout buttons could not make, which a
+// file may still hold: "; car 3: 1 axle, outside the editor's 2 to 16".
+std::string UnusualCars(const Scheme& scheme) {
+    std::string text;
+    for (int c = 0; c < scheme.state.carCount; ++c) {
+        const CarRecord& car = scheme.cars[static_cast<std::size_t>(c)];
+        const std::string place = "; car " + std::to_string(c + 1) + ": ";
+        if (car.axleCount < kMinAxlesPerCar || car.axleCount > kMaxAxles) {
+            text += place + Counted(car.axleCount, "axle", "axles") + ", outside the editor's " +
+                    std::to_string(kMinAxlesPerCar) + " to " + std::to_string(kMaxAxles);
+        }
+        if (car.bogieCount < kMinBogiesPerCar || car.bogieCount > kMaxBogiesPerCar) {
+            text += place + Counted(car.bogieCount, "bogie", "bogies") + ", outside the editor's " +
+                    std::to_string(kMinBogiesPerCar) + " to " + std::to_string(kMaxBogiesPerCar);
+        } else if (car.bogieCount > car.axleCount) {
+            text += place + Counted(car.bogieCount, "bogie", "bogies") + ", more than its " +
+                    Counted(car.axleCount, "axle", "axles");
+        }
+    }
+    return text;
+}
+
 int Check(const QStringList& files, std::ostream& out) {
     int code = kToolOk;
     for (const QString& file : files) {
@@ -70,7 +99,7 @@ int Check(const QStringList& files, std::ostream& out) {
         if (result.scheme) {
             out << "ok (" << result.scheme->state.carCount << " cars, "
                 << AxlesInTrain(*result.scheme) << " axles, scheme type "
-                << result.scheme->state.schemeType << ")\n";
+                << result.scheme->state.schemeType << ")" << UnusualCars(*result.scheme) << '\n';
         } else {
             out << result.error.Message() << '\n';
             code = kToolFailed;
