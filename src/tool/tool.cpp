@@ -2,9 +2,10 @@
 
 #include <QCommandLineParser>
 #include <QFile>
+#include <algorithm>
 #include <istream>
-#include <iterator>
 #include <memory>
+#include <optional>
 #include <ostream>
 
 #include "model/layout.h"
@@ -29,8 +30,9 @@ constexpr const char* kCommands =
     "                  \"; car 3: 1 axle, outside the editor's 2 to 16\".\n"
     "                  Exit code 0 when all are valid, 1 when any is not.\n"
     "  dump FILE       Print a scheme file as JSON, texts in UTF-8.\n"
-    "  write OUT.sch   Write the JSON scheme on standard input to OUT.sch, as the\n"
-    "                  editor saves it; the name line comes from OUT's file name.\n"
+    "  write OUT.sch   Write the JSON scheme on standard input (at most 64 MiB) to\n"
+    "                  OUT.sch, as the editor saves it; the name line comes from\n"
+    "                  OUT's file name, so OUT cannot be - (standard output).\n"
     "  plan FILE [-o CSV]\n"
     "                  List every wheel in the order of the file, one CSV row each (UTF-8):\n"
     "                  position, car, orientation, axle, side, series, car number,\n"
@@ -46,6 +48,13 @@ constexpr const char* kCommands =
     "                  one tall picture for .svg, .png and other image formats.\n"
     "                  The suffix of IMAGE names its format (.png, .bmp, .jpg, ...);\n"
     "                  -o - writes a PNG picture to standard output.\n";
+
+// write reads no more than this from standard input, so that a stream
+// without end does not take all memory. The JSON of a 16 MiB scheme file
+// of letters, Cyrillic ones two bytes in UTF-8, stays within it; only texts
+// full of control bytes, six bytes each as \u00XX, could go beyond.
+constexpr std::size_t kMaxJsonInput = 64 * 1024 * 1024;
+constexpr std::size_t kInputChunk = 64 * 1024;
 
 std::string Local(const QString& text) {
     return text.toLocal8Bit().toStdString();
@@ -117,17 +126,59 @@ int Dump(const QString& file, std::ostream& out, std::ostream& err) {
     return kToolOk;
 }
 
+// All of in, or nothing once why not is on err. Grows in steps and never
+// past the limit, so that an endless stream ends in a refusal, not in
+// memory running out.
+std::optional<QByteArray> ReadInput(std::istream& in, std::ostream& err) {
+    QByteArray bytes;
+    qsizetype size = 0;
+    while (in) {
+        if (size == bytes.size()) {
+            if (static_cast<std::size_t>(size) == kMaxJsonInput) {
+                char more = 0;
+                if (in.read(&more, 1).gcount() > 0) {
+                    err << "standard input: more than 64 MiB, too much for the JSON of a "
+                           "scheme\n";
+                    return std::nullopt;
+                }
+                break;
+            }
+            bytes.resize(static_cast<qsizetype>(std::min(
+                kMaxJsonInput, std::max(kInputChunk, 2 * static_cast<std::size_t>(size)))));
+        }
+        in.read(bytes.data() + size, bytes.size() - size);
+        size += static_cast<qsizetype>(in.gcount());
+    }
+    if (in.bad()) {
+        err << "standard input: cannot be read\n";
+        return std::nullopt;
+    }
+    bytes.truncate(size);
+    return bytes;
+}
+
 int Write(const QString& file, std::istream& in, std::ostream& err) {
-    const QByteArray json = QByteArray::fromStdString(
-        std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
-    const JsonSchemeResult parsed = SchemeFromJson(json);
-    if (!parsed.scheme) {
-        err << "standard input: " << parsed.error << '\n';
-        return kToolFailed;
+    if (file == QLatin1String(kStandardOutputName)) {
+        return Usage(err,
+                     "write needs a file, not '-': the name line of a scheme comes from the "
+                     "name of its file");
     }
     const std::optional<std::string> name = SchemeNameOfPath(file);
     if (!name) {
         err << Local(file) << ": the file name holds a character that Windows-1251 cannot store\n";
+        return kToolFailed;
+    }
+    const std::optional<QByteArray> json = ReadInput(in, err);
+    if (!json) {
+        return kToolFailed;
+    }
+    if (json->isEmpty()) {
+        err << "standard input: holds nothing; write takes the JSON of a scheme\n";
+        return kToolFailed;
+    }
+    const JsonSchemeResult parsed = SchemeFromJson(*json);
+    if (!parsed.scheme) {
+        err << "standard input: " << parsed.error << '\n';
         return kToolFailed;
     }
     const WriteResult written = WriteScheme(*parsed.scheme, *name);

@@ -188,5 +188,17 @@ TEST_F(OutputTest, RenderWritesAPngToStandardOutput) {
     }
 }
 
+TEST_F(OutputTest, WriteReadsAtMost64MiBOfStandardInput) {
+    const ToolRun run = Program({"write", "out.sch"}, "/dev/zero");
+    EXPECT_EQ(run.code, 1);
+    EXPECT_EQ(run.err, "standard input: more than 64 MiB, too much for the JSON of a scheme\n");
+    EXPECT_FALSE(std::filesystem::exists(dir / "out.sch"));
+
+    const ToolRun empty = Program({"write", "out.sch"});
+    EXPECT_EQ(empty.code, 1);
+    EXPECT_EQ(empty.err, "standard input: holds nothing; write takes the JSON of a scheme\n");
+    EXPECT_FALSE(std::filesystem::exists(dir / "out.sch"));
+}
+
 }  // namespace
 }  // namespace quorvane

@@ -41,6 +41,7 @@ TEST_F(ToolTest, UsageErrorsExitWithTwo) {
                                                {"write"},
                                                {"frobnicate"},
                                                {"--bogus"},
+                                               {"write", "-"},
                                                {"render", "--car", "1", "-o", "out.png"}}) {
         const ToolRun run = Tool(words);
         EXPECT_EQ(run.code, 2) << (words.empty() ? "" : words[0]);
@@ -48,6 +49,9 @@ TEST_F(ToolTest, UsageErrorsExitWithTwo) {
     }
     EXPECT_EQ(Tool({"--version"}).out, "quorvane-tool 2.0\n");
     EXPECT_NE(Tool({"--help"}).out.find("write OUT.sch"), std::string::npos);
+    EXPECT_NE(
+        Tool({"write", "-"}).err.find("the name line of a scheme comes from the name of its file"),
+        std::string::npos);
 }
 
 TEST_F(ToolTest, DumpPrintsTheSchemeAsJson) {
