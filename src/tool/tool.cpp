@@ -33,10 +33,13 @@ constexpr const char* kCommands =
     "  write OUT.sch   Write the JSON scheme on standard input (at most 64 MiB) to\n"
     "                  OUT.sch, as the editor saves it; the name line comes from\n"
     "                  OUT's file name, so OUT cannot be - (standard output).\n"
-    "  plan FILE [-o CSV]\n"
+    "  plan FILE [--spreadsheet-safe] [-o CSV]\n"
     "                  List every wheel in the order of the file, one CSV row each (UTF-8):\n"
     "                  position, car, orientation, axle, side, series, car number,\n"
-    "                  axle name, wheel-set name, run.\n"
+    "                  axle name, wheel-set name, run; texts as the file holds them.\n"
+    "                  --spreadsheet-safe puts ' before a field that starts with =, +,\n"
+    "                  -, @, a tab or a carriage return, for spreadsheet programs.\n"
+    "                  Without -o, or with -o -, to standard output.\n"
     "  render FILE --car N [--walk K] -o IMAGE\n"
     "                  Draw car N as the editor's car diagram with its marks, 800 x 147;\n"
     "                  with --walk, walk position K is current and its wheels green.\n"
@@ -240,15 +243,7 @@ int RunTool(const QStringList& arguments, std::istream& in, std::ostream& out, s
         return Render(words, out, err);
     }
     if (command == QLatin1String("plan")) {
-        if (words.isEmpty()) {
-            return Usage(err, "plan needs a FILE");
-        }
-        const QString file = words.takeFirst();
-        const std::unique_ptr<Scheme> scheme = LoadOrReport(file, err);
-        if (!scheme) {
-            return kToolFailed;
-        }
-        return Plan(words, *scheme, out, err);
+        return Plan(words, out, err);
     }
     if (command == QLatin1String("write")) {
         return words.size() != 1 ? Usage(err, "write takes one OUT.sch") : Write(words[0], in, err);

@@ -22,7 +22,7 @@ set -- "$work"/quorvane_*_*.deb
 deb=$1
 
 depends=$(dpkg-deb --field "$deb" Depends)
-for library in libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libcsv3 libc6; do
+for library in libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libc6; do
     echo "$depends" | grep -q "$library" || fail "Depends lacks $library: $depends"
 done
 dpkg-deb --contents "$deb" | awk '{print $6}' >"$work/contents"

@@ -3,8 +3,10 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
+#include "tool/scheme_text.h"
 #include "tool_fixture.h"
 
 namespace quorvane {
@@ -118,6 +120,9 @@ TEST_F(ToolTest, PlanGoesToTheFileThatOutNames) {
     EXPECT_EQ(run.code, 0) << run.err;
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(Contents(csv), Tool({"plan", file}).out);
+    const ToolRun toStandardOutput = Tool({"plan", file, "-o", "-"});
+    EXPECT_EQ(toStandardOutput.code, 0);
+    EXPECT_EQ(toStandardOutput.out, Contents(csv));
 
     struct Case {
         std::vector<std::string> words;
@@ -128,14 +133,80 @@ TEST_F(ToolTest, PlanGoesToTheFileThatOutNames) {
         {{"plan", file, "-o", (dir / "gone" / "plan.csv").string()}, 1, "cannot be written"},
         {{"plan", (dir / "none.sch").string()}, 1, "cannot be read"},
         {{"plan"}, 2, "plan needs a FILE"},
-        {{"plan", file, "more"}, 2, "plan takes FILE [-o CSV]"},
-        {{"plan", file, "--strip"}, 2, "plan takes FILE [-o CSV]"},
+        {{"plan", file, "more"}, 2, "plan takes FILE [--spreadsheet-safe] [-o CSV]"},
+        {{"plan", file, "--strip"}, 2, "plan takes FILE [--spreadsheet-safe] [-o CSV]"},
     };
     for (const Case& c : cases) {
         const ToolRun refused = Tool(c.words);
         EXPECT_EQ(refused.code, c.code) << c.message;
         EXPECT_NE(refused.err.find(c.message), std::string::npos) << refused.err;
         EXPECT_EQ(refused.out, "");
+    }
+}
+
+// Texts far longer than the pieces the plan is made in come through whole:
+// multi-byte characters and doubled quotes where the pieces meet included.
+TEST_F(ToolTest, PlanKeepsLongTextsWhole) {
+    auto scheme = testing::TwoCarTrain(3);
+    std::string series;
+    while (series.size() < 200'000) {
+        series += "\xDD\"\xD0-";  // Э"Р-
+        series += std::string(series.size() % 7, 'x');
+    }
+    scheme->cars[1].series = series;
+    scheme->cars[0].axles[2].sides[kRightSide].wheelSetName = std::string(70'000, '"');
+    const ToolRun run = Tool({"plan", Put("train.sch", WriteScheme(*scheme, "train").bytes)});
+    ASSERT_EQ(run.code, 0) << run.err;
+    const std::vector<Row> rows = ParseCsv(run.out);
+    ASSERT_EQ(rows.size(), 13u);
+    const std::string utf8 = DecodeSchemeText(series).toStdString();
+    for (std::size_t r = 9; r <= 12; ++r) {
+        EXPECT_EQ(rows[r][5], utf8) << "row " << r;
+    }
+    EXPECT_EQ(rows[6][8], std::string(70'000, '"'));
+}
+
+// For spreadsheets, a field that would start a formula gets a quote first;
+// without the option, every text stays as the file holds it.
+TEST_F(ToolTest, PlanForSpreadsheetsDefusesFormulas) {
+    auto scheme = testing::TwoCarTrain(3);
+    scheme->state.carCount = 1;
+    const std::vector<std::pair<std::string, std::string>> texts{
+        {"=SUM(A1:A9)", "'=SUM(A1:A9)"},
+        {"+1", "'+1"},
+        {"-2", "'-2"},
+        {"@cmd", "'@cmd"},
+        {"\tx", "'\tx"},
+        {"a=b", "a=b"},
+        {"", ""},
+        {" =1", " =1"},
+        {"'", "'"},
+    };
+    CarRecord& car = scheme->cars[0];
+    car.axleCount = static_cast<int>(texts.size());
+    for (std::size_t a = 0; a < texts.size(); ++a) {
+        testing::FillAxle(car, static_cast<int>(a), texts[a].first, "W", "1");
+    }
+    car.series = "=1+2";
+    car.carNumber = "-5";
+    const std::string file = Put("train.sch", WriteScheme(*scheme, "train").bytes);
+
+    const ToolRun plain = Tool({"plan", file});
+    const ToolRun safe = Tool({"plan", "--spreadsheet-safe", file});
+    ASSERT_EQ(plain.code, 0) << plain.err;
+    ASSERT_EQ(safe.code, 0) << safe.err;
+    const std::vector<Row> plainRows = ParseCsv(plain.out);
+    const std::vector<Row> safeRows = ParseCsv(safe.out);
+    ASSERT_EQ(safeRows.size(), 1 + 2 * texts.size());
+    EXPECT_EQ(safeRows[0], kHeader);
+    for (std::size_t r = 1; r < safeRows.size(); ++r) {
+        const auto& [text, defused] = texts[(r - 1) / 2];
+        EXPECT_EQ(plainRows[r][7], text);
+        EXPECT_EQ(safeRows[r][7], defused) << text;
+        EXPECT_EQ(plainRows[r][5], "=1+2");
+        EXPECT_EQ(safeRows[r][5], "'=1+2");
+        EXPECT_EQ(safeRows[r][6], "'-5");
+        EXPECT_EQ(safeRows[r][0], std::to_string(r));
     }
 }
 

@@ -149,6 +149,7 @@ TEST_F(OutputTest, StandardOutputThatFailsFailsTheCommand) {
         {"check", "train.sch"},
         {"dump", "train.sch"},
         {"plan", "train.sch"},
+        {"plan", "train.sch", "-o", "-"},
         {"render", "train.sch", "--strip", "-o", "-"},
         {"--help"},
     };
