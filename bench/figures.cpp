@@ -5,7 +5,7 @@
 namespace quorvane::bench {
 
 std::span<const Figure> Figures() {
-    static constexpr std::array<Figure, 16> kFigures{{
+    static constexpr std::array<Figure, 18> kFigures{{
         {"BM_FloorBoth", "floor: white fill, strip + car view"},
         {"BM_FloorStrip", "floor: white fill, strip"},
         {"BM_FullRefresh", "full refresh (strip 4496x88 + car 800x147)", Measure::Time, "us", 500,
@@ -20,6 +20,13 @@ std::span<const Figure> Figures() {
         {"BM_ReadLargestNew", "read largest file into a new model (first load)", Measure::Time,
          "us", 0, "BM_ReadFloor"},
         {"BM_ToolCheck", "quorvane-tool check, 10,000 files", Measure::Time, "ms", 2000},
+        {"BM_ToolPlanHugeSeries", "quorvane-tool plan, 16 MiB file, one huge series", Measure::Time,
+         "ms", 0},
+        // The file's bytes and the scheme's texts (16 MiB each, while the file
+        // is read) and Qt's libraries; the rows stream, so 100 MB leaves room
+        // for all of that and no copy of a row of the huge series.
+        {"BM_ToolPlanHugeSeries", "quorvane-tool plan peak resident memory, 16 MiB file",
+         Measure::ResidentMegabytes, "MB", 100},
         {"BM_EditorFirstPaint", "editor start to first paint", Measure::Time, "ms", 300},
         {"BM_EditorLargestFile", "editor start to first paint, largest file loaded", Measure::Time,
          "ms", 0},
