@@ -9,6 +9,7 @@
 #include <iostream>
 #include <memory>
 #include <streambuf>
+#include <string_view>
 
 #include "tool/tool.h"
 
@@ -72,14 +73,27 @@ private:
     int error_ = 0;
 };
 
+// Render draws, and it needs fonts but no display; the other commands start
+// without the GUI machinery. The command is the first word that is no option.
+bool Draws(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view word = argv[i];
+        if (word == "--") {
+            return i + 1 < argc && std::string_view(argv[i + 1]) == "render";
+        }
+        if (!word.starts_with('-')) {
+            return word == "render";
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     HoldClosedStandardStreams();
-    // Only render draws, and it needs fonts but no display; the other
-    // commands start without the GUI machinery.
     std::unique_ptr<QCoreApplication> app;
-    if (argc > 1 && std::strcmp(argv[1], "render") == 0) {
+    if (Draws(argc, argv)) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
         }

@@ -50,7 +50,9 @@ constexpr const char* kCommands =
     "                  its number, series and car number; A4 landscape pages for .pdf,\n"
     "                  one tall picture for .svg, .png and other image formats.\n"
     "                  The suffix of IMAGE names its format (.png, .bmp, .jpg, ...);\n"
-    "                  -o - writes a PNG picture to standard output.\n";
+    "                  -o - writes a PNG picture to standard output.\n"
+    "\n"
+    "\"--\" ends the options, so that a file may start with \"-\": check -- -x.sch.\n";
 
 // write reads no more than this from standard input, so that a stream
 // without end does not take all memory. The JSON of a 16 MiB scheme file
@@ -70,6 +72,19 @@ std::string FilePath(const QString& path) {
 int Usage(std::ostream& err, const std::string& problem) {
     err << "quorvane-tool: " << problem << "\nTry 'quorvane-tool --help'.\n";
     return kToolUsage;
+}
+
+// The words after the command, for a command without options of its own:
+// "--" ends the options there too, and anything else starting with "-" is
+// refused instead of being taken for a file.
+std::optional<QStringList> Files(const QString& command, const QStringList& words,
+                                 std::ostream& err) {
+    QCommandLineParser parser;
+    if (!parser.parse(QStringList{command} + words)) {
+        Usage(err, Local(command + QStringLiteral(": ") + parser.errorText()));
+        return std::nullopt;
+    }
+    return parser.positionalArguments();
 }
 
 // Loads as the editor does after New: the scheme that was open has its type.
@@ -211,7 +226,11 @@ int RunTool(const QStringList& arguments, std::istream& in, std::ostream& out, s
     parser.setApplicationDescription(QStringLiteral(
         "Checks, dumps, writes, lists and draws Quorvane wheel-set scheme files (.sch)."));
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
-    const QCommandLineOption help = parser.addHelpOption();
+    // Not addHelpOption, which also offers --help-all for Qt's own options,
+    // none of which the tool takes.
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Displays help on commandline options."));
+    parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("command"),
                                  QStringLiteral("check, dump, write, plan or render"));
@@ -233,22 +252,29 @@ int RunTool(const QStringList& arguments, std::istream& in, std::ostream& out, s
         return Usage(err, "no command given");
     }
     const QString command = words.takeFirst();
-    if (command == QLatin1String("check")) {
-        return words.isEmpty() ? Usage(err, "check needs at least one FILE") : Check(words, out);
-    }
-    if (command == QLatin1String("dump")) {
-        return words.size() != 1 ? Usage(err, "dump takes one FILE") : Dump(words[0], out, err);
+    if (command == QLatin1String("plan")) {
+        return Plan(words, out, err);
     }
     if (command == QLatin1String("render")) {
         return Render(words, out, err);
     }
-    if (command == QLatin1String("plan")) {
-        return Plan(words, out, err);
+    if (command != QLatin1String("check") && command != QLatin1String("dump") &&
+        command != QLatin1String("write")) {
+        return Usage(err, "unknown command '" + Local(command) + "'");
     }
-    if (command == QLatin1String("write")) {
-        return words.size() != 1 ? Usage(err, "write takes one OUT.sch") : Write(words[0], in, err);
+    const std::optional<QStringList> files = Files(command, words, err);
+    if (!files) {
+        return kToolUsage;
     }
-    return Usage(err, "unknown command '" + Local(command) + "'");
+    if (command == QLatin1String("check")) {
+        return files->isEmpty() ? Usage(err, "check needs at least one FILE") : Check(*files, out);
+    }
+    if (command == QLatin1String("dump")) {
+        return files->size() != 1 ? Usage(err, "dump takes one FILE")
+                                  : Dump(files->at(0), out, err);
+    }
+    return files->size() != 1 ? Usage(err, "write takes one OUT.sch")
+                              : Write(files->at(0), in, err);
 }
 
 }  // namespace quorvane

@@ -10,7 +10,11 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Quorvane, the editor of wheel-set schemes of trains."));
-    const QCommandLineOption help = parser.addHelpOption();
+    // Not addHelpOption, which also offers --help-all for Qt's own options:
+    // parsed before the application exists, the editor takes none of them.
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Displays help on commandline options."));
+    parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption lang(QStringLiteral("lang"),
                                   QStringLiteral("Captions in <language>: en (English) or ru "
@@ -28,7 +32,10 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         return result;
     }
     if (parser.isSet(help)) {
-        result.output = parser.helpText();
+        // Without an application Qt knows no program name and puts a
+        // placeholder in the usage line.
+        result.output = parser.helpText().replace(QStringLiteral("<executable_name>"),
+                                                  QStringLiteral("quorvane"));
         return result;
     }
     if (parser.isSet(version)) {

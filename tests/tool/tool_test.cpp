@@ -41,6 +41,8 @@ TEST_F(ToolTest, UsageErrorsExitWithTwo) {
                                                {"write"},
                                                {"frobnicate"},
                                                {"--bogus"},
+                                               {"--help-all"},
+                                               {"check", "-x.sch"},
                                                {"write", "-"},
                                                {"render", "--car", "1", "-o", "out.png"}}) {
         const ToolRun run = Tool(words);
@@ -48,7 +50,9 @@ TEST_F(ToolTest, UsageErrorsExitWithTwo) {
         EXPECT_NE(run.err.find("Try 'quorvane-tool --help'"), std::string::npos);
     }
     EXPECT_EQ(Tool({"--version"}).out, "quorvane-tool 2.0\n");
-    EXPECT_NE(Tool({"--help"}).out.find("write OUT.sch"), std::string::npos);
+    const std::string help = Tool({"--help"}).out;
+    EXPECT_NE(help.find("write OUT.sch"), std::string::npos);
+    EXPECT_EQ(help.find("--help-all"), std::string::npos) << "offered, but not taken";
     EXPECT_NE(
         Tool({"write", "-"}).err.find("the name line of a scheme comes from the name of its file"),
         std::string::npos);
@@ -367,6 +371,38 @@ TEST_F(ToolTest, RenderSaysWhyThePictureCannotBeWritten) {
     std::filesystem::permissions(dir / "locked", std::filesystem::perms::owner_all);
     EXPECT_EQ(Listing(), (std::vector<std::string>{"locked", "train.sch"}));
     EXPECT_TRUE(std::filesystem::is_empty(dir / "locked"));
+}
+
+// "--" ends the options, so that a file's name may start with "-"; without
+// it such a name is an unknown option.
+TEST_F(ToolTest, DoubleDashEndsTheOptions) {
+    Put("-x.sch", TrainFile(3));
+    const std::string json = Put("in.json", Tool({"dump", (dir / "-x.sch").string()}).out);
+    struct Case {
+        std::vector<std::string> words;
+        std::string made;  // the file the command makes, if any
+    };
+    const std::vector<Case> cases{
+        {{"check", "--", "-x.sch"}, ""},
+        {{"dump", "--", "-x.sch"}, ""},
+        {{"plan", "--", "-x.sch"}, ""},
+        {{"plan", "-o", "-p.csv", "--", "-x.sch"}, "-p.csv"},
+        {{"render", "--car", "1", "-o", "-r.png", "--", "-x.sch"}, "-r.png"},
+        {{"--", "render", "--car", "1", "-o", "-s.png", "--", "-x.sch"}, "-s.png"},
+        {{"write", "--", "-w.sch"}, "-w.sch"},
+    };
+    for (const Case& c : cases) {
+        const ToolRun run = Program(c.words, json);
+        EXPECT_EQ(run.code, 0) << c.words[0] << ": " << run.err;
+        if (!c.made.empty()) {
+            EXPECT_TRUE(std::filesystem::is_regular_file(dir / c.made)) << c.made;
+        }
+    }
+    EXPECT_EQ(Program({"check", "--", "-x.sch"}).out,
+              "-x.sch: ok (2 cars, 6 axles, scheme type 3)\n");
+    const ToolRun unknown = Program({"check", "-x.sch"});
+    EXPECT_EQ(unknown.code, 2);
+    EXPECT_TRUE(unknown.err.starts_with("quorvane-tool: check: Unknown option")) << unknown.err;
 }
 
 TEST(SchemeTextTest, EveryByteSurvivesDecodingAndEncoding) {
