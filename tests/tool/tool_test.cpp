@@ -12,6 +12,7 @@
 
 #include "schemefile/scheme_writer.h"
 #include "tool/scheme_text.h"
+#include "../schemefile/random_schemes.h"
 #include "tool_fixture.h"
 
 namespace quorvane {
@@ -94,6 +95,24 @@ TEST_F(ToolTest, WriteGivesBackTheBytesThatDumpStartedFrom) {
         const ToolRun written = Tool({"write", out}, dumped.out);
         ASSERT_EQ(written.code, 0) << written.err;
         EXPECT_EQ(Contents(out), original) << "type " << type;
+    }
+}
+
+// The same for random files of every type: different names on the two
+// wheels, inverted cars, every count a file may hold, texts of any bytes.
+TEST_F(ToolTest, DumpThenWriteIsTheIdentity) {
+    testing::RandomSchemes random(20261213);
+    std::filesystem::create_directories(dir / "again");
+    for (int round = 0; round < 40; ++round) {
+        const std::string name = "round " + std::to_string(round);
+        const WriteResult original = WriteScheme(*random.Next(testing::Counts::File), name);
+        ASSERT_TRUE(original.ok) << original.error;
+        const ToolRun dumped = Tool({"dump", Put(name + ".sch", original.bytes)});
+        ASSERT_EQ(dumped.code, 0) << dumped.err;
+        const std::string out = (dir / "again" / (name + ".sch")).string();
+        const ToolRun written = Tool({"write", out}, dumped.out);
+        ASSERT_EQ(written.code, 0) << written.err;
+        EXPECT_EQ(Contents(out), original.bytes) << name;
     }
 }
 

@@ -1,6 +1,7 @@
 // Open and save is the identity: nothing the operator did not change may
 // change in a file, however the file came to be.
 #include <QApplication>
+#include <QClipboard>
 
 #include "../schemefile/random_schemes.h"
 #include "schemefile/scheme_writer.h"
@@ -120,6 +121,22 @@ private slots:
         Edit("editSeries")->setFocus();
         QTest::keyClicks(Edit("editSeries"), QStringLiteral("N1"));
         QCOMPARE(Text("editSeries"), QStringLiteral("N1"));
+    }
+
+    // A lone UTF-16 surrogate is no character: Windows-1251 cannot hold it,
+    // whether typed or pasted.
+    void aLoneSurrogateIsRefusedLikeAnyCharacterAFileCannotHold() {
+        Click("btnSet");
+        for (const char16_t surrogate : {u'\xD83D', u'\xD800', u'\xDC00'}) {
+            Type("editSeries", QString(QChar(surrogate)));
+            QCOMPARE(Text("editSeries"), QString());
+            QApplication::clipboard()->setText(QStringLiteral("a") + QChar(surrogate));
+            KeyInto("editSeries", Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(Text("editSeries"), QString());
+        }
+        QApplication::clipboard()->setText(QStringLiteral("ЭР2"));
+        KeyInto("editSeries", Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(Text("editSeries"), QStringLiteral("ЭР2"));
     }
 };
 
