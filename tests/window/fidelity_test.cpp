@@ -2,6 +2,7 @@
 // change in a file, however the file came to be.
 #include <QApplication>
 #include <QClipboard>
+#include <QLocale>
 
 #include "../schemefile/random_schemes.h"
 #include "schemefile/scheme_writer.h"
@@ -99,7 +100,8 @@ private slots:
         QCOMPARE(Text("editSeries"), QString(64, QLatin1Char('S')) + QChar(0x2026));
         QVERIFY(Edit("editSeries")->isReadOnly());
         QVERIFY(Edit("editSeries")->toolTip().startsWith(
-            QStringLiteral("A text of 4,194,304 characters, shown shortened.")));
+            QStringLiteral("A text of %1 characters, shown shortened.")
+                .arg(QLocale().toString(4 * 1024 * 1024))));
         QVERIFY(!Form().HasUnsavedWork());
 
         Click("cxButton10");
