@@ -84,13 +84,18 @@ public:
     // The type the sides of the first four entries name, if the file lists
     // its wheels in that type's order; else the first type whose order the
     // file follows (a car of one axle can make the first four entries of one
-    // type look like another's); else the type the sides name.
-    // Must be called before any name is stored by another type's sides.
+    // type look like another's); else the type the sides name. Needs the
+    // names stored by their side letters (nameSchemeType 0).
     int SchemeType(int previousSchemeType) {
         const int named = SchemeTypeFromSides(sideCode_, firstCarInverted_, previousSchemeType);
         int type = named;
-        for (int other = 1; other <= 6 && !FollowsOrderOf(type); ++other) {
-            type = FollowsOrderOf(other) ? other : named;
+        if (!FollowsOrderOf(named)) {
+            for (int other = 1; other <= 6; ++other) {
+                if (FollowsOrderOf(other)) {
+                    type = other;
+                    break;
+                }
+            }
         }
         // When every car has one axle, types 3 and 5 (4 and 6) list the same
         // entries and differ only in whose name an inverted car's entry

@@ -7,9 +7,9 @@
 #include <optional>
 #include <utility>
 
+#include "model/wheel_order.h"
 #include "schemefile/field_bytes.h"
 #include "schemefile/file_limits.h"
-#include "model/wheel_order.h"
 
 namespace quorvane {
 

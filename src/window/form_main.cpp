@@ -54,11 +54,6 @@ const QString kWarningCaption = QStringLiteral("Внимание !");
 const QString kCannotOpenFile = QStringLiteral("Ошибка при открытии файла!!!");
 const QString kCannotWriteFile = QStringLiteral("Ошибка при записи файла!!!");
 
-// Texts from a file can be megabytes long; the window shows their beginning.
-QString Decoded(const std::string& bytes) {
-    return ShortenedSchemeText(bytes);
-}
-
 QString Utf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -361,7 +356,7 @@ void TFormMain::ApplyCaptions(int language) {
 
 void TFormMain::UpdateTitle() {
     setWindowTitle(QString::fromUtf8(Labels().title) + QStringLiteral(" - ") +
-                   Decoded(scheme_->fileName));
+                   ShortenedSchemeText(scheme_->fileName));
 }
 
 void TFormMain::RefreshView() {
@@ -431,7 +426,9 @@ void TFormMain::StoreEditsToModel() {
     for (ParameterEdit* edit : edits_) {
         edit->TakeAsShown();
     }
-    UpdateEditTips();
+    if (edited.wheelSetName) {
+        UpdateEditTips();  // both wheels have the one name now
+    }
 }
 
 bool TFormMain::HasUnsavedWork() const {
@@ -516,24 +513,26 @@ void TFormMain::LoadEditsFromModel() {
 void TFormMain::UpdateEditTips() {
     const auto lang = static_cast<std::size_t>(language_);
     for (ParameterEdit* edit : edits_) {
-        edit->setToolTip(edit->IsShortened() ? Utf8(kShortenedTextTip[lang])
-                                                   .arg(QLocale().toString(static_cast<qulonglong>(
-                                                       edit->ShortenedLength())))
-                                             : QString());
+        edit->setToolTip(
+            edit->IsShortened()
+                ? Utf8(kShortenedTextTip[lang])
+                      .arg(QLocale().toString(static_cast<qulonglong>(edit->ShortenedLength())))
+                : QString());
     }
     if (scheme_->mode != Mode::ParameterMode) {
         return;
     }
     if (const std::optional<DifferingNames> names = DifferingWheelSetNames(*scheme_)) {
-        auto letter = [](int side) { return side == kLeftSide ? QStringLiteral("L") : QStringLiteral("R"); };
+        auto letter = [](int side) {
+            return side == kLeftSide ? QStringLiteral("L") : QStringLiteral("R");
+        };
         const QString tip = Utf8(kDifferingNamesTip[lang])
                                 .arg(QString::number(scheme_->state.currentAxle + 1),
-                                     letter(names->shownSide), Decoded(names->shown),
-                                     letter(names->otherSide), Decoded(names->other));
+                                     letter(names->shownSide), ShortenedSchemeText(names->shown),
+                                     letter(names->otherSide), ShortenedSchemeText(names->other));
         ParameterEdit* wheelSet = edits_[3];
-        wheelSet->setToolTip(wheelSet->toolTip().isEmpty()
-                                 ? tip
-                                 : wheelSet->toolTip() + QLatin1Char('\n') + tip);
+        wheelSet->setToolTip(
+            wheelSet->toolTip().isEmpty() ? tip : wheelSet->toolTip() + QLatin1Char('\n') + tip);
     }
 }
 
@@ -568,7 +567,7 @@ void TFormMain::btnSaveClick() {
 bool TFormMain::SaveScheme() {
     StoreEditsToModel();
     const std::optional<QString> path = dialogs_->AskSaveFileName(
-        this, QDir::currentPath(), Decoded(scheme_->fileName) + QStringLiteral(".sch"));
+        this, QDir::currentPath(), ShortenedSchemeText(scheme_->fileName) + QStringLiteral(".sch"));
     if (!path) {
         return false;
     }

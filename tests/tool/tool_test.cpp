@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "../schemefile/random_schemes.h"
 #include "schemefile/scheme_writer.h"
 #include "tool/scheme_text.h"
-#include "../schemefile/random_schemes.h"
 #include "tool_fixture.h"
 
 namespace quorvane {

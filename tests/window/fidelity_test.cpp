@@ -94,20 +94,22 @@ private slots:
     // deleting it replaces it.
     void aMegabyteTextIsShownShortenedAndSavedWhole() {
         const QByteArray series(4 * 1024 * 1024, 'S');
-        QVERIFY(Write(Path("long.sch"),
-                      "long\r\n{\r\n1d2|" + series + "|7|1l|a|b|c|2l||||;\r\n}\r\n"));
+        QVERIFY(
+            Write(Path("long.sch"), "long\r\n{\r\n1d2|" + series + "|7|1l|a|b|c|2l||||;\r\n}\r\n"));
         QVERIFY(Form().OpenFile(Path("long.sch")));
         QCOMPARE(Text("editSeries"), QString(64, QLatin1Char('S')) + QChar(0x2026));
         QVERIFY(Edit("editSeries")->isReadOnly());
-        QVERIFY(Edit("editSeries")->toolTip().startsWith(
-            QStringLiteral("A text of %1 characters, shown shortened.")
-                .arg(QLocale().toString(4 * 1024 * 1024))));
+        QVERIFY(Edit("editSeries")
+                    ->toolTip()
+                    .startsWith(QStringLiteral("A text of %1 characters, shown shortened.")
+                                    .arg(QLocale().toString(4 * 1024 * 1024))));
         QVERIFY(!Form().HasUnsavedWork());
 
         Click("cxButton10");
         log_.saveAnswers.push_back(Path("again.sch"));
         Click("btnSave");
-        QVERIFY(Contents(Path("again.sch")).startsWith("again\r\n{\r\n1d2|" + series + "|7|1l|a|b|c|"));
+        QVERIFY(
+            Contents(Path("again.sch")).startsWith("again\r\n{\r\n1d2|" + series + "|7|1l|a|b|c|"));
 
         KeyInto("editSeries", Qt::Key_Delete);
         QCOMPARE(Text("editSeries"), QString());
