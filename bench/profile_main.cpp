@@ -29,17 +29,17 @@ struct Surfaces {
     QImageSurface car;
 };
 
-void Refresh(Surfaces& s, quorvane::Scheme& scheme, int hovered, bool withCar) {
-    quorvane::DrawTrainStrip(s.strip, scheme, scheme.state.carCount, hovered);
+void Refresh(Surfaces& s, const quorvane::Scheme& scheme, int hovered, bool withCar) {
+    quorvane::DrawTrainStrip(s.strip, scheme.state.carCount, scheme.state.currentCar, hovered);
     if (withCar) {
-        quorvane::DrawCarView(s.car, scheme);
+        quorvane::DrawCarView(s.car, quorvane::CurrentCarView(scheme));
     }
     static_cast<void>(s.strip.Image());
     static_cast<void>(s.car.Image());
 }
 
 // Not inlined, so that callgrind can collect inside it alone.
-[[gnu::noinline]] void ProfiledDrawings(Surfaces& s, quorvane::Scheme& scheme, bool hover,
+[[gnu::noinline]] void ProfiledDrawings(Surfaces& s, const quorvane::Scheme& scheme, bool hover,
                                         int count) {
     for (int i = 0; i < count; ++i) {
         Refresh(s, scheme, hover ? i % quorvane::kMaxCars : -1, !hover);

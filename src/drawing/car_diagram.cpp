@@ -12,7 +12,7 @@ namespace {
 
 // Upper and lower wheels are mirror images about their reference row, except
 // that the lower wheel's first vertex sits one pixel further left.
-void DrawWheel(DrawingSurface& surface, const Scheme& scheme, int x, int y, int width, int depth,
+void DrawWheel(DrawingSurface& surface, bool invertedCar, int x, int y, int width, int depth,
                Rgb fill, int axleIndex, bool upper) {
     const int h = (width - 3) / 2;
     const int q = (width - 3) / 4;
@@ -58,7 +58,7 @@ void DrawWheel(DrawingSurface& surface, const Scheme& scheme, int x, int y, int 
 
     // The side letter names the wheel's own side: a reversed car has its left
     // wheels in the upper row.
-    const bool left = upper == CurrentCar(scheme).inverted;
+    const bool left = upper == invertedCar;
     char label[16];
     auto [end, ec] = std::to_chars(label, label + sizeof label - 1, axleIndex + 1);
     static_cast<void>(ec);  // the buffer holds any int
@@ -70,8 +70,8 @@ void DrawWheel(DrawingSurface& surface, const Scheme& scheme, int x, int y, int 
 
 }  // namespace
 
-void ComputeAxleShifts(SchemeState& state, int axleCount, int bogieCount) {
-    state.axleShift.fill(0);
+AxleShifts ComputeAxleShifts(int axleCount, int bogieCount) {
+    AxleShifts shifts{};
     const int axles = std::clamp(axleCount, 0, kMaxAxles);
     // Bogies beyond the axle count would get no axle; leaving them out keeps
     // the loop short without changing a share.
@@ -85,15 +85,15 @@ void ComputeAxleShifts(SchemeState& state, int axleCount, int bogieCount) {
         const int share = remaining / bogie;
         remaining -= share;
         for (int k = 0; k < share; ++k) {
-            state.axleShift[--axle] = bogie;
+            shifts[static_cast<std::size_t>(--axle)] = bogie;
         }
     }
+    return shifts;
 }
 
-void DrawCar(DrawingSurface& surface, Scheme& scheme, int originX, int originY, int axleCount,
-             int wheelDepth, int axleLength) {
-    const CarRecord& car = CurrentCar(scheme);
-    ComputeAxleShifts(scheme.state, car.axleCount, car.bogieCount);
+void DrawCar(DrawingSurface& surface, const CarRecord& car, int highlightedAxle, int originX,
+             int originY, int axleCount, int wheelDepth, int axleLength) {
+    const AxleShifts shifts = ComputeAxleShifts(car.axleCount, car.bogieCount);
     surface.FillWhite();
 
     const int n = std::min(axleCount, kMaxAxles);
@@ -101,23 +101,21 @@ void DrawCar(DrawingSurface& surface, Scheme& scheme, int originX, int originY, 
         return;
     }
     const int pitch = AxlePitch(n);
-    const bool marking = scheme.mode == Mode::ParameterMode;
+    const bool inverted = car.inverted;
     for (int i = 0; i < n; ++i) {
-        const int x = originX + i * pitch + scheme.state.axleShift[i] * kShiftUnit;
+        const int x = originX + i * pitch + shifts[static_cast<std::size_t>(i)] * kShiftUnit;
         DrawAxle(surface, x, originY, kWheelWidth, axleLength, kGrey);
 
-        const int k = car.inverted ? n - 1 - i : i;
-        const AxleSlot& slot = car.axles[k];
-        const Rgb left = marking && slot.sides[kLeftSide].mark == 1 ? kGreen : kGrey;
-        const Rgb right = marking && slot.sides[kRightSide].mark == 1 ? kGreen : kGrey;
-        if (car.inverted) {
-            DrawUpperWheel(surface, scheme, x, originY, kWheelWidth, wheelDepth, left, k);
-            DrawLowerWheel(surface, scheme, x, originY + axleLength, kWheelWidth, wheelDepth, right,
-                           k);
+        const int k = inverted ? n - 1 - i : i;
+        const Rgb fill = k == highlightedAxle ? kGreen : kGrey;
+        if (inverted) {
+            DrawUpperWheel(surface, inverted, x, originY, kWheelWidth, wheelDepth, fill, k);
+            DrawLowerWheel(surface, inverted, x, originY + axleLength, kWheelWidth, wheelDepth,
+                           fill, k);
         } else {
-            DrawLowerWheel(surface, scheme, x, originY + axleLength, kWheelWidth, wheelDepth, left,
-                           k);
-            DrawUpperWheel(surface, scheme, x, originY, kWheelWidth, wheelDepth, right, k);
+            DrawLowerWheel(surface, inverted, x, originY + axleLength, kWheelWidth, wheelDepth,
+                           fill, k);
+            DrawUpperWheel(surface, inverted, x, originY, kWheelWidth, wheelDepth, fill, k);
         }
     }
 }
@@ -137,14 +135,14 @@ void DrawAxle(DrawingSurface& surface, int x, int y, int width, int length, Rgb 
     surface.SetBrushColour(brush);
 }
 
-void DrawUpperWheel(DrawingSurface& surface, const Scheme& scheme, int x, int y, int width,
-                    int depth, Rgb fill, int axleIndex) {
-    DrawWheel(surface, scheme, x, y, width, depth, fill, axleIndex, true);
+void DrawUpperWheel(DrawingSurface& surface, bool invertedCar, int x, int y, int width, int depth,
+                    Rgb fill, int axleIndex) {
+    DrawWheel(surface, invertedCar, x, y, width, depth, fill, axleIndex, true);
 }
 
-void DrawLowerWheel(DrawingSurface& surface, const Scheme& scheme, int x, int y, int width,
-                    int depth, Rgb fill, int axleIndex) {
-    DrawWheel(surface, scheme, x, y, width, depth, fill, axleIndex, false);
+void DrawLowerWheel(DrawingSurface& surface, bool invertedCar, int x, int y, int width, int depth,
+                    Rgb fill, int axleIndex) {
+    DrawWheel(surface, invertedCar, x, y, width, depth, fill, axleIndex, false);
 }
 
 }  // namespace quorvane

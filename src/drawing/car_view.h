@@ -17,7 +17,24 @@ inline constexpr int kCarViewOriginY = 40;
 inline constexpr int kCarViewAxleLength = 70;
 inline constexpr int kCarViewWheelDepth = 6;
 
-// DrawCar of the current car, then its marks for the scheme's type.
-void DrawCarView(DrawingSurface& surface, Scheme& scheme);
+// What the view shows: one car, the marks of a scheme type over it, and the
+// wheels of one of its axle slots green.
+struct CarView {
+    const CarRecord& car;
+    int schemeType = 0;
+    bool lastCar = false;      // the type 1 and 2 marks close their path on the train's last car
+    int highlightedAxle = -1;  // the axle slot whose wheels are green, or -1
+};
+
+// The current car as the window shows it: in ParameterMode the wheels of the
+// walk position are green.
+CarView CurrentCarView(const Scheme& scheme);
+
+// Car `car` of the train (bounds-checked), every wheel grey unless
+// highlightedAxle names an axle slot.
+CarView CarViewOf(const Scheme& scheme, int car, int highlightedAxle = -1);
+
+// DrawCar of the car, then its marks.
+void DrawCarView(DrawingSurface& surface, const CarView& view);
 
 }  // namespace quorvane

@@ -1,6 +1,5 @@
 #include "drawing/render_image.h"
 
-#include "drawing/car_view.h"
 #include "drawing/qimage_surface.h"
 #include "drawing/train_strip.h"
 
@@ -10,15 +9,15 @@ namespace quorvane {
 // more to cut its stamp, and no shape is drawn often enough to repay it.
 constexpr QImageSurface::Rendering kOnce = QImageSurface::Rendering::Plain;
 
-QImage RenderCarView(Scheme& scheme) {
+QImage RenderCarView(const CarView& view) {
     QImageSurface surface(kCarViewWidth, kCarViewHeight, kOnce);
-    DrawCarView(surface, scheme);
+    DrawCarView(surface, view);
     return surface.Image();
 }
 
-QImage RenderTrainStrip(const Scheme& scheme, int hoveredCar) {
+QImage RenderTrainStrip(int carCount, int currentCar, int hoveredCar) {
     QImageSurface surface(kStripFitWidth, kStripFitHeight, kOnce);
-    DrawTrainStrip(surface, scheme, scheme.state.carCount, hoveredCar);
+    DrawTrainStrip(surface, carCount, currentCar, hoveredCar);
     return surface.Image();
 }
 

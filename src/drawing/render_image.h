@@ -4,16 +4,16 @@
 
 #include <QImage>
 
-#include "model/scheme.h"
+#include "drawing/car_view.h"
 
 namespace quorvane {
 
-// The current car with its marks, 800 × 147, as the window shows it. Writes
-// the car's axleShift like every car diagram does.
-QImage RenderCarView(Scheme& scheme);
+// The car view, 800 × 147, as the window shows it.
+QImage RenderCarView(const CarView& view);
 
-// The strip of the whole train with hoveredCar (or -1) highlighted, on a
-// surface that starts at the window's 800 × 102.
-QImage RenderTrainStrip(const Scheme& scheme, int hoveredCar);
+// The strip of a train of carCount cars with currentCar green and hoveredCar
+// highlighted (each -1 for none), on a surface that starts at the window's
+// 800 × 102.
+QImage RenderTrainStrip(int carCount, int currentCar, int hoveredCar);
 
 }  // namespace quorvane

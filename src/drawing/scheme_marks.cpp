@@ -95,8 +95,8 @@ void DrawUpArrow(DrawingSurface& surface, int x, int y, int length, bool joined)
     surface.LineTo({x, y + 1});
 }
 
-void DrawSchemeMarks(DrawingSurface& surface, const Scheme& scheme, int schemeType, int axleCount,
-                     int bogieCount) {
+void DrawSchemeMarks(DrawingSurface& surface, int schemeType, int axleCount, int bogieCount,
+                     bool lastCar) {
     const int axles = std::min(axleCount, kMaxAxles);
     if (axles < 1) {
         return;
@@ -107,19 +107,18 @@ void DrawSchemeMarks(DrawingSurface& surface, const Scheme& scheme, int schemeTy
     const int step = AxlePitch(axles);
     const int span = axles * step + kShiftUnit * (bogies - 1);
     const int half = span / 2;
-    const bool last = scheme.state.currentCar == scheme.state.carCount - 1;
 
     switch (schemeType) {
         case 1:
             DrawRightArrow(surface, kMarksLeft, kBottomLine, half, false);
             DrawRightArrow(surface, half + kMarksLeft, kBottomLine, half, true);
-            DrawLeftArrow(surface, span + kMarksLeft, kTopLine, half, last);
+            DrawLeftArrow(surface, span + kMarksLeft, kTopLine, half, lastCar);
             DrawLeftArrow(surface, half + kMarksLeft, kTopLine, half + 5, true);
             return;
         case 2:
             DrawRightArrow(surface, kMarksLeft, kTopLine, half + 5, false);
             DrawRightArrow(surface, half + kMarksLeft, kTopLine, half, true);
-            DrawLeftArrow(surface, span + kMarksLeft, kBottomLine, half, last);
+            DrawLeftArrow(surface, span + kMarksLeft, kBottomLine, half, lastCar);
             DrawLeftArrow(surface, half + kMarksLeft, kBottomLine, half, true);
             return;
         case 3:
@@ -131,8 +130,10 @@ void DrawSchemeMarks(DrawingSurface& surface, const Scheme& scheme, int schemeTy
             return;
     }
 
+    const AxleShifts shifts = ComputeAxleShifts(axleCount, bogieCount);
     for (int i = 0; i < axles; ++i) {
-        const int x = step * i + kShiftUnit * scheme.state.axleShift[i] + kAxleArrowOffset;
+        const int x =
+            step * i + kShiftUnit * shifts[static_cast<std::size_t>(i)] + kAxleArrowOffset;
         const bool even = i % 2 == 0;
         const bool up = schemeType == 3 || (schemeType == 5 && even) || (schemeType == 6 && !even);
         if (up) {

@@ -4,17 +4,16 @@
 #pragma once
 
 #include "drawing/drawing_surface.h"
-#include "model/scheme.h"
 
 namespace quorvane {
 
-// Draws the marks of the scheme type (1 to 6; any other draws nothing) for
-// the current car, on the axle positions that DrawCar stored in axleShift, so
-// it runs after DrawCar. Types 1 and 2 run along one side of the car and back
-// along the other; on the last car of the train the two halves are joined.
+// Draws the marks of the scheme type (1 to 6; any other draws nothing) over
+// the diagram of a car of these counts, on the axle positions DrawCar gives
+// them. Types 1 and 2 run along one side of the car and back along the
+// other; on the last car of the train (lastCar) the two halves are joined.
 // Types 3 to 6 put one arrow on each axle.
-void DrawSchemeMarks(DrawingSurface& surface, const Scheme& scheme, int schemeType, int axleCount,
-                     int bogieCount);
+void DrawSchemeMarks(DrawingSurface& surface, int schemeType, int axleCount, int bogieCount,
+                     bool lastCar);
 
 // One arrow each. Unless `joined`, the arrow starts with a red dot; when
 // joined, a red line runs from the pen position to its start instead. Each

@@ -43,7 +43,7 @@ void DrawBuffer(DrawingSurface& surface, Point base, int direction) {
 
 }  // namespace
 
-void DrawTrainStrip(DrawingSurface& surface, const Scheme& scheme, int carCount, int hoveredCar) {
+void DrawTrainStrip(DrawingSurface& surface, int carCount, int currentCar, int hoveredCar) {
     const int cars = std::clamp(carCount, 0, kMaxCars);
     if (kStripPitch * (cars - 1) + kStripBodyLeft + kStripBodyWidth > kStripFitWidth) {
         surface.Resize(kStripPitch * cars + kStripMargin, kStripScrollHeight);
@@ -53,7 +53,7 @@ void DrawTrainStrip(DrawingSurface& surface, const Scheme& scheme, int carCount,
     surface.FillWhite();
 
     for (int i = 0; i < cars; ++i) {
-        Rgb colour = i == scheme.state.currentCar ? kGreen : kGrey;
+        Rgb colour = i == currentCar ? kGreen : kGrey;
         if (i == hoveredCar) {
             colour = kHoverGreen;
         }

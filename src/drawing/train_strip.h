@@ -21,10 +21,10 @@ inline constexpr int kStripFitHeight = 102;
 inline constexpr int kStripScrollHeight = 88;
 
 // Sizes the surface for the train, fills it white and draws every car.
-// hoveredCar is the car under the pointer or -1. One car keeps the size the
-// surface had, so after a long train the strip stays wide. Counts above 40
-// draw 40 cars.
-void DrawTrainStrip(DrawingSurface& surface, const Scheme& scheme, int carCount, int hoveredCar);
+// currentCar is green (-1: none), hoveredCar, the car under the pointer,
+// light green (-1: none). One car keeps the size the surface had, so after a
+// long train the strip stays wide. Counts above 40 draw 40 cars.
+void DrawTrainStrip(DrawingSurface& surface, int carCount, int currentCar, int hoveredCar);
 
 // One car: the body with (x, y) its top left corner, two buffers at each end,
 // and the number near the middle of the body.

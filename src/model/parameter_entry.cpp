@@ -18,30 +18,28 @@ int AxlesOf(const CarRecord& car) {
     return std::clamp(car.axleCount, 0, kMaxAxles);
 }
 
-void MarkWheelsOfCurrentAxle(Scheme& scheme, std::int32_t mark) {
-    for (WheelSide& side : CurrentAxleSlot(scheme).sides) {
-        side.mark = mark;
-    }
-}
-
 }  // namespace
 
 void AcceptLayout(Scheme& scheme) {
-    int k = 0;
-    for (int c = 0; c < CarsInTrain(scheme); ++c) {
-        const CarRecord& car = scheme.cars[static_cast<std::size_t>(c)];
-        const int axles = AxlesOf(car);
-        for (int j = 0; j < axles; ++j) {
-            WalkEntry& entry = scheme.walk[static_cast<std::size_t>(k++)];
-            entry.car = c;
-            entry.axle = car.inverted ? axles - 1 - j : j;
-        }
-    }
+    BuildWalk(scheme, scheme.walk);
     CountAxles(scheme);
     scheme.state.currentCar = 0;
     scheme.state.currentAxle = 0;
     scheme.state.walkCursor = 0;
     EnterWalkPosition(scheme);
+}
+
+int BuildWalk(const Scheme& scheme, WalkOrder& walk) {
+    int k = 0;
+    for (int c = 0; c < CarsInTrain(scheme); ++c) {
+        const CarRecord& car = scheme.cars[static_cast<std::size_t>(c)];
+        const int axles = AxlesOf(car);
+        for (int j = 0; j < axles; ++j) {
+            walk[static_cast<std::size_t>(k++)] = {.car = c,
+                                                   .axle = car.inverted ? axles - 1 - j : j};
+        }
+    }
+    return k;
 }
 
 int AxlesInTrain(const Scheme& scheme) {
@@ -57,26 +55,15 @@ void CountAxles(Scheme& scheme) {
 }
 
 void EnterWalkPosition(Scheme& scheme) {
-    WalkEntry& entry = scheme.walk.at(static_cast<std::size_t>(scheme.state.walkCursor));
+    const WalkEntry& entry = scheme.walk.at(static_cast<std::size_t>(scheme.state.walkCursor));
     scheme.state.currentCar = entry.car;
     scheme.state.currentAxle = entry.axle;
-    entry.mark = 1;
-    MarkWheelsOfCurrentAxle(scheme, entry.mark);
-}
-
-void LeaveWalkPosition(Scheme& scheme) {
-    WalkEntry& entry = scheme.walk.at(static_cast<std::size_t>(scheme.state.walkCursor));
-    entry.mark -= 1;
-    scheme.state.currentCar = entry.car;
-    scheme.state.currentAxle = entry.axle;
-    MarkWheelsOfCurrentAxle(scheme, entry.mark);
 }
 
 bool MoveWalkCursor(Scheme& scheme, int index) {
     if (index < 0 || index >= scheme.state.totalAxles) {
         return false;
     }
-    LeaveWalkPosition(scheme);
     scheme.state.walkCursor = index;
     EnterWalkPosition(scheme);
     return true;
@@ -97,7 +84,6 @@ bool SelectCar(Scheme& scheme, int car) {
     if (found == last) {
         return false;
     }
-    LeaveWalkPosition(scheme);
     scheme.state.walkCursor = static_cast<std::int32_t>(found - first);
     EnterWalkPosition(scheme);
     return true;

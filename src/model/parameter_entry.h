@@ -31,19 +31,21 @@ struct ParameterTexts {
 // load the edits and leaves entries behind the walk as they were.
 void AcceptLayout(Scheme& scheme);
 
+// The walk AcceptLayout builds, written into walk from entry 0, for a scheme
+// that stays as it is. Gives its length, AxlesInTrain; entries behind it
+// stay as they were.
+int BuildWalk(const Scheme& scheme, WalkOrder& walk);
+
 // The axle counts of the cars of the train, summed.
 int AxlesInTrain(const Scheme& scheme);
 
 // totalAxles = AxlesInTrain.
 void CountAxles(Scheme& scheme);
 
-// Makes the walk entry at walkCursor current and marks it and its two wheels.
+// Makes the car and axle of the walk entry at walkCursor current.
 void EnterWalkPosition(Scheme& scheme);
 
-// Lowers the mark of the walk entry at walkCursor and of its two wheels.
-void LeaveWalkPosition(Scheme& scheme);
-
-// Leaves the walk position and enters the entry at the given index. An index
+// Moves the walk to the entry at the given index. An index
 // outside the walk changes nothing and gives false. The caller shows the
 // texts of the new position (LoadEditsFromModel) when it gives true.
 bool MoveWalkCursor(Scheme& scheme, int index);

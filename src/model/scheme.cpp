@@ -49,14 +49,12 @@ void ClearAllCars(Scheme& scheme) {
             axle.run.clear();
             for (WheelSide& side : axle.sides) {
                 side.wheelSetName.clear();
-                side.mark = 0;
             }
         }
     }
     scheme.state.currentCar = 0;
     scheme.state.currentAxle = 0;
     scheme.state.walkCursor = 0;
-    scheme.walk[0].mark = 1;
 }
 
 }  // namespace quorvane

@@ -25,7 +25,6 @@ inline constexpr int kNewSchemeType = 1;
 // One wheel of an axle.
 struct WheelSide {
     std::string wheelSetName;
-    std::int32_t mark = 0;  // 1 while its axle is the walk position, else 0
 };
 
 // One axle, that is one wheel set.
@@ -48,13 +47,13 @@ struct CarRecord {
 struct WalkEntry {
     std::int32_t car = 0;
     std::int32_t axle = 0;
-    std::int32_t mark = 0;  // 1 when the walk enters it, lowered by one when it leaves
+
+    bool operator==(const WalkEntry&) const = default;
 };
 
 using WalkOrder = std::array<WalkEntry, kWalkLength>;
 
 struct SchemeState {
-    std::array<std::int32_t, kMaxAxles> axleShift{};  // bogie number per axle of the drawn car
     std::int32_t currentCar = 0;
     std::int32_t currentAxle = 0;
     std::int32_t walkCursor = 0;
@@ -93,8 +92,8 @@ void ResetToProgramStart(Scheme& scheme);
 // before and loads the edits and redraws after.
 void NewScheme(Scheme& scheme);
 
-// Empties the texts, orientation and marks of all 40 car slots and puts the
-// walk position back on entry 0. Counts, type, mode and name stay.
+// Empties the texts and orientation of all 40 car slots and puts the walk
+// position back on entry 0. Counts, type, mode and name stay.
 void ClearAllCars(Scheme& scheme);
 
 }  // namespace quorvane

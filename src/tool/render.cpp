@@ -47,34 +47,34 @@ void InRange(int value, int last, const std::string& what) {
     }
 }
 
-QImage CarView(Scheme& scheme, std::optional<int> car, std::optional<int> walk) {
+QImage CarPicture(const Scheme& scheme, std::optional<int> car, std::optional<int> walk) {
     if (!walk) {
         InRange(*car, scheme.state.carCount, "car");
-        scheme.mode = Mode::LayoutMode;
-        scheme.state.currentCar = *car - 1;
-        return RenderCarView(scheme);
+        return RenderCarView(CarViewOf(scheme, *car - 1));
     }
-    scheme.mode = Mode::ParameterMode;
-    AcceptLayout(scheme);
-    InRange(*walk, scheme.state.totalAxles, "walk position");
-    MoveWalkCursor(scheme, *walk - 1);
-    if (car && *car != scheme.state.currentCar + 1) {
+    // The walk that Set builds on the file's layout; the scheme stays as loaded.
+    WalkOrder order;
+    const int length = BuildWalk(scheme, order);
+    InRange(*walk, length, "walk position");
+    const WalkEntry at = order[static_cast<std::size_t>(*walk - 1)];
+    if (car && *car != at.car + 1) {
         throw Failure{kToolFailed, "walk position " + std::to_string(*walk) + " is on car " +
-                                       std::to_string(scheme.state.currentCar + 1) + ", not car " +
+                                       std::to_string(at.car + 1) + ", not car " +
                                        std::to_string(*car)};
     }
-    return RenderCarView(scheme);
+    return RenderCarView(CarViewOf(scheme, at.car, at.axle));
 }
 
-QImage Strip(Scheme& scheme, std::optional<int> current, std::optional<int> hover) {
+QImage Strip(const Scheme& scheme, std::optional<int> current, std::optional<int> hover) {
+    const int cars = scheme.state.carCount;
     if (current) {
-        InRange(*current, scheme.state.carCount, "car");
-        scheme.state.currentCar = *current - 1;
+        InRange(*current, cars, "car");
     }
     if (hover) {
-        InRange(*hover, scheme.state.carCount, "hovered car");
+        InRange(*hover, cars, "hovered car");
     }
-    return RenderTrainStrip(scheme, hover ? *hover - 1 : -1);
+    return RenderTrainStrip(cars, current ? *current - 1 : scheme.state.currentCar,
+                            hover ? *hover - 1 : -1);
 }
 
 // The format the output's suffix names, as QImageWriter calls it, or "pdf" or
@@ -175,7 +175,7 @@ int Render(const QStringList& words, std::ostream& out, std::ostream& err) {
             }
         } else {
             bytes =
-                Encoded(carView ? CarView(*scheme, Number(parser, car), Number(parser, walk))
+                Encoded(carView ? CarPicture(*scheme, Number(parser, car), Number(parser, walk))
                                 : Strip(*scheme, Number(parser, current), Number(parser, hover)),
                         format);
         }

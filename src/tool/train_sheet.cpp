@@ -63,7 +63,7 @@ QFont SheetFont(int pixelSize) {
 
 class Sheet {
 public:
-    explicit Sheet(Scheme& scheme) : scheme_(scheme) {
+    explicit Sheet(const Scheme& scheme) : scheme_(scheme) {
         const int cars = scheme.state.carCount;
         const int stripRows = (cars + kRowCars - 1) / kRowCars;
         blocks_.push_back({.kind = Block::Kind::Title, .car = 0, .height = kTitleHeight});
@@ -73,10 +73,7 @@ public:
                 {.kind = Block::Kind::Car, .car = c, .height = kHeaderHeight + kCarViewHeight});
         }
         // Every car grey: the sheet has no current car.
-        scheme.state.currentCar = -1;
-        strip_ = RenderTrainStrip(scheme, -1);
-        scheme.state.currentCar = 0;
-        scheme.mode = Mode::LayoutMode;
+        strip_ = RenderTrainStrip(cars, -1, -1);
     }
 
     int Height() const {
@@ -148,12 +145,11 @@ private:
                          QStringLiteral("Car %1 — series %2, number %3%4")
                              .arg(QString::number(c + 1), Shown(car.series), Shown(car.carNumber),
                                   car.inverted ? QStringLiteral(", inverted") : QString()));
-        scheme_.state.currentCar = c;
-        DrawCarView(carView_, scheme_);
+        DrawCarView(carView_, CarViewOf(scheme_, c));
         painter.drawImage(QPoint(left, top + kHeaderHeight), carView_.Image());
     }
 
-    Scheme& scheme_;
+    const Scheme& scheme_;
     // One surface for every car, so that the stamps of one serve the next.
     QImageSurface carView_{kCarViewWidth, kCarViewHeight};
     std::vector<Block> blocks_;
@@ -222,7 +218,8 @@ bool WriteImage(Sheet& sheet, QIODevice& device, const QByteArray& format, QStri
 
 }  // namespace
 
-std::optional<QString> DrawTrainSheet(Scheme& scheme, const QByteArray& format, QByteArray& bytes) {
+std::optional<QString> DrawTrainSheet(const Scheme& scheme, const QByteArray& format,
+                                      QByteArray& bytes) {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     Sheet sheet(scheme);

@@ -13,8 +13,8 @@ namespace quorvane {
 
 // Draws the sheet into bytes in the given format: "pdf" for A4 landscape
 // pages, "svg" or any image format Qt writes (QImageWriter's names) for one
-// tall picture. Gives why it failed, or nothing. Leaves the scheme in
-// LayoutMode with its last car current.
-std::optional<QString> DrawTrainSheet(Scheme& scheme, const QByteArray& format, QByteArray& bytes);
+// tall picture. Gives why it failed, or nothing.
+std::optional<QString> DrawTrainSheet(const Scheme& scheme, const QByteArray& format,
+                                      QByteArray& bytes);
 
 }  // namespace quorvane

@@ -360,9 +360,9 @@ void TFormMain::UpdateTitle() {
 }
 
 void TFormMain::RefreshView() {
-    Scheme& s = *scheme_;
+    const Scheme& s = *scheme_;
     DrawStrip(-1);
-    DrawCarView(carSurface_, s);
+    DrawCarView(carSurface_, CurrentCarView(s));
     image1_->Refresh();
     const CarRecord& car = CurrentCar(s);
     editNumCar_->setText(QString::number(s.state.carCount));
@@ -766,7 +766,7 @@ void TFormMain::Image2MouseMove(QPoint at) {
 
 void TFormMain::DrawStrip(int hovered) {
     stripHovered_ = kStripUnknown;
-    DrawTrainStrip(stripSurface_, *scheme_, scheme_->state.carCount, hovered);
+    DrawTrainStrip(stripSurface_, scheme_->state.carCount, scheme_->state.currentCar, hovered);
     stripHovered_ = hovered;
     image2_->Refresh();
 }

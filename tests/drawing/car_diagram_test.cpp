@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "../model/fresh_scheme.h"
+#include "drawing/car_view.h"
 #include "drawing/palette.h"
 #include "model/layout.h"
 #include "model/parameter_entry.h"
@@ -35,14 +36,10 @@ class AxleShiftTest : public ::testing::TestWithParam<ShiftCase> {};
 
 TEST_P(AxleShiftTest, BogiesShareTheAxlesWithTheSurplusInFront) {
     const ShiftCase& c = GetParam();
-    SchemeState state;
-    state.axleShift.fill(7);  // left by an earlier, longer car
 
-    ComputeAxleShifts(state, c.axles, c.bogies);
-
-    std::array<std::int32_t, kMaxAxles> expected{};
+    AxleShifts expected{};
     std::copy(c.shifts.begin(), c.shifts.end(), expected.begin());
-    EXPECT_EQ(state.axleShift, expected);
+    EXPECT_EQ(ComputeAxleShifts(c.axles, c.bogies), expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -75,7 +72,11 @@ protected:
         CurrentCar(s).axleCount = axles;
         CurrentCar(s).bogieCount = bogies;
     }
-    void Draw() { DrawCar(surface, s, 0, 40, CurrentCar(s).axleCount, 6, 70); }
+    // As the window draws the current car.
+    void Draw() {
+        const CarView view = CurrentCarView(s);
+        DrawCar(surface, view.car, view.highlightedAxle, 0, 40, view.car.axleCount, 6, 70);
+    }
 
     // Axle bars are the 4-point polygons; an axle stands 14 pixels left of its bar.
     std::vector<Call> Bars() const { return PolygonsOf(4); }
@@ -102,7 +103,6 @@ TEST_F(CarDiagramTest, FourAxlesOfTwoBogiesStandInTwoGroups) {
     SetCounts(4, 2);
     Draw();
 
-    EXPECT_EQ(s.state.axleShift, (std::array<std::int32_t, 16>{1, 1, 2, 2}));
     EXPECT_EQ(AxlePositions(), (std::vector<int>{13, 64, 128, 179}));
     const std::vector<Call> bars = Bars();
     ASSERT_EQ(bars.size(), 4u);
@@ -189,8 +189,6 @@ TEST_F(CarDiagramTest, BogieGroupsShiftTheAxles) {
     SetCounts(3, 3);
     Draw();
     EXPECT_EQ(AxlePositions(), (std::vector<int>{13, 80, 147}));
-    EXPECT_EQ(s.state.axleShift, (std::array<std::int32_t, 16>{1, 2, 3}))
-        << "entries behind the axle count are cleared";
 }
 
 TEST_F(CarDiagramTest, LongestCarFitsTheSurface) {
@@ -220,13 +218,11 @@ TEST_F(CarDiagramTest, ALabelMovesOnePixelLeftPerCharacter) {
 }
 
 // Every wheel of the diagram is grey unless the scheme is in ParameterMode
-// and its own side is marked.
+// and its axle is the walk position.
 TEST_F(CarDiagramTest, WheelsAreGreyWhileTheLayoutIsEdited) {
     SetCounts(4, 2);
-    for (AxleSlot& axle : CurrentCar(s).axles) {
-        axle.sides[kLeftSide].mark = 1;
-        axle.sides[kRightSide].mark = 1;
-    }
+    AcceptLayout(s);
+    ASSERT_EQ(s.mode, Mode::LayoutMode);
     Draw();
 
     ASSERT_EQ(Wheels().size(), 8u);
@@ -257,9 +253,10 @@ TEST_F(CarDiagramTest, WalkOnTheFirstSlotOfAReversedCarGreensItsRightmostAxle) {
     EXPECT_EQ(green, (std::vector<Label>{{"1L", {191, 19}}, {"1R", {191, 119}}}));
 }
 
-TEST_F(CarDiagramTest, EachSideIsColouredByItsOwnMark) {
+TEST_F(CarDiagramTest, OnlyTheWheelsOfTheWalkPositionAreGreen) {
     s.mode = Mode::ParameterMode;
-    CurrentCar(s).axles[1].sides[kRightSide].mark = 1;  // only a loaded file splits a pair
+    AcceptLayout(s);
+    ASSERT_TRUE(MoveWalkCursor(s, 1));
     Draw();
 
     std::vector<std::string> green;
@@ -269,13 +266,13 @@ TEST_F(CarDiagramTest, EachSideIsColouredByItsOwnMark) {
             green.push_back(calls[i + 2].text);  // brush restored, then the label
         }
     }
-    EXPECT_EQ(green, (std::vector<std::string>{"2R"}));
+    EXPECT_EQ(green, (std::vector<std::string>{"2L", "2R"}));
 }
 
 // The two wheels of the worked example, vertex for vertex.
 struct WheelCase {
     const char* name;
-    void (*draw)(DrawingSurface&, const Scheme&, int, int, int, int, Rgb, int);
+    void (*draw)(DrawingSurface&, bool, int, int, int, int, Rgb, int);
     Point at;
     std::vector<Point> points;
     Label label;
@@ -293,7 +290,7 @@ TEST_P(WheelGlyphTest, DrawsItsTwentyThreePointsThenItsLabel) {
     surface.SetBrushColour(before);
     surface.calls.clear();
 
-    c.draw(surface, s, c.at.x, c.at.y, 40, 6, kGreen, 0);
+    c.draw(surface, false, c.at.x, c.at.y, 40, 6, kGreen, 0);
 
     const std::vector<Call> polygons = surface.Only(Op::Polygon);
     ASSERT_EQ(polygons.size(), 1u);

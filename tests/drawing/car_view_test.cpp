@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "../model/fresh_scheme.h"
+#include "drawing/car_diagram.h"
 #include "drawing/palette.h"
 #include "recording_surface.h"
 
@@ -30,13 +31,12 @@ std::vector<int> AxleBarLefts(const RecordingSurface& surface) {
 TEST(CarViewTest, AxleArrowsStandOnTheAxlesJustDrawn) {
     auto owner = testing::FreshScheme();
     Scheme& s = *owner;
-    s.state.axleShift.fill(5);  // from some other car
     s.cars[0].axleCount = 6;
     s.cars[0].bogieCount = 3;
     s.state.schemeType = 3;
     RecordingSurface surface(kCarViewWidth, kCarViewHeight);
 
-    DrawCarView(surface, s);
+    DrawCarView(surface, CurrentCarView(s));
 
     std::vector<int> shaftXs;
     for (const Line& line : surface.Lines()) {
@@ -80,13 +80,14 @@ TEST_P(OddCountsTest, EveryTypeDrawsWithinTheTables) {
             s.cars[0].inverted = inverted;
             RecordingSurface surface(kCarViewWidth, kCarViewHeight);
 
-            DrawCarView(surface, s);
+            DrawCarView(surface, CurrentCarView(s));
 
             EXPECT_EQ(AxleBarLefts(surface).size(), static_cast<std::size_t>(c.drawnAxles));
             const int bogies = std::clamp(c.bogies, 0, c.drawnAxles);
+            const AxleShifts shifts = ComputeAxleShifts(c.axles, c.bogies);
             for (int i = 0; i < kMaxAxles; ++i) {
-                EXPECT_GE(s.state.axleShift[i], 0);
-                EXPECT_LE(s.state.axleShift[i], i < c.drawnAxles ? bogies : 0) << "axle " << i;
+                EXPECT_GE(shifts[i], 0);
+                EXPECT_LE(shifts[i], i < c.drawnAxles ? bogies : 0) << "axle " << i;
             }
             EXPECT_EQ(surface.PenColour(), kDefaultPenColour);
             EXPECT_EQ(surface.PenWidth(), kDefaultPenWidth);
@@ -117,10 +118,10 @@ TEST(CarViewTest, SurplusBogiesDoNotStretchTheMarks) {
 
     s.cars[0].bogieCount = 3;
     RecordingSurface asLaidOut(kCarViewWidth, kCarViewHeight);
-    DrawCarView(asLaidOut, s);
+    DrawCarView(asLaidOut, CurrentCarView(s));
     s.cars[0].bogieCount = 9;
     RecordingSurface fromFile(kCarViewWidth, kCarViewHeight);
-    DrawCarView(fromFile, s);
+    DrawCarView(fromFile, CurrentCarView(s));
 
     EXPECT_EQ(fromFile.Lines(), asLaidOut.Lines());
     EXPECT_EQ(AxleBarLefts(fromFile), AxleBarLefts(asLaidOut));

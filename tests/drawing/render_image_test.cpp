@@ -37,7 +37,7 @@ protected:
 // lie between y 35 and 39, the lower ones' between 111 and 115, the bars
 // from x + 14 to x + 23.
 TEST_F(RenderImageTest, CarViewInTheLayoutLook) {
-    const QImage image = RenderCarView(s);
+    const QImage image = RenderCarView(CurrentCarView(s));
     ASSERT_EQ(image.size(), QSize(800, 147));
 
     for (int x : {13, 64, 128, 179}) {
@@ -58,7 +58,7 @@ TEST_F(RenderImageTest, CarViewGreensTheWheelsUnderTheWalk) {
     s.mode = Mode::ParameterMode;
     AcceptLayout(s);
     ASSERT_TRUE(MoveWalkCursor(s, 2));
-    const QImage image = RenderCarView(s);
+    const QImage image = RenderCarView(CurrentCarView(s));
 
     EXPECT_EQ(PixelAt(image, 128 + 18, 37), kGreen);
     EXPECT_EQ(PixelAt(image, 128 + 18, 113), kGreen);
@@ -69,7 +69,7 @@ TEST_F(RenderImageTest, CarViewGreensTheWheelsUnderTheWalk) {
 
 TEST_F(RenderImageTest, TypeOneDotAndShafts) {
     AddCar(s);  // the first of two cars: the return path has its own dot
-    const QImage image = RenderCarView(s);
+    const QImage image = RenderCarView(CurrentCarView(s));
 
     EXPECT_EQ(PixelAt(image, 12, 137), kRed) << "start dot around (15, 137)";
     EXPECT_EQ(PixelAt(image, 15, 134), kRed);
@@ -82,7 +82,7 @@ TEST_F(RenderImageTest, TypeOneDotAndShafts) {
 
 TEST_F(RenderImageTest, AxleArrowsOverTheBars) {
     s.state.schemeType = 4;
-    const QImage image = RenderCarView(s);
+    const QImage image = RenderCarView(CurrentCarView(s));
 
     EXPECT_EQ(PixelAt(image, 29, 52), kRed) << "dot around (32, 52)";
     for (int x : {32, 83, 147, 198}) {
@@ -94,7 +94,7 @@ TEST_F(RenderImageTest, AxleArrowsOverTheBars) {
 TEST_F(RenderImageTest, StripColoursCurrentAndHoveredCars) {
     AddCar(s);
     AddCar(s);
-    const QImage image = RenderTrainStrip(s, 2);
+    const QImage image = RenderTrainStrip(s.state.carCount, s.state.currentCar, 2);
     ASSERT_EQ(image.size(), QSize(800, 102));
 
     EXPECT_EQ(PixelAt(image, 30, 30), kGreen) << "current";
@@ -107,14 +107,16 @@ TEST_F(RenderImageTest, StripColoursCurrentAndHoveredCars) {
     EXPECT_TRUE(HasInk(image, 61, 38, 14, 20)) << "number 1";
     EXPECT_FALSE(HasInk(image, 30, 26, 25, 40)) << "left of the number";
 
-    EXPECT_EQ(PixelAt(RenderTrainStrip(s, 0), 30, 30), kHoverGreen) << "hover wins over current";
+    EXPECT_EQ(PixelAt(RenderTrainStrip(s.state.carCount, s.state.currentCar, 0), 30, 30),
+              kHoverGreen)
+        << "hover wins over current";
 }
 
 TEST_F(RenderImageTest, LongTrainWidensTheStrip) {
     for (int i = 0; i < 39; ++i) {
         AddCar(s);
     }
-    const QImage image = RenderTrainStrip(s, -1);
+    const QImage image = RenderTrainStrip(s.state.carCount, s.state.currentCar, -1);
     ASSERT_EQ(image.size(), QSize(4496, 88));
     EXPECT_EQ(PixelAt(image, 4400, 30), kGrey);
     EXPECT_EQ(PixelAt(image, 4478, 30), kBlack);

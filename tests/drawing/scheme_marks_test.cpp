@@ -7,6 +7,7 @@
 
 #include "../model/fresh_scheme.h"
 #include "drawing/car_diagram.h"
+#include "drawing/car_view.h"
 #include "drawing/palette.h"
 #include "model/layout.h"
 #include "recording_surface.h"
@@ -68,9 +69,8 @@ protected:
         }
     }
     void Draw(int type) {
-        const CarRecord& car = CurrentCar(s);
-        ComputeAxleShifts(s.state, car.axleCount, car.bogieCount);
-        DrawSchemeMarks(surface, s, type, car.axleCount, car.bogieCount);
+        const CarView view = CurrentCarView(s);
+        DrawSchemeMarks(surface, type, view.car.axleCount, view.car.bogieCount, view.lastCar);
     }
 };
 
@@ -184,10 +184,10 @@ TEST_F(SchemeMarksTest, UnknownTypesDrawNothing) {
 TEST_F(SchemeMarksTest, OrientationDoesNotChangeTheMarks) {
     for (int type = 1; type <= 6; ++type) {
         RecordingSurface direct(800, 147);
-        DrawSchemeMarks(direct, s, type, 4, 2);
+        DrawSchemeMarks(direct, type, 4, 2, true);
         SetInverted(s, true);
         RecordingSurface reversed(800, 147);
-        DrawSchemeMarks(reversed, s, type, 4, 2);
+        DrawSchemeMarks(reversed, type, 4, 2, true);
         SetInverted(s, false);
         EXPECT_EQ(PathOf(direct).shafts, PathOf(reversed).shafts) << "type " << type;
         EXPECT_EQ(PathOf(direct).joins, PathOf(reversed).joins) << "type " << type;

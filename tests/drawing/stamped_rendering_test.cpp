@@ -59,14 +59,14 @@ class StampedRenderingTest : public ::testing::Test {
 protected:
     void ExpectSameCarView(const std::string& what) {
         QImageSurface plain(kCarViewWidth, kCarViewHeight, Rendering::Plain);
-        DrawCarView(plain, s);
-        DrawCarView(car, s);
+        DrawCarView(plain, CurrentCarView(s));
+        DrawCarView(car, CurrentCarView(s));
         EXPECT_EQ(FirstDifference(car.Image(), plain.Image()), "") << "car view, " << what;
     }
     void ExpectSameStrip(int hovered, const std::string& what) {
         QImageSurface plain(strip.Width(), strip.Height(), Rendering::Plain);
-        DrawTrainStrip(plain, s, s.state.carCount, hovered);
-        DrawTrainStrip(strip, s, s.state.carCount, hovered);
+        DrawTrainStrip(plain, s.state.carCount, s.state.currentCar, hovered);
+        DrawTrainStrip(strip, s.state.carCount, s.state.currentCar, hovered);
         EXPECT_EQ(FirstDifference(strip.Image(), plain.Image()), "") << "strip, " << what;
     }
 

@@ -25,7 +25,7 @@ protected:
 
     void Draw(int cars, int hovered = -1) {
         surface.calls.clear();
-        DrawTrainStrip(surface, s, cars, hovered);
+        DrawTrainStrip(surface, cars, s.state.currentCar, hovered);
     }
     std::vector<Call> Bodies() const {
         std::vector<Call> bodies;

@@ -8,7 +8,7 @@
 namespace quorvane {
 namespace {
 
-void ExpectAllTextsAndMarksEmpty(const Scheme& scheme) {
+void ExpectAllTextsEmpty(const Scheme& scheme) {
     for (int c = 0; c < kMaxCars; ++c) {
         const CarRecord& car = scheme.cars[c];
         SCOPED_TRACE("car slot " + std::to_string(c));
@@ -20,7 +20,6 @@ void ExpectAllTextsAndMarksEmpty(const Scheme& scheme) {
             EXPECT_EQ(axle.run, "");
             for (const WheelSide& side : axle.sides) {
                 EXPECT_EQ(side.wheelSetName, "");
-                EXPECT_EQ(side.mark, 0);
             }
         }
     }
@@ -33,7 +32,7 @@ TEST(SchemeTest, ProgramStartHoldsZerosEmptyTextsAndTheNewSchemeName) {
     EXPECT_EQ(scheme->state.carCount, 0);
     EXPECT_EQ(scheme->state.schemeType, 0);
     EXPECT_EQ(scheme->cars[0].axleCount, 0);
-    ExpectAllTextsAndMarksEmpty(*scheme);
+    ExpectAllTextsEmpty(*scheme);
 }
 
 // NewScheme after a scheme was worked on: everything the operator entered is
@@ -66,11 +65,10 @@ TEST(SchemeTest, NewSchemeResetsAWorkedOnSchemeButKeepsItsName) {
     EXPECT_EQ(s.state.currentCar, 0);
     EXPECT_EQ(s.state.currentAxle, 0);
     EXPECT_EQ(s.state.walkCursor, 0);
-    EXPECT_EQ(s.walk[0].mark, 1);
-    ExpectAllTextsAndMarksEmpty(s);
+    ExpectAllTextsEmpty(s);
 }
 
-// ClearAllCars empties texts, orientation and marks of every slot, also those
+// ClearAllCars empties texts and orientation of every slot, also those
 // outside the train, and leaves every count alone.
 TEST(SchemeTest, ClearAllCarsKeepsCountsOfEverySlot) {
     auto scheme = testing::FreshScheme();
@@ -83,7 +81,6 @@ TEST(SchemeTest, ClearAllCarsKeepsCountsOfEverySlot) {
     AddAxle(s);
     s.cars[3].series = "left the train";
     s.cars[3].inverted = true;
-    s.cars[3].axles[2].sides[1].mark = 1;
     RemoveCar(s);
     NextCarInLayout(s);
 
@@ -93,7 +90,7 @@ TEST(SchemeTest, ClearAllCarsKeepsCountsOfEverySlot) {
     EXPECT_EQ(s.cars[1].axleCount, 6);
     EXPECT_EQ(s.cars[3].axleCount, 4);
     EXPECT_EQ(s.state.currentCar, 0);
-    ExpectAllTextsAndMarksEmpty(s);
+    ExpectAllTextsEmpty(s);
 }
 
 }  // namespace

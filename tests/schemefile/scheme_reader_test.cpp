@@ -274,12 +274,11 @@ TEST(SchemeReaderTest, EveryTruncatedFileIsRefused) {
 }
 
 // A load into a scheme that held another train keeps nothing of it: not a
-// text, count, mark or name, even in slots the new file does not name.
+// text, count, walk entry or name, even in slots the new file does not name.
 TEST(SchemeReaderTest, ReadingIntoAnUsedSchemeLeavesNothingOfIt) {
     auto into = testing::TwoCarTrain(6);
     into->cars[5].series = "left over";
-    into->cars[0].axles[2].sides[1].mark = 1;
-    into->walk[3] = {.car = 1, .axle = 1, .mark = 1};
+    into->walk[3] = {.car = 1, .axle = 1};
     into->state.currentCar = 1;
     into->mode = Mode::ParameterMode;
 
@@ -291,12 +290,11 @@ TEST(SchemeReaderTest, ReadingIntoAnUsedSchemeLeavesNothingOfIt) {
     EXPECT_EQ(s.state.schemeType, 1) << "a right wheel first, of an inverted car";
     EXPECT_EQ(s.state.currentCar, 0);
     EXPECT_EQ(s.mode, Mode::LayoutMode);
-    EXPECT_EQ(s.walk[3].mark, 0);
+    EXPECT_EQ(s.walk[3], WalkEntry{});
     EXPECT_EQ(s.cars[0].axleCount, 2);
     EXPECT_EQ(s.cars[0].axles[0].axleName, "") << "axle 1 is not in the file";
     EXPECT_EQ(s.cars[0].axles[1].sides[kLeftSide].wheelSetName, "");
     EXPECT_EQ(s.cars[0].axles[1].sides[kRightSide].wheelSetName, "n");
-    EXPECT_EQ(s.cars[0].axles[2].sides[1].mark, 0);
     EXPECT_EQ(s.cars[1].axleCount, 0);
     EXPECT_EQ(s.cars[1].series, "");
     EXPECT_EQ(s.cars[5].series, "");

@@ -152,8 +152,8 @@ TEST_F(ToolTest, SheetPngShowsEveryCarsDiagramUnderTheStrip) {
 
     int above = 0;
     for (int c = 0; c < 9; ++c) {
-        scheme->state.currentCar = c;
-        const QImage view = RenderCarView(*scheme).convertToFormat(QImage::Format_RGB32);
+        const QImage view =
+            RenderCarView(CarViewOf(*scheme, c)).convertToFormat(QImage::Format_RGB32);
         const std::vector<QPoint> found = Find(sheet, view);
         ASSERT_EQ(found.size(), 1u) << "car " << c + 1;
         EXPECT_GT(found[0].y(), above) << "car " << c + 1;
