@@ -1,6 +1,7 @@
 #include "model/mode_table.h"
 
 #include <array>
+#include <cstddef>
 
 namespace quorvane {
 
@@ -13,49 +14,49 @@ constexpr ControlState kReadOnly{.enabled = true, .readOnly = true};
 constexpr ControlState kDisplay{.enabled = false, .readOnly = true};
 
 // Layout steppers in LayoutMode, walk and entry controls in ParameterMode.
-constexpr ModeTableRow Layout(Control control, std::string_view name) {
-    return {control, name, kEnabled, kDisabled};
+constexpr ModeTableRow Layout(Control control) {
+    return {control, kEnabled, kDisabled};
 }
-constexpr ModeTableRow Parameter(Control control, std::string_view name) {
-    return {control, name, kDisabled, kEnabled};
+constexpr ModeTableRow Parameter(Control control) {
+    return {control, kDisabled, kEnabled};
 }
-constexpr ModeTableRow Fixed(Control control, std::string_view name, ControlState state) {
-    return {control, name, state, state};
+constexpr ModeTableRow Fixed(Control control, ControlState state) {
+    return {control, state, state};
 }
 
 constexpr std::array kTable{
-    Parameter(Control::cxButton1, "cxButton1"),
-    Layout(Control::cxButton2, "cxButton2"),
-    Layout(Control::cxButton3, "cxButton3"),
-    Layout(Control::cxButton4, "cxButton4"),
-    Layout(Control::cxButton5, "cxButton5"),
-    Layout(Control::cxButton6, "cxButton6"),
-    Layout(Control::cxButton7, "cxButton7"),
-    Layout(Control::cxButton8, "cxButton8"),
-    Layout(Control::cxButton9, "cxButton9"),
-    Parameter(Control::cxButton10, "cxButton10"),
-    Parameter(Control::cxButton11, "cxButton11"),
-    Parameter(Control::cxButton12, "cxButton12"),
-    Layout(Control::cxButton13, "cxButton13"),
-    Layout(Control::cxButton14, "cxButton14"),
-    ModeTableRow{Control::chbInvert, "chbInvert", kEditable, kReadOnly},
-    Parameter(Control::editSeries, "editSeries"),
-    Parameter(Control::editNumber, "editNumber"),
-    Parameter(Control::editAxle, "editAxle"),
-    Parameter(Control::editWheelPair, "editWheelPair"),
-    Parameter(Control::editRun, "editRun"),
-    Fixed(Control::btnNew, "btnNew", kEnabled),
-    Layout(Control::btnSet, "btnSet"),
-    Parameter(Control::btnSave, "btnSave"),
-    Fixed(Control::btnLoad, "btnLoad", kEnabled),
-    Fixed(Control::btnExit, "btnExit", kEnabled),
-    Fixed(Control::editNumCar, "editNumCar", kDisplay),
-    Fixed(Control::editNumAxle, "editNumAxle", kDisplay),
-    Fixed(Control::editNumBogie, "editNumBogie", kDisplay),
-    Fixed(Control::editTypeScheme, "editTypeScheme", kDisplay),
-    Fixed(Control::editSetCar, "editSetCar", kDisplay),
-    Fixed(Control::editSetCurAxle, "editSetCurAxle", kDisplay),
-    Fixed(Control::editSetCurCar, "editSetCurCar", kDisplay),
+    Layout(Control::RemoveCar),
+    Layout(Control::AddCar),
+    Layout(Control::PreviousCarInLayout),
+    Layout(Control::NextCarInLayout),
+    Layout(Control::RemoveAxle),
+    Layout(Control::AddAxle),
+    Layout(Control::RemoveBogie),
+    Layout(Control::AddBogie),
+    Layout(Control::PreviousSchemeType),
+    Layout(Control::NextSchemeType),
+    ModeTableRow{Control::Invert, kEditable, kReadOnly},
+    Parameter(Control::PreviousWheelSet),
+    Parameter(Control::NextWheelSet),
+    Parameter(Control::PreviousCarInWalk),
+    Parameter(Control::NextCarInWalk),
+    Parameter(Control::Series),
+    Parameter(Control::CarNumber),
+    Parameter(Control::AxleName),
+    Parameter(Control::WheelSetName),
+    Parameter(Control::Run),
+    Fixed(Control::NewScheme, kEnabled),
+    Layout(Control::SetScheme),
+    Parameter(Control::SaveScheme),
+    Fixed(Control::LoadScheme, kEnabled),
+    Fixed(Control::Exit, kEnabled),
+    Fixed(Control::CarCountDisplay, kDisplay),
+    Fixed(Control::AxleCountDisplay, kDisplay),
+    Fixed(Control::BogieCountDisplay, kDisplay),
+    Fixed(Control::SchemeTypeDisplay, kDisplay),
+    Fixed(Control::LayoutCarDisplay, kDisplay),
+    Fixed(Control::WalkPositionDisplay, kDisplay),
+    Fixed(Control::WalkCarDisplay, kDisplay),
 };
 
 // Rows stand in the order of the enumeration, so a control is its own index.
@@ -68,7 +69,7 @@ constexpr bool RowsInEnumOrder() {
     return true;
 }
 static_assert(RowsInEnumOrder());
-static_assert(kTable.size() == static_cast<std::size_t>(Control::editSetCurCar) + 1);
+static_assert(kTable.size() == static_cast<std::size_t>(kControlCount));
 
 }  // namespace
 
@@ -86,7 +87,7 @@ ControlState ControlStateIn(Mode mode, Control control) {
 }
 
 ControlState StartupControlState(Control control) {
-    if (control == Control::cxButton6 || control == Control::cxButton7) {
+    if (control == Control::RemoveBogie || control == Control::AddBogie) {
         return kDisabled;
     }
     return ControlStateIn(Mode::LayoutMode, control);

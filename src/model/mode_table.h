@@ -3,47 +3,53 @@
 #pragma once
 
 #include <span>
-#include <string_view>
 
 #include "model/scheme.h"
 
 namespace quorvane {
 
-// Every control whose state the modes decide or fix.
+// Every control whose state the modes decide or fix, by what it does.
 enum class Control {
-    cxButton1,
-    cxButton2,
-    cxButton3,
-    cxButton4,
-    cxButton5,
-    cxButton6,
-    cxButton7,
-    cxButton8,
-    cxButton9,
-    cxButton10,
-    cxButton11,
-    cxButton12,
-    cxButton13,
-    cxButton14,
-    chbInvert,
-    editSeries,
-    editNumber,
-    editAxle,
-    editWheelPair,
-    editRun,
-    btnNew,
-    btnSet,
-    btnSave,
-    btnLoad,
-    btnExit,
-    editNumCar,
-    editNumAxle,
-    editNumBogie,
-    editTypeScheme,
-    editSetCar,
-    editSetCurAxle,
-    editSetCurCar,
+    // Layout steppers.
+    RemoveCar,
+    AddCar,
+    PreviousCarInLayout,
+    NextCarInLayout,
+    RemoveAxle,
+    AddAxle,
+    RemoveBogie,
+    AddBogie,
+    PreviousSchemeType,
+    NextSchemeType,
+    Invert,
+    // The walk.
+    PreviousWheelSet,
+    NextWheelSet,
+    PreviousCarInWalk,
+    NextCarInWalk,
+    // The five parameter edits.
+    Series,
+    CarNumber,
+    AxleName,
+    WheelSetName,
+    Run,
+    // The wide buttons.
+    NewScheme,
+    SetScheme,
+    SaveScheme,
+    LoadScheme,
+    Exit,
+    // The counter displays.
+    CarCountDisplay,
+    AxleCountDisplay,
+    BogieCountDisplay,
+    SchemeTypeDisplay,
+    LayoutCarDisplay,
+    WalkPositionDisplay,
+    WalkCarDisplay,
 };
+
+inline constexpr int kControlCount = static_cast<int>(Control::WalkCarDisplay) + 1;
 
 struct ControlState {
     bool enabled = false;
@@ -54,7 +60,6 @@ struct ControlState {
 
 struct ModeTableRow {
     Control control;
-    std::string_view name;  // the control's name in the window
     ControlState layout;
     ControlState parameter;
 };

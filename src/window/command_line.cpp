@@ -2,8 +2,6 @@
 
 #include <QCommandLineParser>
 
-#include "window/label_table.h"
-
 namespace quorvane {
 
 CommandLine ParseCommandLine(const QStringList& arguments) {
@@ -45,7 +43,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     StartOptions start;
     const QString language = parser.value(lang);
     if (language == QLatin1String("ru")) {
-        start.language = kRussian;
+        start.language = Language::Russian;
     } else if (language != QLatin1String("en")) {
         result.error = QStringLiteral("Unknown language '%1': use en or ru.").arg(language);
         result.exitCode = 2;

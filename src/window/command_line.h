@@ -5,11 +5,13 @@
 #include <QStringList>
 #include <optional>
 
+#include "window/language.h"
+
 namespace quorvane {
 
 struct StartOptions {
-    int language = 1;  // English unless --lang ru
-    QString file;      // opened at start when not empty
+    Language language = Language::English;  // unless --lang ru
+    QString file;                           // opened at start when not empty
 };
 
 struct CommandLine {

@@ -20,6 +20,8 @@
 #include <algorithm>
 #include <exception>
 #include <limits>
+#include <stdexcept>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -31,6 +33,7 @@
 #include "tool/save_file.h"
 #include "tool/scheme_text.h"
 #include "window/button_icons.h"
+#include "window/control_table.h"
 #include "window/invert_check_box.h"
 #include "window/label_table.h"
 #include "window/parameter_edit.h"
@@ -73,48 +76,52 @@ QLabel* AddLabel(QWidget* parent, const char* name, QPoint at) {
     return label;
 }
 
-QPushButton* AddButton(QWidget* parent, const char* name, QRect place, ButtonPicture picture) {
+QString ObjectName(Control control) {
+    return Utf8(WindowControlOf(control).objectName);
+}
+
+void AddButton(QWidget* parent, Control control, QRect place, ButtonPicture picture) {
     auto* button = new QPushButton(parent);
-    button->setObjectName(QString::fromLatin1(name));
+    button->setObjectName(ObjectName(control));
     button->setGeometry(place);
     button->setIcon(ButtonIcon(picture));
     button->setIconSize(QSize(16, 16));
-    return button;
 }
 
-QPushButton* AddSmallButton(QWidget* parent, const char* name, QPoint at, ButtonPicture picture) {
-    return AddButton(parent, name, QRect(at, QSize(kSmallButton, kSmallButton)), picture);
+void AddSmallButton(QWidget* parent, Control control, QPoint at, ButtonPicture picture) {
+    AddButton(parent, control, QRect(at, QSize(kSmallButton, kSmallButton)), picture);
 }
 
-QPushButton* AddWideButton(QWidget* parent, const char* name, QPoint at, ButtonPicture picture) {
-    return AddButton(parent, name, QRect(at, QSize(kWideButtonWidth, kSmallButton)), picture);
+void AddWideButton(QWidget* parent, Control control, QPoint at, ButtonPicture picture) {
+    AddButton(parent, control, QRect(at, QSize(kWideButtonWidth, kSmallButton)), picture);
 }
 
 // Read-only and always disabled, centred, cream in both styles.
-QLineEdit* AddCounter(QWidget* parent, const char* name, QPoint at) {
+void AddDisplay(QWidget* parent, Control control, QPoint at) {
     auto* counter = new QLineEdit(parent);
-    counter->setObjectName(QString::fromLatin1(name));
+    counter->setObjectName(ObjectName(control));
     counter->setGeometry(QRect(at, QSize(kCounterWidth, kEditHeight)));
     counter->setAlignment(Qt::AlignCenter);
     counter->setFocusPolicy(Qt::NoFocus);
     counter->setStyleSheet(QStringLiteral(
         "QLineEdit, QLineEdit:disabled { background-color: rgb(255, 251, 240); color: black;"
         " border: 1px solid black; }"));
-    return counter;
 }
 
-ParameterEdit* AddParameterEdit(QWidget* parent, const char* name, QPoint at) {
+void AddParameterEdit(QWidget* parent, Control control, QPoint at) {
     auto* edit = new ParameterEdit(parent);
-    edit->setObjectName(QString::fromLatin1(name));
+    edit->setObjectName(ObjectName(control));
     edit->setGeometry(QRect(at, QSize(kParameterEditWidth, kEditHeight)));
     // Texts have no length limit; a shorter one would cut loaded texts.
     edit->setMaxLength(std::numeric_limits<int>::max());
-    return edit;
 }
+
+constexpr std::array kParameterEdits{Control::Series, Control::CarNumber, Control::AxleName,
+                                     Control::WheelSetName, Control::Run};
 
 }  // namespace
 
-TFormMain::TFormMain(std::unique_ptr<SchemeDialogs> dialogs, int language, QWidget* parent)
+TFormMain::TFormMain(std::unique_ptr<SchemeDialogs> dialogs, Language language, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
@@ -133,6 +140,9 @@ TFormMain::TFormMain(std::unique_ptr<SchemeDialogs> dialogs, int language, QWidg
     move(kWindowPlace);
     setAcceptDrops(true);
     BuildControls();
+    FindControls();
+    // The start-up states: layout controls on, except the bogie buttons.
+    ApplyControlStates(&StartupControlState);
     WireEvents();
     WireKeys();
     FormCreate();
@@ -141,67 +151,69 @@ TFormMain::TFormMain(std::unique_ptr<SchemeDialogs> dialogs, int language, QWidg
 TFormMain::~TFormMain() {
     // Destroying the children moves the focus out of an edit; by then this
     // window is no more than a QWidget, so its handlers must not run.
-    for (ParameterEdit* edit : edits_) {
+    for (ParameterEdit* edit : Edits()) {
         edit->disconnect(this);
     }
 }
 
 void TFormMain::BuildControls() {
+    using C = Control;
+    using P = ButtonPicture;
     QFrame* panel1 = AddPanel(this, "Panel1", {0, 0, 201, 364});
     AddLabel(panel1, "Label4", {8, 24});
-    cxButton_[1] = AddSmallButton(panel1, "cxButton1", {88, 16}, ButtonPicture::LeftArrow);
-    editSetCurAxle_ = AddCounter(panel1, "editSetCurAxle", {120, 18});
-    cxButton_[10] = AddSmallButton(panel1, "cxButton10", {160, 16}, ButtonPicture::RightArrow);
+    AddSmallButton(panel1, C::PreviousWheelSet, {88, 16}, P::LeftArrow);
+    AddDisplay(panel1, C::WalkPositionDisplay, {120, 18});
+    AddSmallButton(panel1, C::NextWheelSet, {160, 16}, P::RightArrow);
     AddLabel(panel1, "Label8", {8, 56});
-    cxButton_[11] = AddSmallButton(panel1, "cxButton11", {88, 48}, ButtonPicture::LeftArrow);
-    editSetCurCar_ = AddCounter(panel1, "editSetCurCar", {120, 50});
-    cxButton_[12] = AddSmallButton(panel1, "cxButton12", {160, 48}, ButtonPicture::RightArrow);
+    AddSmallButton(panel1, C::PreviousCarInWalk, {88, 48}, P::LeftArrow);
+    AddDisplay(panel1, C::WalkCarDisplay, {120, 50});
+    AddSmallButton(panel1, C::NextCarInWalk, {160, 48}, P::RightArrow);
     AddLabel(panel1, "Label7", {56, 88});
     AddLabel(panel1, "Label1", {8, 120});
-    edits_[0] = AddParameterEdit(panel1, "editSeries", {96, 112});
+    AddParameterEdit(panel1, C::Series, {96, 112});
     AddLabel(panel1, "Label2", {8, 144});
-    edits_[1] = AddParameterEdit(panel1, "editNumber", {96, 136});
+    AddParameterEdit(panel1, C::CarNumber, {96, 136});
     AddLabel(panel1, "Label3", {8, 168});
-    edits_[2] = AddParameterEdit(panel1, "editAxle", {96, 160});
+    AddParameterEdit(panel1, C::AxleName, {96, 160});
     AddLabel(panel1, "Label5", {8, 192});
-    edits_[3] = AddParameterEdit(panel1, "editWheelPair", {96, 184});
+    AddParameterEdit(panel1, C::WheelSetName, {96, 184});
     AddLabel(panel1, "Label6", {8, 216});
-    edits_[4] = AddParameterEdit(panel1, "editRun", {96, 208});
+    AddParameterEdit(panel1, C::Run, {96, 208});
     auto* bevel1 = new QFrame(panel1);
     bevel1->setObjectName(QStringLiteral("Bevel1"));
     bevel1->setFrameStyle(QFrame::HLine | QFrame::Sunken);
     bevel1->setGeometry(8, 248, 185, 2);
-    btnSave_ = AddWideButton(panel1, "btnSave", {24, 264}, ButtonPicture::SaveDocument);
-    btnLoad_ = AddWideButton(panel1, "btnLoad", {24, 296}, ButtonPicture::OpenDocument);
-    btnExit_ = AddWideButton(panel1, "btnExit", {24, 328}, ButtonPicture::ExitDoor);
+    AddWideButton(panel1, C::SaveScheme, {24, 264}, P::SaveDocument);
+    AddWideButton(panel1, C::LoadScheme, {24, 296}, P::OpenDocument);
+    AddWideButton(panel1, C::Exit, {24, 328}, P::ExitDoor);
 
     QFrame* panel3 = AddPanel(this, "Panel3", {201, 0, 808, 364});
     QFrame* panel2 = AddPanel(panel3, "Panel2", {2, 2, 804, 103});
     AddLabel(panel2, "Label13", {8, 16});
-    cxButton_[2] = AddSmallButton(panel2, "cxButton2", {128, 8}, ButtonPicture::RedMinus);
-    editNumCar_ = AddCounter(panel2, "editNumCar", {160, 10});
-    cxButton_[3] = AddSmallButton(panel2, "cxButton3", {200, 8}, ButtonPicture::GreenPlus);
+    AddSmallButton(panel2, C::RemoveCar, {128, 8}, P::RedMinus);
+    AddDisplay(panel2, C::CarCountDisplay, {160, 10});
+    AddSmallButton(panel2, C::AddCar, {200, 8}, P::GreenPlus);
     AddLabel(panel2, "Label9", {8, 48});
-    cxButton_[13] = AddSmallButton(panel2, "cxButton13", {128, 40}, ButtonPicture::LeftArrow);
-    editSetCar_ = AddCounter(panel2, "editSetCar", {160, 42});
-    cxButton_[14] = AddSmallButton(panel2, "cxButton14", {200, 40}, ButtonPicture::RightArrow);
-    chbInvert_ = new InvertCheckBox(panel2);
-    chbInvert_->setObjectName(QStringLiteral("chbInvert"));
-    chbInvert_->setGeometry(8, 72, 81, 17);
+    AddSmallButton(panel2, C::PreviousCarInLayout, {128, 40}, P::LeftArrow);
+    AddDisplay(panel2, C::LayoutCarDisplay, {160, 42});
+    AddSmallButton(panel2, C::NextCarInLayout, {200, 40}, P::RightArrow);
+    auto* invert = new InvertCheckBox(panel2);
+    invert->setObjectName(ObjectName(C::Invert));
+    invert->setGeometry(8, 72, 81, 17);
     AddLabel(panel2, "Label14", {272, 16});
-    cxButton_[4] = AddSmallButton(panel2, "cxButton4", {392, 8}, ButtonPicture::RedMinus);
-    editNumAxle_ = AddCounter(panel2, "editNumAxle", {424, 10});
-    cxButton_[5] = AddSmallButton(panel2, "cxButton5", {464, 8}, ButtonPicture::GreenPlus);
+    AddSmallButton(panel2, C::RemoveAxle, {392, 8}, P::RedMinus);
+    AddDisplay(panel2, C::AxleCountDisplay, {424, 10});
+    AddSmallButton(panel2, C::AddAxle, {464, 8}, P::GreenPlus);
     AddLabel(panel2, "Label15", {272, 48});
-    cxButton_[6] = AddSmallButton(panel2, "cxButton6", {392, 40}, ButtonPicture::RedMinus);
-    editNumBogie_ = AddCounter(panel2, "editNumBogie", {424, 42});
-    cxButton_[7] = AddSmallButton(panel2, "cxButton7", {464, 40}, ButtonPicture::GreenPlus);
+    AddSmallButton(panel2, C::RemoveBogie, {392, 40}, P::RedMinus);
+    AddDisplay(panel2, C::BogieCountDisplay, {424, 42});
+    AddSmallButton(panel2, C::AddBogie, {464, 40}, P::GreenPlus);
     AddLabel(panel2, "Label12", {272, 80});
-    cxButton_[8] = AddSmallButton(panel2, "cxButton8", {392, 72}, ButtonPicture::LeftArrow);
-    editTypeScheme_ = AddCounter(panel2, "editTypeScheme", {424, 74});
-    cxButton_[9] = AddSmallButton(panel2, "cxButton9", {464, 72}, ButtonPicture::RightArrow);
-    btnNew_ = AddWideButton(panel2, "btnNew", {648, 8}, ButtonPicture::BlankDocument);
-    btnSet_ = AddWideButton(panel2, "btnSet", {648, 40}, ButtonPicture::SaveDocument);
+    AddSmallButton(panel2, C::PreviousSchemeType, {392, 72}, P::LeftArrow);
+    AddDisplay(panel2, C::SchemeTypeDisplay, {424, 74});
+    AddSmallButton(panel2, C::NextSchemeType, {464, 72}, P::RightArrow);
+    AddWideButton(panel2, C::NewScheme, {648, 8}, P::BlankDocument);
+    AddWideButton(panel2, C::SetScheme, {648, 40}, P::SaveDocument);
 
     QFrame* panel5 = AddPanel(panel3, "Panel5", {2, 105, 804, 151});
     image1_ = new SurfaceView(carSurface_, panel5);
@@ -218,57 +230,77 @@ void TFormMain::BuildControls() {
     image2_ = new SurfaceView(stripSurface_, nullptr);
     image2_->setObjectName(QStringLiteral("Image2"));
     scrollBox1_->setWidget(image2_);
+}
+
+void TFormMain::FindControls() {
+    controls_ = FindControlWidgets(*this);
+    for (const CaptionPair& pair : Labels().pairs) {
+        for (std::string_view name : pair.labels) {
+            auto* label = findChild<QLabel*>(Utf8(name));
+            if (label == nullptr) {
+                throw std::logic_error("the window has no label '" + std::string(name) + "'");
+            }
+            captionedLabels_.emplace_back(label, pair.text);
+        }
+    }
 
     // The parameter edits come first in the tab order of their panel.
-    const std::array<QWidget*, 12> leftPanelOrder{
-        edits_[0],     edits_[1],     edits_[2],     edits_[3], edits_[4], cxButton_[1],
-        cxButton_[10], cxButton_[11], cxButton_[12], btnSave_,  btnLoad_,  btnExit_};
+    using C = Control;
+    const std::array<QWidget*, 12> leftPanelOrder{Edit(C::Series),
+                                                  Edit(C::CarNumber),
+                                                  Edit(C::AxleName),
+                                                  Edit(C::WheelSetName),
+                                                  Edit(C::Run),
+                                                  Button(C::PreviousWheelSet),
+                                                  Button(C::NextWheelSet),
+                                                  Button(C::PreviousCarInWalk),
+                                                  Button(C::NextCarInWalk),
+                                                  Button(C::SaveScheme),
+                                                  Button(C::LoadScheme),
+                                                  Button(C::Exit)};
     for (std::size_t i = 1; i < leftPanelOrder.size(); ++i) {
         setTabOrder(leftPanelOrder[i - 1], leftPanelOrder[i]);
     }
-
-    // The start-up states: layout controls on, except the bogie buttons.
-    ApplyControlStates(&StartupControlState);
 }
 
-void TFormMain::Connect(QPushButton* button, void (TFormMain::*handler)()) {
-    connect(button, &QPushButton::clicked, this,
-            [this, handler] { Guarded([&] { (this->*handler)(); }); });
+QPushButton* TFormMain::Button(Control control) const {
+    return ControlWidget<QPushButton>(control);
+}
+
+ParameterEdit* TFormMain::Edit(Control control) const {
+    return ControlWidget<ParameterEdit>(control);
+}
+
+QLineEdit* TFormMain::Display(Control control) const {
+    return ControlWidget<QLineEdit>(control);
+}
+
+InvertCheckBox* TFormMain::InvertBox() const {
+    return ControlWidget<InvertCheckBox>(Control::Invert);
+}
+
+std::array<ParameterEdit*, 5> TFormMain::Edits() const {
+    std::array<ParameterEdit*, 5> edits{};
+    for (std::size_t i = 0; i < edits.size(); ++i) {
+        edits[i] = Edit(kParameterEdits[i]);
+    }
+    return edits;
 }
 
 void TFormMain::WireEvents() {
-    Connect(btnNew_, &TFormMain::btnNewClick);
-    Connect(btnSet_, &TFormMain::btnSetClick);
-    Connect(btnSave_, &TFormMain::btnSaveClick);
-    Connect(btnLoad_, &TFormMain::btnLoadClick);
-    Connect(btnExit_, &TFormMain::btnExitClick);
-    constexpr std::array<void (TFormMain::*)(), 15> kSmallButtonHandlers{
-        nullptr,
-        &TFormMain::cxButton1Click,
-        &TFormMain::cxButton2Click,
-        &TFormMain::cxButton3Click,
-        &TFormMain::cxButton4Click,
-        &TFormMain::cxButton5Click,
-        &TFormMain::cxButton6Click,
-        &TFormMain::cxButton7Click,
-        &TFormMain::cxButton8Click,
-        &TFormMain::cxButton9Click,
-        &TFormMain::cxButton10Click,
-        &TFormMain::cxButton11Click,
-        &TFormMain::cxButton12Click,
-        &TFormMain::cxButton13Click,
-        &TFormMain::cxButton14Click,
-    };
-    for (std::size_t n = 1; n < cxButton_.size(); ++n) {
-        Connect(cxButton_[n], kSmallButtonHandlers[n]);
+    for (const WindowControl& row : WindowControls()) {
+        void (TFormMain::*click)() = row.click;
+        if (click == nullptr) {
+            continue;
+        }
+        connect(ControlWidget<QAbstractButton>(row.control), &QAbstractButton::clicked, this,
+                [this, click] { Guarded([&] { (this->*click)(); }); });
     }
-    connect(chbInvert_, &QCheckBox::clicked, this,
-            [this] { Guarded([this] { chbInvertClick(); }); });
     connect(image2_, &SurfaceView::pressed, this,
             [this](QPoint at) { Guarded([&] { Image2MouseDown(at); }); });
     connect(image2_, &SurfaceView::moved, this,
             [this](QPoint at) { Guarded([&] { Image2MouseMove(at); }); });
-    for (ParameterEdit* edit : edits_) {
+    for (ParameterEdit* edit : Edits()) {
         connect(edit, &ParameterEdit::focusLeft, this,
                 [this] { Guarded([this] { editSeriesExit(); }); });
         connect(edit, &ParameterEdit::shortenedTextReplaced, this,
@@ -278,37 +310,38 @@ void TFormMain::WireEvents() {
 
 void TFormMain::WireKeys() {
     // Each runs its button's action, and only while the button is enabled.
-    const std::array<std::pair<QPushButton*, const char*>, 4> commands{
-        {{btnNew_, "Ctrl+N"}, {btnLoad_, "Ctrl+O"}, {btnSave_, "Ctrl+S"}, {btnExit_, "Ctrl+Q"}}};
-    for (const auto& [button, keys] : commands) {
+    const std::array<std::pair<Control, const char*>, 4> commands{{{Control::NewScheme, "Ctrl+N"},
+                                                                   {Control::LoadScheme, "Ctrl+O"},
+                                                                   {Control::SaveScheme, "Ctrl+S"},
+                                                                   {Control::Exit, "Ctrl+Q"}}};
+    for (const auto& [control, keys] : commands) {
         auto* shortcut = new QShortcut(QKeySequence(QString::fromLatin1(keys)), this);
         // click() does nothing on a disabled button.
-        connect(shortcut, &QShortcut::activated, button, &QAbstractButton::click);
+        connect(shortcut, &QShortcut::activated, Button(control), &QAbstractButton::click);
     }
 
-    // Steps from the keyboard leave the focus on the first empty edit.
-    auto keyStep = [this](QPushButton* button, void (TFormMain::*handler)()) {
-        if (button->isEnabled()) {
-            Guarded([&] { (this->*handler)(); });
+    // Steps from the keyboard run the button's handler, only while the button
+    // is enabled, and leave the focus on the first empty edit.
+    auto keyStep = [this](Control control) {
+        if (Button(control)->isEnabled()) {
+            Guarded([&] { (this->*WindowControlOf(control).click)(); });
             FocusFirstEmptyEdit();
         }
     };
-    for (ParameterEdit* edit : edits_) {
-        connect(edit, &ParameterEdit::stepRequested, this, [this, keyStep](bool backwards) {
-            backwards ? keyStep(cxButton_[1], &TFormMain::cxButton1Click)
-                      : keyStep(cxButton_[10], &TFormMain::cxButton10Click);
+    for (ParameterEdit* edit : Edits()) {
+        connect(edit, &ParameterEdit::stepRequested, this, [keyStep](bool backwards) {
+            keyStep(backwards ? Control::PreviousWheelSet : Control::NextWheelSet);
         });
     }
     auto* nextCar = new QShortcut(QKeySequence(Qt::Key_PageDown), this);
-    connect(nextCar, &QShortcut::activated, this,
-            [this, keyStep] { keyStep(cxButton_[12], &TFormMain::cxButton12Click); });
+    connect(nextCar, &QShortcut::activated, this, [keyStep] { keyStep(Control::NextCarInWalk); });
     auto* previousCar = new QShortcut(QKeySequence(Qt::Key_PageUp), this);
     connect(previousCar, &QShortcut::activated, this,
-            [this, keyStep] { keyStep(cxButton_[11], &TFormMain::cxButton11Click); });
+            [keyStep] { keyStep(Control::PreviousCarInWalk); });
 }
 
 void TFormMain::FocusFirstEmptyEdit() {
-    for (ParameterEdit* edit : edits_) {
+    for (ParameterEdit* edit : Edits()) {
         if (edit->isEnabled() && edit->text().isEmpty()) {
             edit->setFocus(Qt::ShortcutFocusReason);
             return;
@@ -328,29 +361,23 @@ void TFormMain::Guarded(const std::function<void()>& handler) {
     }
 }
 
-void TFormMain::ApplyCaptions(int language) {
+void TFormMain::ApplyCaptions(Language language) {
     language_ = language;
-    const auto lang = static_cast<std::size_t>(language);
-    for (const ButtonTip& tip : ButtonTips()) {
-        findChild<QWidget*>(QString::fromUtf8(tip.control))
-            ->setToolTip(QString::fromUtf8(tip.text[lang]));
+    for (const WindowControl& row : WindowControls()) {
+        if (!row.tip.empty()) {
+            ControlWidget<QWidget>(row.control)->setToolTip(Utf8(row.tip.In(language)));
+        }
+        if (!row.caption.empty()) {
+            ControlWidget<QAbstractButton>(row.control)->setText(Utf8(row.caption.In(language)));
+        }
     }
-    for (ParameterEdit* edit : edits_) {
-        edit->SetRefusalHint(QString::fromUtf8(kRefusalHint[lang]));
+    for (ParameterEdit* edit : Edits()) {
+        edit->SetRefusalHint(Utf8(kRefusalHint.In(language)));
     }
     UpdateEditTips();
-    const LabelTable& labels = Labels();
-    for (const CaptionPair& pair : labels.pairs) {
-        const QString caption = QString::fromUtf8(pair.text[static_cast<std::size_t>(language)]);
-        for (std::string_view name : pair.controls) {
-            QWidget* control = findChild<QWidget*>(QString::fromUtf8(name));
-            if (auto* label = qobject_cast<QLabel*>(control)) {
-                label->setText(caption);
-                label->adjustSize();
-            } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
-                button->setText(caption);
-            }
-        }
+    for (const auto& [label, caption] : captionedLabels_) {
+        label->setText(Utf8(caption.In(language)));
+        label->adjustSize();
     }
 }
 
@@ -365,14 +392,14 @@ void TFormMain::RefreshView() {
     DrawCarView(carSurface_, CurrentCarView(s));
     image1_->Refresh();
     const CarRecord& car = CurrentCar(s);
-    editNumCar_->setText(QString::number(s.state.carCount));
-    editNumAxle_->setText(QString::number(car.axleCount));
-    editNumBogie_->setText(QString::number(car.bogieCount));
-    editTypeScheme_->setText(QString::number(s.state.schemeType));
-    editSetCar_->setText(QString::number(s.state.currentCar + 1));
-    editSetCurAxle_->setText(QString::number(s.state.walkCursor + 1));
-    editSetCurCar_->setText(QString::number(s.state.currentCar + 1));
-    chbInvert_->setChecked(car.inverted);
+    Display(Control::CarCountDisplay)->setText(QString::number(s.state.carCount));
+    Display(Control::AxleCountDisplay)->setText(QString::number(car.axleCount));
+    Display(Control::BogieCountDisplay)->setText(QString::number(car.bogieCount));
+    Display(Control::SchemeTypeDisplay)->setText(QString::number(s.state.schemeType));
+    Display(Control::LayoutCarDisplay)->setText(QString::number(s.state.currentCar + 1));
+    Display(Control::WalkPositionDisplay)->setText(QString::number(s.state.walkCursor + 1));
+    Display(Control::WalkCarDisplay)->setText(QString::number(s.state.currentCar + 1));
+    InvertBox()->setChecked(car.inverted);
 }
 
 void TFormMain::FormCreate() {
@@ -389,16 +416,19 @@ void TFormMain::NewScheme() {
 }
 
 void TFormMain::ApplyControlStates(ControlState (*stateOf)(Control)) {
-    for (const ModeTableRow& row : ModeTable()) {
-        QWidget* control = findChild<QWidget*>(QString::fromUtf8(row.name));
+    for (const WindowControl& row : WindowControls()) {
         const ControlState state = stateOf(row.control);
-        control->setEnabled(state.enabled);
-        if (control == chbInvert_) {
-            chbInvert_->SetReadOnly(state.readOnly);
-        } else if (qobject_cast<ParameterEdit*>(control) != nullptr) {
-            // Always editable by the table; read-only only while shortened.
-        } else if (auto* edit = qobject_cast<QLineEdit*>(control)) {
-            edit->setReadOnly(state.readOnly);
+        ControlWidget<QWidget>(row.control)->setEnabled(state.enabled);
+        switch (row.kind) {
+            case ControlKind::CheckBox:
+                InvertBox()->SetReadOnly(state.readOnly);
+                break;
+            case ControlKind::Display:
+                Display(row.control)->setReadOnly(state.readOnly);
+                break;
+            case ControlKind::ParameterEdit:  // read-only only while a text is shortened
+            case ControlKind::Button:
+                break;
         }
     }
 }
@@ -414,16 +444,16 @@ void TFormMain::EnterLayoutMode() {
 
 void TFormMain::StoreEditsToModel() {
     const EditedTexts edited{
-        .series = edits_[0]->EditedText(),
-        .carNumber = edits_[1]->EditedText(),
-        .axleName = edits_[2]->EditedText(),
-        .wheelSetName = edits_[3]->EditedText(),
-        .run = edits_[4]->EditedText(),
+        .series = Edit(Control::Series)->EditedText(),
+        .carNumber = Edit(Control::CarNumber)->EditedText(),
+        .axleName = Edit(Control::AxleName)->EditedText(),
+        .wheelSetName = Edit(Control::WheelSetName)->EditedText(),
+        .run = Edit(Control::Run)->EditedText(),
     };
     if (quorvane::StoreEditsToModel(*scheme_, edited)) {
         changed_ = true;
     }
-    for (ParameterEdit* edit : edits_) {
+    for (ParameterEdit* edit : Edits()) {
         edit->TakeAsShown();
     }
     if (edited.wheelSetName) {
@@ -432,17 +462,17 @@ void TFormMain::StoreEditsToModel() {
 }
 
 bool TFormMain::HasUnsavedWork() const {
+    const std::array<ParameterEdit*, 5> edits = Edits();
     return changed_ ||
            (scheme_->mode == Mode::ParameterMode &&
-            std::any_of(edits_.begin(), edits_.end(), [](auto* edit) { return edit->IsEdited(); }));
+            std::any_of(edits.begin(), edits.end(), [](auto* edit) { return edit->IsEdited(); }));
 }
 
 bool TFormMain::ConfirmDiscard() {
     if (!HasUnsavedWork()) {
         return true;
     }
-    const QString question =
-        QString::fromUtf8(kUnsavedQuestion[static_cast<std::size_t>(language_)]);
+    const QString question = Utf8(kUnsavedQuestion.In(language_));
     switch (dialogs_->AskUnsaved(this, question)) {
         case UnsavedChoice::Discard:
             return true;
@@ -501,21 +531,20 @@ void TFormMain::dropEvent(QDropEvent* event) {
 
 void TFormMain::LoadEditsFromModel() {
     const ParameterTexts texts = quorvane::LoadEditsFromModel(*scheme_);
-    edits_[0]->ShowSchemeText(texts.series);
-    edits_[1]->ShowSchemeText(texts.carNumber);
-    edits_[2]->ShowSchemeText(texts.axleName);
-    edits_[3]->ShowSchemeText(texts.wheelSetName);
-    edits_[4]->ShowSchemeText(texts.run);
+    Edit(Control::Series)->ShowSchemeText(texts.series);
+    Edit(Control::CarNumber)->ShowSchemeText(texts.carNumber);
+    Edit(Control::AxleName)->ShowSchemeText(texts.axleName);
+    Edit(Control::WheelSetName)->ShowSchemeText(texts.wheelSetName);
+    Edit(Control::Run)->ShowSchemeText(texts.run);
     UpdateEditTips();
     MarkEmptyFields();
 }
 
 void TFormMain::UpdateEditTips() {
-    const auto lang = static_cast<std::size_t>(language_);
-    for (ParameterEdit* edit : edits_) {
+    for (ParameterEdit* edit : Edits()) {
         edit->setToolTip(
             edit->IsShortened()
-                ? Utf8(kShortenedTextTip[lang])
+                ? Utf8(kShortenedTextTip.In(language_))
                       .arg(QLocale().toString(static_cast<qulonglong>(edit->ShortenedLength())))
                 : QString());
     }
@@ -526,18 +555,18 @@ void TFormMain::UpdateEditTips() {
         auto letter = [](int side) {
             return side == kLeftSide ? QStringLiteral("L") : QStringLiteral("R");
         };
-        const QString tip = Utf8(kDifferingNamesTip[lang])
+        const QString tip = Utf8(kDifferingNamesTip.In(language_))
                                 .arg(QString::number(scheme_->state.currentAxle + 1),
                                      letter(names->shownSide), ShortenedSchemeText(names->shown),
                                      letter(names->otherSide), ShortenedSchemeText(names->other));
-        ParameterEdit* wheelSet = edits_[3];
+        ParameterEdit* wheelSet = Edit(Control::WheelSetName);
         wheelSet->setToolTip(
             wheelSet->toolTip().isEmpty() ? tip : wheelSet->toolTip() + QLatin1Char('\n') + tip);
     }
 }
 
 void TFormMain::MarkEmptyFields() {
-    for (ParameterEdit* edit : edits_) {
+    for (ParameterEdit* edit : Edits()) {
         edit->SetNormalBackground(edit->text().isEmpty() ? kEmptyFieldColour : kFilledFieldColour);
     }
 }
@@ -706,10 +735,11 @@ void TFormMain::cxButton14Click() {
 }
 
 void TFormMain::chbInvertClick() {
-    if (CurrentCar(*scheme_).inverted != chbInvert_->isChecked()) {
+    const bool ticked = InvertBox()->isChecked();
+    if (CurrentCar(*scheme_).inverted != ticked) {
         changed_ = true;
     }
-    SetInverted(*scheme_, chbInvert_->isChecked());
+    SetInverted(*scheme_, ticked);
     RefreshView();
 }
 

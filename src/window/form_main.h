@@ -7,13 +7,17 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "drawing/qimage_surface.h"
 #include "model/mode_table.h"
 #include "model/parameter_entry.h"
 #include "model/scheme.h"
+#include "window/language.h"
 #include "window/scheme_dialogs.h"
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QScrollArea;
@@ -28,9 +32,9 @@ class TFormMain final : public QWidget {
     Q_OBJECT
 
 public:
-    // language: the caption language, 0 Russian or 1 English.
-    explicit TFormMain(std::unique_ptr<SchemeDialogs> dialogs, int language = 1,
-                       QWidget* parent = nullptr);
+    // Throws when the window lacks a control of the control table.
+    explicit TFormMain(std::unique_ptr<SchemeDialogs> dialogs,
+                       Language language = Language::English, QWidget* parent = nullptr);
     ~TFormMain() override;
 
     const Scheme& scheme() const { return *scheme_; }
@@ -44,7 +48,7 @@ public:
     // unsaved work; a refused file is reported and changes nothing.
     bool OpenFile(const QString& path);
 
-    void ApplyCaptions(int language);
+    void ApplyCaptions(Language language);
     void UpdateTitle();
     void RefreshView();
 
@@ -81,13 +85,26 @@ protected:
 
 private:
     void BuildControls();
+    // Finds every control of the control table and every captioned label, or
+    // throws naming the first that is missing or of another kind.
+    void FindControls();
     void WireEvents();
     void WireKeys();
 
     // Runs a handler; an exception that escapes it is shown, and the editor
     // goes on with the scheme as the handler left it.
     void Guarded(const std::function<void()>& handler);
-    void Connect(QPushButton* button, void (TFormMain::*handler)());
+
+    template <class Widget>
+    Widget* ControlWidget(Control control) const {
+        return static_cast<Widget*>(controls_[static_cast<std::size_t>(control)]);
+    }
+    QPushButton* Button(Control control) const;
+    ParameterEdit* Edit(Control control) const;
+    QLineEdit* Display(Control control) const;
+    InvertCheckBox* InvertBox() const;
+    // The five parameter edits, series first.
+    std::array<ParameterEdit*, 5> Edits() const;
 
     // The window's share of NewScheme: title, reset, empty edits, refresh.
     void NewScheme();
@@ -119,7 +136,7 @@ private:
     std::unique_ptr<SchemeDialogs> dialogs_;
     std::unique_ptr<Scheme> scheme_;
     std::unique_ptr<Scheme> spare_;  // what the next load reads into
-    int language_;
+    Language language_;
     bool changed_ = false;
     QImageSurface carSurface_;
     QImageSurface stripSurface_;
@@ -128,21 +145,9 @@ private:
     static constexpr int kStripUnknown = -2;
     int stripHovered_ = kStripUnknown;
 
-    std::array<QPushButton*, 15> cxButton_{};  // cxButton1 to cxButton14 by number
-    QPushButton* btnNew_ = nullptr;
-    QPushButton* btnSet_ = nullptr;
-    QPushButton* btnSave_ = nullptr;
-    QPushButton* btnLoad_ = nullptr;
-    QPushButton* btnExit_ = nullptr;
-    InvertCheckBox* chbInvert_ = nullptr;
-    std::array<ParameterEdit*, 5> edits_{};  // series, number, axle, wheel set, run
-    QLineEdit* editNumCar_ = nullptr;
-    QLineEdit* editNumAxle_ = nullptr;
-    QLineEdit* editNumBogie_ = nullptr;
-    QLineEdit* editTypeScheme_ = nullptr;
-    QLineEdit* editSetCar_ = nullptr;
-    QLineEdit* editSetCurAxle_ = nullptr;
-    QLineEdit* editSetCurCar_ = nullptr;
+    // By Control, each of the kind the control table gives it.
+    std::array<QWidget*, kControlCount> controls_{};
+    std::vector<std::pair<QLabel*, TextPair>> captionedLabels_;
     SurfaceView* image1_ = nullptr;
     SurfaceView* image2_ = nullptr;
     QScrollArea* scrollBox1_ = nullptr;

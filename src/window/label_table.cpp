@@ -6,17 +6,11 @@ const LabelTable& Labels() {
     static const LabelTable table{
         "Quorvane 2.0",
         {
-            {{"Новая схема", "New scheme"}, {"btnNew"}},
-            {{"Принять", "Set scheme"}, {"btnSet"}},
-            {{"Сохранить схему", "Save scheme"}, {"btnSave"}},
-            {{"Загрузить схему", "Load scheme"}, {"btnLoad"}},
-            {{"Выход", "Exit"}, {"btnExit"}},
             {{"Число вагонов", "The number of cars"}, {"Label13"}},
             {{"Текущий вагон", "Current car"}, {"Label9"}},
             {{"Осей в вагоне", "Axles in the car"}, {"Label14"}},
             {{"Тележек в вагоне", "Bogies in the car"}, {"Label15"}},
             {{"Тип схемы", "Type of the scheme"}, {"Label12"}},
-            {{"Обратный", "Invert"}, {"chbInvert"}},
             {{"Параметры К/П", "Wheel parameters"}, {"Label7"}},
             {{"Серия", "Series"}, {"Label1"}},
             {{"Номер вагона", "Car number"}, {"Label2"}},

@@ -1,18 +1,17 @@
-// The captions of the window in Russian and English, and the title.
+// The captions of the window's labels in Russian and English, and the title.
+// The captions of buttons and the check box stand in the control table.
 #pragma once
 
-#include <array>
 #include <string_view>
 #include <vector>
 
+#include "window/language.h"
+
 namespace quorvane {
 
-inline constexpr int kRussian = 0;
-inline constexpr int kEnglish = 1;
-
 struct CaptionPair {
-    std::array<std::string_view, 2> text;    // by language: UTF-8
-    std::vector<std::string_view> controls;  // the controls that show it, in order
+    TextPair text;
+    std::vector<std::string_view> labels;  // the object names of the labels that show it
 };
 
 struct LabelTable {
@@ -21,7 +20,7 @@ struct LabelTable {
 };
 
 // The table as the program fills it at start: the title "Quorvane 2.0" and
-// eighteen pairs.
+// the captions of the labels.
 const LabelTable& Labels();
 
 }  // namespace quorvane

@@ -1,22 +1,11 @@
-// The window's texts beyond its captions: button tooltips, the hint of a
-// refused character and the unsaved-work question, in Russian and English.
+// The window's texts beyond its captions and tooltips: the hint of a refused
+// character, the tooltips of shortened texts and differing names, and the
+// unsaved-work question, in Russian and English.
 #pragma once
 
-#include <array>
-#include <span>
-#include <string_view>
+#include "window/language.h"
 
 namespace quorvane {
-
-using TextPair = std::array<std::string_view, 2>;  // by language, UTF-8
-
-struct ButtonTip {
-    std::string_view control;
-    TextPair text;
-};
-
-// Every small picture button, with the action it runs.
-std::span<const ButtonTip> ButtonTips();
 
 inline constexpr TextPair kRefusalHint{
     "Символ \"|\", перевод строки и знаки вне Windows-1251 не сохраняются",

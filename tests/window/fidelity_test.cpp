@@ -21,16 +21,16 @@ class FidelityTest : public testing::WindowFixture {
     void OpenWalkAndSave(const QString& path) {
         QVERIFY(Form().OpenFile(path));
         for (int step = 1; step < S().state.totalAxles; ++step) {
-            Click("cxButton10");
+            Click(Control::NextWheelSet);
         }
         QCOMPARE(S().state.walkCursor, S().state.totalAxles - 1);
         QVERIFY(!Form().HasUnsavedWork());
         log_.saveAnswers.push_back(path);
-        Click("btnSave");
+        Click(Control::SaveScheme);
         QVERIFY(log_.warnings.empty());
     }
 
-    void KeyInto(const char* edit, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    void KeyInto(Control edit, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         Edit(edit)->setFocus();
         QTest::keyClick(Edit(edit), key, modifiers);
     }
@@ -46,28 +46,28 @@ private slots:
             {"t3", "{", "1d2|S|N|1l|A1|WL1|R1|1r|A1|WR1|R1|2l|A2|WL2|R2|2r|A2|WR2|R2|;", "}"});
         QVERIFY(Write(Path("t3.sch"), file));
         QVERIFY(Form().OpenFile(Path("t3.sch")));
-        QCOMPARE(Text("editWheelPair"), QStringLiteral("WL1"));
-        QCOMPARE(Edit("editWheelPair")->toolTip(),
+        QCOMPARE(Text(Control::WheelSetName), QStringLiteral("WL1"));
+        QCOMPARE(Edit(Control::WheelSetName)->toolTip(),
                  QStringLiteral("The wheels of axle 1 have different wheel-set names: 1L \"WL1\" "
                                 "and 1R \"WR1\". Shown is the name of the wheel the scheme lists "
                                 "first; a changed text goes to both wheels."));
 
-        Click("cxButton10");
-        Click("cxButton1");
+        Click(Control::NextWheelSet);
+        Click(Control::PreviousWheelSet);
         log_.saveAnswers.push_back(Path("other.sch"));
-        Click("btnSave");
+        Click(Control::SaveScheme);
         const QByteArray saved = Contents(Path("other.sch"));
         QVERIFY2(saved.contains("{\r\n1d2|S|N|1l|A1|WL1|R1|1r|A1|WR1|R1|2l|A2|WL2|R2|2r|A2|WR2|R2|;"
                                 "\r\n}\r\n"),
                  saved.constData());
 
         // A changed name goes to both wheels, and the note goes with it.
-        Type("editWheelPair", QStringLiteral("X"));
-        Click("cxButton10");
+        Type(Control::WheelSetName, QStringLiteral("X"));
+        Click(Control::NextWheelSet);
         QCOMPARE(S().cars[0].axles[0].sides[0].wheelSetName, std::string("WL1X"));
         QCOMPARE(S().cars[0].axles[0].sides[1].wheelSetName, std::string("WL1X"));
-        Click("cxButton1");
-        QCOMPARE(Edit("editWheelPair")->toolTip(), QString());
+        Click(Control::PreviousWheelSet);
+        QCOMPARE(Edit(Control::WheelSetName)->toolTip(), QString());
     }
 
     // Random files in the editor's own form, of every type, with inverted
@@ -97,50 +97,50 @@ private slots:
         QVERIFY(
             Write(Path("long.sch"), "long\r\n{\r\n1d2|" + series + "|7|1l|a|b|c|2l||||;\r\n}\r\n"));
         QVERIFY(Form().OpenFile(Path("long.sch")));
-        QCOMPARE(Text("editSeries"), QString(64, QLatin1Char('S')) + QChar(0x2026));
-        QVERIFY(Edit("editSeries")->isReadOnly());
-        QVERIFY(Edit("editSeries")
+        QCOMPARE(Text(Control::Series), QString(64, QLatin1Char('S')) + QChar(0x2026));
+        QVERIFY(Edit(Control::Series)->isReadOnly());
+        QVERIFY(Edit(Control::Series)
                     ->toolTip()
                     .startsWith(QStringLiteral("A text of %1 characters, shown shortened.")
                                     .arg(QLocale().toString(4 * 1024 * 1024))));
         QVERIFY(!Form().HasUnsavedWork());
 
-        Click("cxButton10");
+        Click(Control::NextWheelSet);
         log_.saveAnswers.push_back(Path("again.sch"));
-        Click("btnSave");
+        Click(Control::SaveScheme);
         QVERIFY(
             Contents(Path("again.sch")).startsWith("again\r\n{\r\n1d2|" + series + "|7|1l|a|b|c|"));
 
-        KeyInto("editSeries", Qt::Key_Delete);
-        QCOMPARE(Text("editSeries"), QString());
-        QVERIFY(!Edit("editSeries")->isReadOnly());
-        QCOMPARE(Edit("editSeries")->toolTip(), QString());
-        Type("editSeries", QStringLiteral("ER2"));
+        KeyInto(Control::Series, Qt::Key_Delete);
+        QCOMPARE(Text(Control::Series), QString());
+        QVERIFY(!Edit(Control::Series)->isReadOnly());
+        QCOMPARE(Edit(Control::Series)->toolTip(), QString());
+        Type(Control::Series, QStringLiteral("ER2"));
         QVERIFY(Form().HasUnsavedWork());
-        Click("cxButton1");
+        Click(Control::PreviousWheelSet);
         QCOMPARE(S().cars[0].series, std::string("ER2"));
 
         // Typing over a shortened text starts the new one.
         QVERIFY(Form().OpenFile(Path("long.sch")));
-        Edit("editSeries")->setFocus();
-        QTest::keyClicks(Edit("editSeries"), QStringLiteral("N1"));
-        QCOMPARE(Text("editSeries"), QStringLiteral("N1"));
+        Edit(Control::Series)->setFocus();
+        QTest::keyClicks(Edit(Control::Series), QStringLiteral("N1"));
+        QCOMPARE(Text(Control::Series), QStringLiteral("N1"));
     }
 
     // A lone UTF-16 surrogate is no character: Windows-1251 cannot hold it,
     // whether typed or pasted.
     void aLoneSurrogateIsRefusedLikeAnyCharacterAFileCannotHold() {
-        Click("btnSet");
+        Click(Control::SetScheme);
         for (const char16_t surrogate : {u'\xD83D', u'\xD800', u'\xDC00'}) {
-            Type("editSeries", QString(QChar(surrogate)));
-            QCOMPARE(Text("editSeries"), QString());
+            Type(Control::Series, QString(QChar(surrogate)));
+            QCOMPARE(Text(Control::Series), QString());
             QApplication::clipboard()->setText(QStringLiteral("a") + QChar(surrogate));
-            KeyInto("editSeries", Qt::Key_V, Qt::ControlModifier);
-            QCOMPARE(Text("editSeries"), QString());
+            KeyInto(Control::Series, Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(Text(Control::Series), QString());
         }
         QApplication::clipboard()->setText(QStringLiteral("ЭР2"));
-        KeyInto("editSeries", Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(Text("editSeries"), QStringLiteral("ЭР2"));
+        KeyInto(Control::Series, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(Text(Control::Series), QStringLiteral("ЭР2"));
     }
 };
 

@@ -16,9 +16,15 @@
 #include <memory>
 #include <random>
 #include <set>
+#include <stdexcept>
+#include <utility>
+#include <vector>
 
 #include "model/mode_table.h"
+#include "window/control_table.h"
+#include "window/invert_check_box.h"
 #include "window/label_table.h"
+#include "window/parameter_edit.h"
 #include "window_fixture.h"
 
 namespace quorvane {
@@ -40,94 +46,188 @@ private slots:
         QCOMPARE(Form().size(), QSize(1009, 364));
         QCOMPARE(Counters(), QStringList({"1", "4", "2", "1", "1", "1", "1"}));
         for (const CaptionPair& pair : Labels().pairs) {
-            for (std::string_view name : pair.controls) {
-                QWidget* control = Control(std::string(name).c_str());
-                const QString shown = qobject_cast<QLabel*>(control)
-                                          ? qobject_cast<QLabel*>(control)->text()
-                                          : qobject_cast<QAbstractButton*>(control)->text();
-                QCOMPARE(shown, QString::fromUtf8(pair.text[kEnglish]));
+            for (std::string_view name : pair.labels) {
+                QCOMPARE(Widget<QLabel>(std::string(name).c_str())->text(),
+                         QString::fromUtf8(pair.text.english));
+            }
+        }
+        for (const WindowControl& row : WindowControls()) {
+            if (!row.caption.empty()) {
+                QCOMPARE(Widget<QAbstractButton>(row.control)->text(),
+                         QString::fromUtf8(row.caption.english));
             }
         }
         for (const ModeTableRow& row : ModeTable()) {
             const bool bogie =
-                row.control == Control::cxButton6 || row.control == Control::cxButton7;
-            QCOMPARE(Control(std::string(row.name).c_str())->isEnabled(),
-                     bogie ? false : row.layout.enabled);
+                row.control == Control::RemoveBogie || row.control == Control::AddBogie;
+            QCOMPARE(Widget(row.control)->isEnabled(), bogie ? false : row.layout.enabled);
         }
-        QVERIFY(!Control("btnSave")->isEnabled());
+        QVERIFY(!Widget(Control::SaveScheme)->isEnabled());
 
-        Click("btnNew");
-        QVERIFY(Control("cxButton6")->isEnabled());
-        QVERIFY(Control("cxButton7")->isEnabled());
-        Click("cxButton6");
-        QCOMPARE(Text("editNumBogie"), QStringLiteral("1"));
+        Click(Control::NewScheme);
+        QVERIFY(Widget(Control::RemoveBogie)->isEnabled());
+        QVERIFY(Widget(Control::AddBogie)->isEnabled());
+        Click(Control::RemoveBogie);
+        QCOMPARE(Text(Control::BogieCountDisplay), QStringLiteral("1"));
+    }
+
+    // The object names are those of the window's layout, which other
+    // programs may drive the window by; this is the one place tests name them.
+    void controlsKeepTheLayoutsObjectNames() {
+        using C = Control;
+        const std::vector<std::pair<Control, const char*>> layout{
+            {C::PreviousWheelSet, "cxButton1"},
+            {C::RemoveCar, "cxButton2"},
+            {C::AddCar, "cxButton3"},
+            {C::RemoveAxle, "cxButton4"},
+            {C::AddAxle, "cxButton5"},
+            {C::RemoveBogie, "cxButton6"},
+            {C::AddBogie, "cxButton7"},
+            {C::PreviousSchemeType, "cxButton8"},
+            {C::NextSchemeType, "cxButton9"},
+            {C::NextWheelSet, "cxButton10"},
+            {C::PreviousCarInWalk, "cxButton11"},
+            {C::NextCarInWalk, "cxButton12"},
+            {C::PreviousCarInLayout, "cxButton13"},
+            {C::NextCarInLayout, "cxButton14"},
+            {C::Invert, "chbInvert"},
+            {C::Series, "editSeries"},
+            {C::CarNumber, "editNumber"},
+            {C::AxleName, "editAxle"},
+            {C::WheelSetName, "editWheelPair"},
+            {C::Run, "editRun"},
+            {C::NewScheme, "btnNew"},
+            {C::SetScheme, "btnSet"},
+            {C::SaveScheme, "btnSave"},
+            {C::LoadScheme, "btnLoad"},
+            {C::Exit, "btnExit"},
+            {C::CarCountDisplay, "editNumCar"},
+            {C::AxleCountDisplay, "editNumAxle"},
+            {C::BogieCountDisplay, "editNumBogie"},
+            {C::SchemeTypeDisplay, "editTypeScheme"},
+            {C::LayoutCarDisplay, "editSetCar"},
+            {C::WalkPositionDisplay, "editSetCurAxle"},
+            {C::WalkCarDisplay, "editSetCurCar"},
+        };
+        QCOMPARE(layout.size(), static_cast<std::size_t>(kControlCount));
+        std::set<Control> seen;
+        for (const auto& [control, name] : layout) {
+            QCOMPARE(ObjectNameOf(control), QString::fromLatin1(name));
+            seen.insert(control);
+        }
+        QCOMPARE(seen.size(), layout.size());
+        QCOMPARE(Widget<QCheckBox>(C::Invert)->text(), QStringLiteral("Invert"));
+    }
+
+    // A window whose layout lacks a control, or holds it as a widget of
+    // another kind, fails at start and says which.
+    void aMissingControlIsAStartupError() {
+        QWidget empty;
+        try {
+            FindControlWidgets(empty);
+            QFAIL("a window without controls was taken");
+        } catch (const std::logic_error& error) {
+            QCOMPARE(QString::fromUtf8(error.what()),
+                     QStringLiteral("the window has no control '%1'")
+                         .arg(ObjectNameOf(WindowControls().front().control)));
+        }
+        // Every control as the kind of widget the table gives it, but for the
+        // run's edit, which is a label.
+        QWidget mislaid;
+        auto make = [&mislaid](const WindowControl& row) -> QWidget* {
+            if (row.control == Control::Run) {
+                return new QLabel(&mislaid);
+            }
+            switch (row.kind) {
+                case ControlKind::Button:
+                    return new QPushButton(&mislaid);
+                case ControlKind::CheckBox:
+                    return new InvertCheckBox(&mislaid);
+                case ControlKind::ParameterEdit:
+                    return new ParameterEdit(&mislaid);
+                case ControlKind::Display:
+                    break;
+            }
+            return new QLineEdit(&mislaid);
+        };
+        for (const WindowControl& row : WindowControls()) {
+            make(row)->setObjectName(QString::fromLatin1(row.objectName));
+        }
+        try {
+            FindControlWidgets(mislaid);
+            QFAIL("a label stands for the run's edit");
+        } catch (const std::logic_error& error) {
+            QCOMPARE(QString::fromUtf8(error.what()),
+                     QStringLiteral("the window's control 'editRun' is of another kind"));
+        }
     }
 
     void russianCaptions() {
-        Form().ApplyCaptions(kRussian);
-        QCOMPARE(Control<QLabel>("Label3")->text(), QStringLiteral("Ось"));
-        QCOMPARE(Control<QLabel>("Label4")->text(), QStringLiteral("Ось"));
-        QCOMPARE(Control<QPushButton>("btnSave")->text(), QStringLiteral("Сохранить схему"));
-        QCOMPARE(Control<QCheckBox>("chbInvert")->text(), QStringLiteral("Обратный"));
+        Form().ApplyCaptions(Language::Russian);
+        QCOMPARE(Widget<QLabel>("Label3")->text(), QStringLiteral("Ось"));
+        QCOMPARE(Widget<QLabel>("Label4")->text(), QStringLiteral("Ось"));
+        QCOMPARE(Widget<QPushButton>(Control::SaveScheme)->text(),
+                 QStringLiteral("Сохранить схему"));
+        QCOMPARE(Widget<QCheckBox>(Control::Invert)->text(), QStringLiteral("Обратный"));
     }
 
     void setStartsTheWalkWithEmptyRedEdits() {
-        Click("btnSet");
+        Click(Control::SetScheme);
         QCOMPARE(S().mode, Mode::ParameterMode);
         QCOMPARE(Counters().mid(5), QStringList({"1", "1"}));
-        QVERIFY(Control("btnSave")->isEnabled());
-        QVERIFY(!Control("btnSet")->isEnabled());
-        QVERIFY(!Control("cxButton3")->isEnabled());
-        QVERIFY(Edit("editRun")->isEnabled());
-        QVERIFY(Edit("editRun")->styleSheet().contains("rgb(255, 210, 210)"));
+        QVERIFY(Widget(Control::SaveScheme)->isEnabled());
+        QVERIFY(!Widget(Control::SetScheme)->isEnabled());
+        QVERIFY(!Widget(Control::AddCar)->isEnabled());
+        QVERIFY(Edit(Control::Run)->isEnabled());
+        QVERIFY(Edit(Control::Run)->styleSheet().contains("rgb(255, 210, 210)"));
 
         // The invert box is read-only now: a click changes nothing.
-        QTest::mouseClick(Control<QCheckBox>("chbInvert"), Qt::LeftButton);
-        QVERIFY(!Control<QCheckBox>("chbInvert")->isChecked());
+        QTest::mouseClick(Widget<QCheckBox>(Control::Invert), Qt::LeftButton);
+        QVERIFY(!Widget<QCheckBox>(Control::Invert)->isChecked());
         QVERIFY(!S().cars[0].inverted);
     }
 
     void typicalUseSavesTheExpectedBytesAndLoadsThemBack() {
         EnterTwoCarTrain();
-        QCOMPARE(Text("editSetCurAxle"), QStringLiteral("8"));
+        QCOMPARE(Text(Control::WalkPositionDisplay), QStringLiteral("8"));
         log_.saveAnswers.push_back(Path("train.sch"));
-        Click("btnSave");
+        Click(Control::SaveScheme);
         QCOMPARE(log_.lastProposedName, QStringLiteral("new_scheme.sch"));
         QCOMPARE(log_.lastSaveFolder, QDir::currentPath());
         QCOMPARE(Contents(Path("train.sch")), TwoCarTrainFile());
         QCOMPARE(Form().windowTitle(), QStringLiteral("Quorvane 2.0 - train"));
         QVERIFY(log_.warnings.empty());
 
-        Click("btnNew");
+        Click(Control::NewScheme);
         QCOMPARE(Form().windowTitle(), QStringLiteral("Quorvane 2.0 - train"));
         QCOMPARE(S().state.carCount, 1);
         log_.openAnswers.push_back(Path("train.sch"));
-        Click("btnLoad");
+        Click(Control::LoadScheme);
         QCOMPARE(S().mode, Mode::ParameterMode);
         QCOMPARE(Counters(), QStringList({"2", "4", "2", "1", "1", "1", "1"}));
-        QCOMPARE(Text("editSeries"), QStringLiteral("ER2"));
-        QCOMPARE(Text("editWheelPair"), QStringLiteral("W1"));
+        QCOMPARE(Text(Control::Series), QStringLiteral("ER2"));
+        QCOMPARE(Text(Control::WheelSetName), QStringLiteral("W1"));
         QVERIFY(S().cars[1].inverted);
-        QVERIFY(Control("btnSave")->isEnabled());
-        Click("cxButton12");
-        QCOMPARE(Text("editNumber"), QStringLiteral("102"));
-        QCOMPARE(Text("editAxle"), QStringLiteral("5"));
+        QVERIFY(Widget(Control::SaveScheme)->isEnabled());
+        Click(Control::NextCarInWalk);
+        QCOMPARE(Text(Control::CarNumber), QStringLiteral("102"));
+        QCOMPARE(Text(Control::AxleName), QStringLiteral("5"));
 
         log_.saveAnswers.push_back(Path("again.sch"));
-        Click("btnSave");
+        Click(Control::SaveScheme);
         QCOMPARE(Contents(Path("again.sch")),
                  QByteArray(TwoCarTrainFile()).replace("train\r\n{", "again\r\n{"));
     }
 
     void cancelledDialogsChangeNothing() {
-        Click("btnSet");
-        Type("editRun", QStringLiteral("5"));
+        Click(Control::SetScheme);
+        Type(Control::Run, QStringLiteral("5"));
         const Snapshot before = Snap();
         log_.unsavedAnswers.push_back(UnsavedChoice::Discard);
-        Click("btnLoad");
+        Click(Control::LoadScheme);
         QCOMPARE(log_.openDialogsShown, 1);
         QCOMPARE(Snap(), before);
-        Click("btnSave");
+        Click(Control::SaveScheme);
         QCOMPARE(Snap(), before);
         // Save stores the edits all the same.
         QCOMPARE(S().cars[0].axles[0].run, std::string("5"));
@@ -136,17 +236,17 @@ private slots:
     }
 
     void refusedFileKeepsEverything() {
-        Click("cxButton3");
-        Click("btnSet");
-        Type("editSeries", QStringLiteral("typed"));
-        Click("cxButton10");
-        Type("editRun", QStringLiteral("not stored yet"));
+        Click(Control::AddCar);
+        Click(Control::SetScheme);
+        Type(Control::Series, QStringLiteral("typed"));
+        Click(Control::NextWheelSet);
+        Type(Control::Run, QStringLiteral("not stored yet"));
         const Snapshot before = Snap();
         QVERIFY(
             Write(Path("broken.sch"), "broken\r\n{\r\n1d2|||1l||||;\r\n3d2|||1l||||;\r\n}\r\n"));
         log_.unsavedAnswers.push_back(UnsavedChoice::Discard);
         log_.openAnswers.push_back(Path("broken.sch"));
-        Click("btnLoad");
+        Click(Control::LoadScheme);
         QCOMPARE(Snap(), before);
         QCOMPARE(S().cars[1].series, std::string("typed"));
         QCOMPARE(log_.warnings.size(), std::size_t(1));
@@ -164,17 +264,17 @@ private slots:
             Write(Path("long.sch"), "long\r\n{\r\n1d2|" + series + "|7|1l||||2l||||;\r\n}\r\n"));
         QVERIFY(Form().OpenFile(Path("long.sch")));
         QVERIFY(!Form().HasUnsavedWork());
-        Click("cxButton10");
+        Click(Control::NextWheelSet);
         log_.saveAnswers.push_back(Path("again.sch"));
-        Click("btnSave");
+        Click(Control::SaveScheme);
         QVERIFY(Contents(Path("again.sch")).contains("1d2|" + series + "|7|"));
     }
 
     void saveThatCannotOpenTheFileWarnsAndKeepsTheName() {
         QVERIFY(Write(Path("plain"), "a file, not a folder"));
-        Click("btnSet");
+        Click(Control::SetScheme);
         log_.saveAnswers.push_back(Path("plain/train.sch"));
-        Click("btnSave");
+        Click(Control::SaveScheme);
         QCOMPARE(log_.warnings.size(), std::size_t(1));
         QCOMPARE(log_.warnings[0].caption, QStringLiteral("Внимание !"));
         // The fixed first line, then the file and why.
@@ -194,9 +294,9 @@ private slots:
         }
         QVERIFY(QDir(dir_->path()).mkdir("locked"));
         QVERIFY(QFile::setPermissions(Path("locked"), QFile::ReadOwner | QFile::ExeOwner));
-        Click("btnSet");
+        Click(Control::SetScheme);
         log_.saveAnswers.push_back(Path("locked/train.sch"));
-        Click("btnSave");
+        Click(Control::SaveScheme);
         QFile::setPermissions(Path("locked"),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(log_.warnings.size(), std::size_t(1));
@@ -208,7 +308,7 @@ private slots:
     void failedWriteKeepsTheOldFileAndTheName() {
         const QByteArray old = "the file saved before\r\n";
         QVERIFY(Write(Path("train.sch"), old));
-        Click("btnSet");
+        Click(Control::SetScheme);
         log_.saveAnswers.push_back(Path("train.sch"));
 
         std::signal(SIGXFSZ, SIG_IGN);
@@ -217,7 +317,7 @@ private slots:
         rlimit tiny = saved;
         tiny.rlim_cur = 64;
         QCOMPARE(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
-        Click("btnSave");
+        Click(Control::SaveScheme);
         QCOMPARE(::setrlimit(RLIMIT_FSIZE, &saved), 0);
 
         QCOMPARE(log_.warnings.size(), std::size_t(1));
@@ -230,34 +330,34 @@ private slots:
     }
 
     void stripClickSelectsInLayoutMode() {
-        Click("cxButton3");
-        Click("cxButton3");
+        Click(Control::AddCar);
+        Click(Control::AddCar);
         QTest::mouseClick(Strip(), Qt::RightButton, {}, CarBody(2));
         QCOMPARE(S().state.currentCar, 2);
-        QCOMPARE(Text("editSetCar"), QStringLiteral("3"));
+        QCOMPARE(Text(Control::LayoutCarDisplay), QStringLiteral("3"));
         QTest::mouseClick(Strip(), Qt::LeftButton, {}, {20 + 112, 40});  // on the outline
         QCOMPARE(S().state.currentCar, 2);
     }
 
     void stripClickStoresTheEditsBeforeItSelects() {
-        Click("cxButton3");
+        Click(Control::AddCar);
         QTest::mouseClick(Strip(), Qt::LeftButton, {}, CarBody(1));
-        QTest::mouseClick(Control<QCheckBox>("chbInvert"), Qt::LeftButton);
-        Click("btnSet");
-        Type("editNumber", QStringLiteral("101"));
-        Type("editRun", QStringLiteral("R1"));
+        QTest::mouseClick(Widget<QCheckBox>(Control::Invert), Qt::LeftButton);
+        Click(Control::SetScheme);
+        Type(Control::CarNumber, QStringLiteral("101"));
+        Type(Control::Run, QStringLiteral("R1"));
         QTest::mouseClick(Strip(), Qt::LeftButton, {}, CarBody(1));
         QCOMPARE(S().cars[0].carNumber, std::string("101"));
         QCOMPARE(S().cars[0].axles[0].run, std::string("R1"));
         QCOMPARE(S().state.currentCar, 1);
         // An inverted car is entered at its last axle.
         QCOMPARE(S().state.currentAxle, 3);
-        QCOMPARE(Text("editNumber"), QString());
-        QCOMPARE(Text("editSetCurAxle"), QStringLiteral("5"));
+        QCOMPARE(Text(Control::CarNumber), QString());
+        QCOMPARE(Text(Control::WalkPositionDisplay), QStringLiteral("5"));
     }
 
     void hoverLightsUpTheCarUnderThePointer() {
-        Click("cxButton3");
+        Click(Control::AddCar);
         auto colourAt = [this](QPoint p) { return Strip()->grab().toImage().pixelColor(p); };
         const QColor current = colourAt(CarBody(0));
         const QColor other = colourAt(CarBody(1));
@@ -275,34 +375,34 @@ private slots:
     }
 
     void editsRefuseWhatAFileCannotStore() {
-        Click("btnSet");
-        Type("editSeries", QStringLiteral("A|B"));
-        QCOMPARE(Text("editSeries"), QStringLiteral("AB"));
+        Click(Control::SetScheme);
+        Type(Control::Series, QStringLiteral("A|B"));
+        QCOMPARE(Text(Control::Series), QStringLiteral("AB"));
         QVERIFY(QToolTip::text().contains(QStringLiteral("cannot be stored")));
-        Type("editNumber", QStringLiteral("Ж中"));
-        QCOMPARE(Text("editNumber"), QStringLiteral("Ж"));
-        Click("cxButton10");
+        Type(Control::CarNumber, QStringLiteral("Ж中"));
+        QCOMPARE(Text(Control::CarNumber), QStringLiteral("Ж"));
+        Click(Control::NextWheelSet);
         QCOMPARE(S().cars[0].carNumber, std::string("\xC6"));
         QCOMPARE(S().cars[0].series, std::string("AB"));
     }
 
     void focusLeaveRecolours() {
-        Click("btnSet");
-        Edit("editAxle")->setFocus();
-        Type("editAxle", QStringLiteral(" "));
-        QVERIFY(Edit("editAxle")->styleSheet().contains("rgb(255, 210, 210)"));
-        Edit("editRun")->setFocus();
-        QVERIFY(Edit("editAxle")->styleSheet().contains("rgb(210, 255, 210)"));
+        Click(Control::SetScheme);
+        Edit(Control::AxleName)->setFocus();
+        Type(Control::AxleName, QStringLiteral(" "));
+        QVERIFY(Edit(Control::AxleName)->styleSheet().contains("rgb(255, 210, 210)"));
+        Edit(Control::Run)->setFocus();
+        QVERIFY(Edit(Control::AxleName)->styleSheet().contains("rgb(210, 255, 210)"));
     }
 
     void exceptionInAHandlerIsShownAndTheEditorGoesOn() {
-        Click("btnSet");
+        Click(Control::SetScheme);
         log_.throwOnSave = true;
-        Click("btnSave");
+        Click(Control::SaveScheme);
         QCOMPARE(log_.warnings.size(), std::size_t(1));
         QCOMPARE(log_.warnings[0].text, QStringLiteral("the save dialog broke down"));
-        Click("cxButton10");
-        QCOMPARE(Text("editSetCurAxle"), QStringLiteral("2"));
+        Click(Control::NextWheelSet);
+        QCOMPARE(Text(Control::WalkPositionDisplay), QStringLiteral("2"));
     }
 
     // Random clicks, strip clicks and typing over whatever is enabled; after
@@ -312,18 +412,32 @@ private slots:
         auto below = [&random](int n) {
             return static_cast<int>(random() % static_cast<unsigned>(n));
         };
-        const QStringList buttons{
-            "cxButton1",  "cxButton2",  "cxButton3", "cxButton4",  "cxButton5",  "cxButton6",
-            "cxButton7",  "cxButton8",  "cxButton9", "cxButton10", "cxButton11", "cxButton12",
-            "cxButton13", "cxButton14", "btnSet",    "btnNew",     "btnSave",    "btnLoad"};
-        const QStringList edits{"editSeries", "editNumber", "editAxle", "editWheelPair", "editRun"};
+        using C = Control;
+        const std::vector<Control> buttons{C::PreviousWheelSet,
+                                           C::RemoveCar,
+                                           C::AddCar,
+                                           C::RemoveAxle,
+                                           C::AddAxle,
+                                           C::RemoveBogie,
+                                           C::AddBogie,
+                                           C::PreviousSchemeType,
+                                           C::NextSchemeType,
+                                           C::NextWheelSet,
+                                           C::PreviousCarInWalk,
+                                           C::NextCarInWalk,
+                                           C::PreviousCarInLayout,
+                                           C::NextCarInLayout,
+                                           C::SetScheme,
+                                           C::NewScheme,
+                                           C::SaveScheme,
+                                           C::LoadScheme};
         const QString alphabet = QStringLiteral("ab1 Жё|中");
         for (int step = 0; step < 3000; ++step) {
             const int kind = below(10);
             if (kind < 6) {
-                Click(buttons[below(static_cast<int>(buttons.size()))].toLatin1().constData());
+                Click(buttons[static_cast<std::size_t>(below(static_cast<int>(buttons.size())))]);
             } else if (kind == 6) {
-                QTest::mouseClick(Control<QCheckBox>("chbInvert"), Qt::LeftButton);
+                QTest::mouseClick(Widget<QCheckBox>(Control::Invert), Qt::LeftButton);
             } else if (kind == 7) {
                 QTest::mouseClick(Strip(), below(2) ? Qt::LeftButton : Qt::RightButton, {},
                                   {below(Strip()->width()), below(Strip()->height())});
@@ -332,7 +446,8 @@ private slots:
                 for (int n = below(4); n > 0; --n) {
                     text += alphabet[below(static_cast<int>(alphabet.size()))];
                 }
-                Type(edits[below(static_cast<int>(edits.size()))].toLatin1().constData(), text);
+                Type(kEdits[static_cast<std::size_t>(below(static_cast<int>(kEdits.size())))],
+                     text);
             }
 
             const SchemeState& st = S().state;
@@ -345,7 +460,7 @@ private slots:
                              QString::number(car.bogieCount), QString::number(st.schemeType),
                              QString::number(st.currentCar + 1), QString::number(st.walkCursor + 1),
                              QString::number(st.currentCar + 1)}));
-            QCOMPARE(Control<QCheckBox>("chbInvert")->isChecked(), car.inverted);
+            QCOMPARE(Widget<QCheckBox>(Control::Invert)->isChecked(), car.inverted);
             if (S().mode == Mode::ParameterMode) {
                 const WalkEntry& here = S().walk[st.walkCursor];
                 QVERIFY(st.walkCursor >= 0 && st.walkCursor < st.totalAxles);

@@ -21,11 +21,12 @@ class OperatorDayTest : public testing::WindowFixture {
     QString FocusedName() { return Focused() ? Focused()->objectName() : QString(); }
 
     // Tab through the window until the control has the focus.
-    void TabTo(const char* name) {
-        for (int presses = 0; presses < 80 && FocusedName() != QLatin1String(name); ++presses) {
+    void TabTo(Control control) {
+        const QString name = ObjectNameOf(control);
+        for (int presses = 0; presses < 80 && FocusedName() != name; ++presses) {
             Key(Qt::Key_Tab);
         }
-        QCOMPARE(FocusedName(), QString::fromLatin1(name));
+        QCOMPARE(FocusedName(), name);
     }
     // Keys go in through the window, as from a keyboard: shortcuts included.
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
@@ -61,17 +62,17 @@ private slots:
     void cleanup() { CloseWindow(); }
 
     void keyboardAloneLaysOutFillsInAndSaves() {
-        TabTo("cxButton3");
+        TabTo(Control::AddCar);
         Key(Qt::Key_Space);
-        TabTo("cxButton14");
+        TabTo(Control::NextCarInLayout);
         Key(Qt::Key_Space);
-        TabTo("chbInvert");
+        TabTo(Control::Invert);
         Key(Qt::Key_Space);
-        TabTo("btnSet");
+        TabTo(Control::SetScheme);
         Key(Qt::Key_Space);
         QCOMPARE(S().mode, Mode::ParameterMode);
         // Set hands the keyboard to the first field of the walk.
-        QCOMPARE(FocusedName(), QStringLiteral("editSeries"));
+        QCOMPARE(FocusedName(), ObjectNameOf(Control::Series));
 
         for (int p = 1; p <= 8; ++p) {
             if (p == 1) {
@@ -79,12 +80,12 @@ private slots:
                 Key(Qt::Key_Tab);
             }
             if (p == 1 || p == 5) {
-                QCOMPARE(FocusedName(), QStringLiteral("editNumber"));
+                QCOMPARE(FocusedName(), ObjectNameOf(Control::CarNumber));
                 TypeHere(p == 1 ? QStringLiteral("101") : QStringLiteral("102"));
                 Key(Qt::Key_Tab);
             }
             // Enter left the focus on the first empty edit: the axle name.
-            QCOMPARE(FocusedName(), QStringLiteral("editAxle"));
+            QCOMPARE(FocusedName(), ObjectNameOf(Control::AxleName));
             TypeHere(QString::number(p));
             Key(Qt::Key_Tab);
             TypeHere(QStringLiteral("W%1").arg(p));
@@ -99,32 +100,33 @@ private slots:
     }
 
     void keyStepsMoveTheWalkAndTheFocus() {
-        Click("cxButton3");
-        Click("btnSet");
-        Edit("editRun")->setFocus();
+        Click(Control::AddCar);
+        Click(Control::SetScheme);
+        Edit(Control::Run)->setFocus();
         TypeHere(QStringLiteral("1"));
         Key(Qt::Key_Return);
-        QCOMPARE(Text("editSetCurAxle"), QStringLiteral("2"));
-        QCOMPARE(FocusedName(), QStringLiteral("editSeries"));
+        QCOMPARE(Text(Control::WalkPositionDisplay), QStringLiteral("2"));
+        QCOMPARE(FocusedName(), ObjectNameOf(Control::Series));
         Key(Qt::Key_Return, Qt::ShiftModifier);
-        QCOMPARE(Text("editSetCurAxle"), QStringLiteral("1"));
-        QCOMPARE(Text("editRun"), QStringLiteral("1"));
+        QCOMPARE(Text(Control::WalkPositionDisplay), QStringLiteral("1"));
+        QCOMPARE(Text(Control::Run), QStringLiteral("1"));
         Key(Qt::Key_PageDown);
-        QCOMPARE(Text("editSetCurCar"), QStringLiteral("2"));
-        QCOMPARE(Text("editSetCurAxle"), QStringLiteral("5"));
+        QCOMPARE(Text(Control::WalkCarDisplay), QStringLiteral("2"));
+        QCOMPARE(Text(Control::WalkPositionDisplay), QStringLiteral("5"));
         Key(Qt::Key_PageUp);
-        QCOMPARE(Text("editSetCurAxle"), QStringLiteral("1"));
+        QCOMPARE(Text(Control::WalkPositionDisplay), QStringLiteral("1"));
 
         // Nothing empty at the new position: the focus stays.
-        for (const char* name : {"editSeries", "editNumber", "editAxle", "editWheelPair"}) {
-            Edit(name)->setText(QStringLiteral("x"));
+        for (Control edit :
+             {Control::Series, Control::CarNumber, Control::AxleName, Control::WheelSetName}) {
+            Edit(edit)->setText(QStringLiteral("x"));
         }
         Key(Qt::Key_Return);
         Key(Qt::Key_Return, Qt::ShiftModifier);
-        Edit("editRun")->setFocus();
+        Edit(Control::Run)->setFocus();
         Key(Qt::Key_Return, Qt::ShiftModifier);
-        QCOMPARE(Text("editSetCurAxle"), QStringLiteral("1"));
-        QCOMPARE(FocusedName(), QStringLiteral("editRun"));
+        QCOMPARE(Text(Control::WalkPositionDisplay), QStringLiteral("1"));
+        QCOMPARE(FocusedName(), ObjectNameOf(Control::Run));
     }
 
     void shortcutsWorkOnlyWhenTheirButtonDoes() {
@@ -133,7 +135,7 @@ private slots:
         Key(Qt::Key_PageDown);
         QCOMPARE(S().state.currentCar, 0);
 
-        Click("cxButton3");
+        Click(Control::AddCar);
         Key(Qt::Key_N, Qt::ControlModifier);  // New asks about the added car
         QCOMPARE(log_.unsavedQuestions.size(), 1);
         QCOMPARE(S().state.carCount, 2);
@@ -147,72 +149,70 @@ private slots:
     }
 
     void tooltipsNameEveryPictureButtonInBothLanguages() {
-        for (int language : {kRussian, kEnglish}) {
+        for (Language language : {Language::Russian, Language::English}) {
             Form().ApplyCaptions(language);
-            for (const ButtonTip& tip : ButtonTips()) {
-                QCOMPARE(Control(std::string(tip.control).c_str())->toolTip(),
-                         QString::fromUtf8(tip.text[static_cast<std::size_t>(language)]));
+            for (const WindowControl& row : WindowControls()) {
+                QCOMPARE(Widget(row.control)->toolTip(), QString::fromUtf8(row.tip.In(language)));
             }
         }
-        for (int n = 1; n <= 14; ++n) {
-            QVERIFY(!Control(QStringLiteral("cxButton%1").arg(n).toLatin1().constData())
-                         ->toolTip()
-                         .isEmpty());
+        for (const WindowControl& row : WindowControls()) {
+            const bool pictureButton = row.kind == ControlKind::Button && row.caption.empty();
+            QCOMPARE(!Widget(row.control)->toolTip().isEmpty(), pictureButton);
         }
     }
 
     // Which actions ask, and what each answer does to them.
     void unsavedWorkIsNeverLostWithoutAQuestion() {
         // Unchanged: nothing asks, and a step at its limit changes nothing.
-        Click("cxButton2");
-        Click("cxButton13");
-        Click("btnNew");
+        Click(Control::RemoveCar);
+        Click(Control::PreviousCarInLayout);
+        Click(Control::NewScheme);
         QVERIFY(!Form().HasUnsavedWork());
         QVERIFY(log_.unsavedQuestions.isEmpty());
 
         // A layout change: Cancel keeps it, Discard lets New go on.
-        Click("cxButton5");
+        Click(Control::AddAxle);
         QVERIFY(Form().HasUnsavedWork());
-        Click("btnNew");
+        Click(Control::NewScheme);
         QCOMPARE(S().cars[0].axleCount, 5);
         log_.unsavedAnswers.push_back(UnsavedChoice::Discard);
-        Click("btnNew");
+        Click(Control::NewScheme);
         QCOMPARE(S().cars[0].axleCount, 4);
         QCOMPARE(log_.unsavedQuestions.size(), 2);
 
         // Text typed but not yet stored counts too.
-        Click("btnSet");
+        Click(Control::SetScheme);
         log_.saveAnswers.push_back(Path("first.sch"));
-        Click("btnSave");
+        Click(Control::SaveScheme);
         QVERIFY(!Form().HasUnsavedWork());
-        Type("editRun", QStringLiteral("77"));
+        Type(Control::Run, QStringLiteral("77"));
         QVERIFY(Form().HasUnsavedWork());
 
         // Save: the save dialog cancelled cancels Load too.
         log_.unsavedAnswers.push_back(UnsavedChoice::Save);
         log_.openAnswers.push_back(SavedScheme(QStringLiteral("other.sch")));
-        Click("btnLoad");
+        Click(Control::LoadScheme);
         QCOMPARE(S().fileName, std::string("first"));
-        QCOMPARE(Text("editRun"), QStringLiteral("77"));
+        QCOMPARE(Text(Control::Run), QStringLiteral("77"));
 
         // Save into a folder that is a file fails: Load stays cancelled.
         Write(Path("plain"), "x");
         log_.unsavedAnswers.push_back(UnsavedChoice::Save);
         log_.saveAnswers.push_back(Path("plain/x.sch"));
-        Click("btnLoad");
+        Click(Control::LoadScheme);
         QCOMPARE(S().fileName, std::string("first"));
         QCOMPARE(log_.warnings.size(), std::size_t(1));
 
         // Save that works: the run is in the file, then the other file loads.
         log_.unsavedAnswers.push_back(UnsavedChoice::Save);
         log_.saveAnswers.push_back(Path("first.sch"));
-        Click("btnLoad");
+        Click(Control::LoadScheme);
         QCOMPARE(S().fileName, std::string("other"));
         QVERIFY(Contents(Path("first.sch")).contains("1l|||77|"));
         QVERIFY(!Form().HasUnsavedWork());
 
         // Closing the window asks the same way.
-        Type("editAxle", QStringLiteral("3"));
+        Type(Control::AxleName, QStringLiteral("3"));
         QVERIFY(!Form().close());
         QVERIFY(Form().isVisible());
         log_.unsavedAnswers.push_back(UnsavedChoice::Discard);
@@ -223,7 +223,7 @@ private slots:
         QVERIFY(Form().OpenFile(SavedScheme(QStringLiteral("cli.sch"))));
         QCOMPARE(S().mode, Mode::ParameterMode);
         QCOMPARE(Form().windowTitle(), QStringLiteral("Quorvane 2.0 - cli"));
-        QCOMPARE(Text("editSeries"), QStringLiteral("S"));
+        QCOMPARE(Text(Control::Series), QStringLiteral("S"));
         QVERIFY(!Form().HasUnsavedWork());
 
         CloseWindow();
@@ -238,7 +238,7 @@ private slots:
 
     void droppingASchemeLoadsItAfterTheQuestion() {
         const QString path = SavedScheme(QStringLiteral("dropped.sch"));
-        Click("cxButton3");
+        Click(Control::AddCar);
         DropFile(path);  // the question is cancelled
         QCOMPARE(S().state.carCount, 2);
         log_.unsavedAnswers.push_back(UnsavedChoice::Discard);
@@ -256,12 +256,12 @@ private slots:
 
     void russianFromTheStart() {
         CloseWindow();
-        OpenWindow(kRussian);
-        QCOMPARE(Control<QPushButton>("btnNew")->text(), QStringLiteral("Новая схема"));
-        QCOMPARE(Control("cxButton3")->toolTip(), QStringLiteral("Добавить вагон"));
-        Click("cxButton3");
-        Click("btnNew");
-        QCOMPARE(log_.unsavedQuestions.value(0), QString::fromUtf8(kUnsavedQuestion[kRussian]));
+        OpenWindow(Language::Russian);
+        QCOMPARE(Widget<QPushButton>(Control::NewScheme)->text(), QStringLiteral("Новая схема"));
+        QCOMPARE(Widget(Control::AddCar)->toolTip(), QStringLiteral("Добавить вагон"));
+        Click(Control::AddCar);
+        Click(Control::NewScheme);
+        QCOMPARE(log_.unsavedQuestions.value(0), QString::fromUtf8(kUnsavedQuestion.russian));
     }
 
     void commandLine() {
@@ -269,10 +269,10 @@ private slots:
             words.prepend(QStringLiteral("quorvane"));
             return ParseCommandLine(words);
         };
-        QCOMPARE(parse({}).start->language, kEnglish);
-        QCOMPARE(parse({"--lang", "ru", "a.sch"}).start->language, kRussian);
+        QCOMPARE(parse({}).start->language, Language::English);
+        QCOMPARE(parse({"--lang", "ru", "a.sch"}).start->language, Language::Russian);
         QCOMPARE(parse({"--lang", "ru", "a.sch"}).start->file, QStringLiteral("a.sch"));
-        QCOMPARE(parse({"--lang=en"}).start->language, kEnglish);
+        QCOMPARE(parse({"--lang=en"}).start->language, Language::English);
         QVERIFY(parse({"--help"}).output.contains(QStringLiteral("--lang <language>")));
         QCOMPARE(parse({"--version"}).output, QStringLiteral("quorvane 2.0\n"));
         for (const QStringList& bad :

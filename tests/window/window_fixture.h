@@ -11,9 +11,11 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <array>
 #include <memory>
 
 #include "fake_dialogs.h"
+#include "window/control_table.h"
 #include "window/form_main.h"
 #include "window/label_table.h"
 
@@ -61,20 +63,27 @@ protected:
     TFormMain& Form() { return *form_; }
     const Scheme& S() { return form_->scheme(); }
 
+    // A widget that no control of the model stands for, by its object name.
     template <class T = QWidget>
-    T* Control(const char* name) {
-        T* control = form_->findChild<T*>(QString::fromLatin1(name));
-        if (!control) {
-            qFatal("no control %s", name);
+    T* Widget(const char* name) {
+        T* widget = form_->findChild<T*>(QString::fromLatin1(name));
+        if (!widget) {
+            qFatal("no widget %s", name);
         }
-        return control;
+        return widget;
     }
-    void Click(const char* button) {
-        QTest::mouseClick(Control<QPushButton>(button), Qt::LeftButton);
+    // The widget of a control, found by the object name the window gives it.
+    template <class T = QWidget>
+    T* Widget(Control control) {
+        return Widget<T>(ObjectNameOf(control).toLatin1().constData());
     }
-    QLineEdit* Edit(const char* name) { return Control<QLineEdit>(name); }
+    static QString ObjectNameOf(Control control) {
+        return QString::fromLatin1(WindowControlOf(control).objectName);
+    }
+    void Click(Control button) { QTest::mouseClick(Widget<QPushButton>(button), Qt::LeftButton); }
+    QLineEdit* Edit(Control edit) { return Widget<QLineEdit>(edit); }
     // Key presses with the text they carry, Cyrillic and CJK included.
-    void Type(const char* edit, const QString& text) {
+    void Type(Control edit, const QString& text) {
         for (QChar ch : text) {
             QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
             QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
@@ -82,25 +91,29 @@ protected:
             QApplication::sendEvent(Edit(edit), &release);
         }
     }
-    QString Text(const char* name) { return Edit(name)->text(); }
+    QString Text(Control edit) { return Edit(edit)->text(); }
+    static constexpr std::array kDisplays{Control::CarCountDisplay,   Control::AxleCountDisplay,
+                                          Control::BogieCountDisplay, Control::SchemeTypeDisplay,
+                                          Control::LayoutCarDisplay,  Control::WalkPositionDisplay,
+                                          Control::WalkCarDisplay};
+    static constexpr std::array kEdits{Control::Series, Control::CarNumber, Control::AxleName,
+                                       Control::WheelSetName, Control::Run};
     QStringList Counters() {
         QStringList values;
-        for (const char* name : {"editNumCar", "editNumAxle", "editNumBogie", "editTypeScheme",
-                                 "editSetCar", "editSetCurAxle", "editSetCurCar"}) {
-            values << Text(name);
+        for (Control display : kDisplays) {
+            values << Text(display);
         }
         return values;
     }
-    QWidget* Strip() { return Control("Image2"); }
+    QWidget* Strip() { return Widget("Image2"); }
     // A point inside the body of car i of the strip.
     static QPoint CarBody(int i) { return {112 * i + 60, 40}; }
     QString Path(const QString& name) { return dir_->filePath(name); }
 
     Snapshot Snap() {
         QStringList edits;
-        for (const char* name :
-             {"editSeries", "editNumber", "editAxle", "editWheelPair", "editRun"}) {
-            edits << Text(name);
+        for (Control edit : kEdits) {
+            edits << Text(edit);
         }
         return {S().mode,
                 S().state.carCount,
@@ -116,19 +129,19 @@ protected:
     // accepted, and every wheel set typed in: series ER2, numbers 101 and
     // 102, at walk position p axle name p, wheel set Wp and run p00.
     void EnterTwoCarTrain() {
-        Click("cxButton3");
-        Click("cxButton14");
-        QTest::mouseClick(Control<QCheckBox>("chbInvert"), Qt::LeftButton);
-        Click("btnSet");
-        Type("editSeries", QStringLiteral("ER2"));
+        Click(Control::AddCar);
+        Click(Control::NextCarInLayout);
+        QTest::mouseClick(Widget<QCheckBox>(Control::Invert), Qt::LeftButton);
+        Click(Control::SetScheme);
+        Type(Control::Series, QStringLiteral("ER2"));
         for (int p = 1; p <= 8; ++p) {
             if (p == 1 || p == 5) {
-                Type("editNumber", p == 1 ? QStringLiteral("101") : QStringLiteral("102"));
+                Type(Control::CarNumber, p == 1 ? QStringLiteral("101") : QStringLiteral("102"));
             }
-            Type("editAxle", QString::number(p));
-            Type("editWheelPair", QStringLiteral("W%1").arg(p));
-            Type("editRun", QString::number(p) + QStringLiteral("00"));
-            Click("cxButton10");
+            Type(Control::AxleName, QString::number(p));
+            Type(Control::WheelSetName, QStringLiteral("W%1").arg(p));
+            Type(Control::Run, QString::number(p) + QStringLiteral("00"));
+            Click(Control::NextWheelSet);
         }
     }
 
@@ -155,7 +168,7 @@ protected:
         });
     }
 
-    void OpenWindow(int language = kEnglish) {
+    void OpenWindow(Language language = Language::English) {
         log_ = {};
         dir_ = std::make_unique<QTemporaryDir>();
         form_ = std::make_unique<TFormMain>(std::make_unique<FakeDialogs>(log_), language);
