@@ -8,9 +8,9 @@
 #include <ostream>
 #include <string>
 
+#include "fileio/save_file.h"
+#include "fileio/scheme_text.h"
 #include "model/wheel_order.h"
-#include "tool/save_file.h"
-#include "tool/scheme_text.h"
 #include "tool/tool.h"
 
 namespace quorvane {

@@ -12,8 +12,8 @@
 #include <string_view>
 
 #include "drawing/render_image.h"
+#include "fileio/save_file.h"
 #include "model/parameter_entry.h"
-#include "tool/save_file.h"
 #include "tool/tool.h"
 #include "tool/train_sheet.h"
 

@@ -8,8 +8,8 @@
 #include <cmath>
 #include <utility>
 
+#include "fileio/scheme_text.h"
 #include "model/layout.h"
-#include "tool/scheme_text.h"
 
 namespace quorvane {
 

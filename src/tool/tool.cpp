@@ -8,15 +8,15 @@
 #include <optional>
 #include <ostream>
 
+#include "fileio/save_file.h"
+#include "fileio/scheme_text.h"
 #include "model/layout.h"
 #include "model/parameter_entry.h"
 #include "schemefile/scheme_reader.h"
 #include "schemefile/scheme_writer.h"
 #include "tool/measurement_plan.h"
 #include "tool/render.h"
-#include "tool/save_file.h"
 #include "tool/scheme_json.h"
-#include "tool/scheme_text.h"
 
 namespace quorvane {
 

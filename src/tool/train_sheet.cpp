@@ -18,8 +18,8 @@
 #include "drawing/qimage_surface.h"
 #include "drawing/render_image.h"
 #include "drawing/train_strip.h"
+#include "fileio/scheme_text.h"
 #include "model/parameter_entry.h"
-#include "tool/scheme_text.h"
 
 namespace quorvane {
 

@@ -27,11 +27,11 @@
 
 #include "drawing/car_view.h"
 #include "drawing/train_strip.h"
+#include "fileio/save_file.h"
+#include "fileio/scheme_text.h"
 #include "model/layout.h"
 #include "schemefile/scheme_reader.h"
 #include "schemefile/scheme_writer.h"
-#include "tool/save_file.h"
-#include "tool/scheme_text.h"
 #include "window/button_icons.h"
 #include "window/control_table.h"
 #include "window/invert_check_box.h"

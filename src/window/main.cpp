@@ -3,7 +3,9 @@
 #include <QMessageBox>
 #include <cstdio>
 #include <exception>
+#include <optional>
 
+#include "fileio/scheme_text.h"
 #include "window/command_line.h"
 #include "window/form_main.h"
 #include "window/label_table.h"
@@ -40,6 +42,11 @@ int main(int argc, char* argv[]) {
     // The installed desktop entry and icon, so that the desktop shows them.
     QGuiApplication::setDesktopFileName(QStringLiteral("quorvane"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("quorvane")));
+    if (const std::optional<QString> problem = quorvane::CodePageProblem()) {
+        std::fprintf(stderr, "quorvane: %s\n", qPrintable(*problem));
+        QMessageBox::critical(nullptr, QString::fromUtf8(quorvane::Labels().title), *problem);
+        return 1;
+    }
     try {
         quorvane::TFormMain form(quorvane::MakeQtDialogs(), commandLine.start->language);
         quorvane::QuitAfterFirstPaintIfAsked(form);

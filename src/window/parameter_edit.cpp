@@ -6,8 +6,8 @@
 #include <QToolTip>
 #include <QValidator>
 
+#include "fileio/scheme_text.h"
 #include "schemefile/field_bytes.h"
-#include "tool/scheme_text.h"
 
 namespace quorvane {
 

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "tool/scheme_text.h"
+#include "fileio/scheme_text.h"
 #include "tool_fixture.h"
 
 namespace quorvane {

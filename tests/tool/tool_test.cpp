@@ -12,7 +12,6 @@
 
 #include "../schemefile/random_schemes.h"
 #include "schemefile/scheme_writer.h"
-#include "tool/scheme_text.h"
 #include "tool_fixture.h"
 
 namespace quorvane {
@@ -422,29 +421,6 @@ TEST_F(ToolTest, DoubleDashEndsTheOptions) {
     const ToolRun unknown = Program({"check", "-x.sch"});
     EXPECT_EQ(unknown.code, 2);
     EXPECT_TRUE(unknown.err.starts_with("quorvane-tool: check: Unknown option")) << unknown.err;
-}
-
-TEST(SchemeTextTest, EveryByteSurvivesDecodingAndEncoding) {
-    std::string all;
-    for (int byte = 0; byte < 256; ++byte) {
-        all += static_cast<char>(byte);
-    }
-    EXPECT_EQ(EncodeSchemeText(DecodeSchemeText(all)), all);
-    EXPECT_EQ(DecodeSchemeText("\xC0\xE1\xE2\xB8\xA8\xB9"), QString::fromUtf8("АбвёЁ№"));
-    EXPECT_EQ(EncodeSchemeText(QString::fromUtf8("€")), std::string("\x88"));
-    EXPECT_EQ(EncodeSchemeText(QString::fromUtf8("Ω")), std::nullopt);
-}
-
-// A lone surrogate is no character at all, and nothing that Windows-1251
-// holds; a stateful converter would keep one at the end back, unreported.
-TEST(SchemeTextTest, LoneSurrogatesAreRefused) {
-    const std::u16string high(1, char16_t{0xD83D});
-    const std::u16string first(1, char16_t{0xD800});
-    const std::u16string low(1, char16_t{0xDC00});
-    for (const std::u16string& text :
-         {high, u"A" + high, u"A" + high + u"B", first, u"A" + first + u"B", low, low + u"A"}) {
-        EXPECT_EQ(EncodeSchemeText(QString::fromStdU16String(text)), std::nullopt) << text.size();
-    }
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "tool/save_file.h"
+#include "fileio/save_file.h"
 
 #include <sys/stat.h>
 

@@ -8,6 +8,14 @@
 
 namespace quorvane {
 
+inline constexpr const char* kSchemeCodePage = "windows-1251";
+
+// Why this Qt cannot convert texts of the code page both ways (Qt takes
+// every code page but Unicode and Latin-1 from ICU), or nothing. Without the
+// scheme's code page every text would decode as empty and encode as
+// nothing, so both programs check it before they read or write a scheme.
+std::optional<QString> CodePageProblem(const char* codePage = kSchemeCodePage);
+
 QString DecodeSchemeText(std::string_view bytes);
 
 // Nothing when the text holds a character that Windows-1251 cannot store,

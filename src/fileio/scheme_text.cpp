@@ -1,4 +1,4 @@
-#include "tool/scheme_text.h"
+#include "fileio/scheme_text.h"
 
 #include <QFileInfo>
 #include <QStringDecoder>
@@ -8,12 +8,18 @@
 
 namespace quorvane {
 
-namespace {
-constexpr const char* kCodePage = "windows-1251";
+std::optional<QString> CodePageProblem(const char* codePage) {
+    if (QStringDecoder(codePage).isValid() && QStringEncoder(codePage).isValid()) {
+        return std::nullopt;
+    }
+    return QStringLiteral(
+               "this Qt cannot convert texts of the %1 code page, which scheme files are "
+               "written in; it takes them from ICU, so a Qt built without ICU cannot be used")
+        .arg(QString::fromLatin1(codePage));
 }
 
 QString DecodeSchemeText(std::string_view bytes) {
-    QStringDecoder decoder(kCodePage);
+    QStringDecoder decoder(kSchemeCodePage);
     return decoder(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
 }
 
@@ -24,7 +30,7 @@ std::optional<std::string> EncodeSchemeText(const QString& text) {
     if (!text.isValidUtf16()) {
         return std::nullopt;
     }
-    QStringEncoder encoder(kCodePage, QStringConverter::Flag::Stateless);
+    QStringEncoder encoder(kSchemeCodePage, QStringConverter::Flag::Stateless);
     const QByteArray bytes = encoder(text);
     if (encoder.hasError()) {
         return std::nullopt;
