@@ -21,24 +21,9 @@ void BM_WriteLargest(benchmark::State& state) {
         static_cast<std::int64_t>(WriteScheme(*scheme, "largest_train").bytes.size()));
 }
 
-// As the editor loads: into the scheme that the previous load replaced,
-// whose texts already have their storage.
+// As the editor loads: into a new scheme, whose texts each take an
+// allocation, freed again with the scheme.
 void BM_ReadLargest(benchmark::State& state) {
-    const std::string bytes = WriteScheme(*LargestTrain(1), "largest_train").bytes;
-    auto into = std::make_unique<Scheme>();
-    for (auto _ : state) {
-        if (ReadSchemeInto(bytes, 1, *into)) {
-            state.SkipWithError("the largest file was refused");
-            break;
-        }
-        benchmark::DoNotOptimize(into.get());
-    }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
-                            static_cast<std::int64_t>(bytes.size()));
-}
-
-// The first load, into a new scheme whose texts each take an allocation.
-void BM_ReadLargestNew(benchmark::State& state) {
     const std::string bytes = WriteScheme(*LargestTrain(1), "largest_train").bytes;
     for (auto _ : state) {
         ReadResult read = ReadScheme(bytes, 1);
@@ -81,7 +66,6 @@ void BM_ReadFloor(benchmark::State& state) {
 
 BENCHMARK(BM_WriteLargest)->Repetitions(kRepetitions)->ReportAggregatesOnly();
 BENCHMARK(BM_ReadLargest)->Repetitions(kRepetitions)->ReportAggregatesOnly();
-BENCHMARK(BM_ReadLargestNew)->Repetitions(kRepetitions)->ReportAggregatesOnly();
 BENCHMARK(BM_ReadFloor)->Repetitions(kRepetitions)->ReportAggregatesOnly();
 
 }  // namespace

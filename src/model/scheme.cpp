@@ -18,18 +18,6 @@ const AxleSlot& CurrentAxleSlot(const Scheme& scheme) {
     return CurrentCar(scheme).axles.at(static_cast<std::size_t>(scheme.state.currentAxle));
 }
 
-void ResetToProgramStart(Scheme& scheme) {
-    ClearAllCars(scheme);
-    for (CarRecord& car : scheme.cars) {
-        car.axleCount = 0;
-        car.bogieCount = 0;
-    }
-    scheme.walk.fill(WalkEntry{});
-    scheme.state = SchemeState{};
-    scheme.mode = Mode::LayoutMode;
-    scheme.fileName = kNewSchemeName;
-}
-
 void NewScheme(Scheme& scheme) {
     scheme.mode = Mode::LayoutMode;
     scheme.state.carCount = 1;

@@ -83,10 +83,6 @@ const CarRecord& CurrentCar(const Scheme& scheme);
 AxleSlot& CurrentAxleSlot(Scheme& scheme);
 const AxleSlot& CurrentAxleSlot(const Scheme& scheme);
 
-// Back to the state at program start, keeping the storage of the texts, so
-// that filling the scheme again allocates nothing for texts that fit.
-void ResetToProgramStart(Scheme& scheme);
-
 // Resets the scheme to one direct car of 4 axles and 2 bogies, scheme type 1,
 // LayoutMode, every text empty. Keeps fileName. The window sets its title
 // before and loads the edits and redraws after.

@@ -6,7 +6,6 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <utility>
 #include <vector>
 
@@ -415,6 +414,10 @@ std::string TooLarge() {
     return "the file is larger than 16 MiB, too large for a scheme";
 }
 
+ReadResult Refused(ReadError error) {
+    return {.scheme = nullptr, .error = std::move(error)};
+}
+
 }  // namespace
 
 std::string ReadError::Message() const {
@@ -442,76 +445,53 @@ int SchemeTypeFromSides(int sideCode, bool firstCarInverted, int previousSchemeT
     return type != 0 ? type : previousSchemeType;
 }
 
-std::optional<ReadError> ReadSchemeInto(std::string_view bytes, int previousSchemeType,
-                                        Scheme& into) {
+ReadResult ReadScheme(std::string_view bytes, int previousSchemeType) {
     if (bytes.size() > kMaxSchemeFileSize) {
-        return WholeFile(TooLarge());
+        return Refused(WholeFile(TooLarge()));
     }
-    ResetToProgramStart(into);
+    auto scheme = std::make_unique<Scheme>();
     try {
-        Parser parser(bytes, into, 0);
+        Parser parser(bytes, *scheme, 0);
         parser.Parse();
         const int type = parser.SchemeType(previousSchemeType);
         if (NameSideOfEntry(type, true, kLeftSide) != kLeftSide && parser.HasInvertedEntries()) {
             // Inverted cars of this type carry each wheel's name under the
             // other side letter: read again, giving each name its own wheel.
-            ResetToProgramStart(into);
-            Parser(bytes, into, type).Parse();
+            scheme = std::make_unique<Scheme>();
+            Parser(bytes, *scheme, type).Parse();
         }
-        into.state.schemeType = type;
+        scheme->state.schemeType = type;
     } catch (ParseFailure& failure) {
-        return ErrorAt(bytes, failure.offset, std::move(failure.reason));
+        return Refused(ErrorAt(bytes, failure.offset, std::move(failure.reason)));
     }
-    return std::nullopt;
+    return {.scheme = std::move(scheme), .error = {}};
 }
 
-std::optional<ReadError> ReadSchemeFileInto(const std::string& path, int previousSchemeType,
-                                            Scheme& into) {
+ReadResult ReadSchemeFile(const std::string& path, int previousSchemeType) {
     std::error_code error;
     const std::filesystem::file_status status = std::filesystem::status(path, error);
     if (error) {
-        return WholeFile("cannot be read: " + error.message());
+        return Refused(WholeFile("cannot be read: " + error.message()));
     }
     if (status.type() != std::filesystem::file_type::regular) {
-        return WholeFile("cannot be read: it is not a regular file but " + KindOf(status.type()));
+        return Refused(
+            WholeFile("cannot be read: it is not a regular file but " + KindOf(status.type())));
     }
     const std::uintmax_t size = std::filesystem::file_size(path, error);
     if (error) {
-        return WholeFile("cannot be read: " + error.message());
+        return Refused(WholeFile("cannot be read: " + error.message()));
     }
     if (size > kMaxSchemeFileSize) {
-        return WholeFile(TooLarge());
+        return Refused(WholeFile(TooLarge()));
     }
     errno = 0;
     std::ifstream file(path, std::ios::binary);
     std::string bytes(static_cast<std::size_t>(size), '\0');
     if (!file || !file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()))) {
-        return WholeFile(errno != 0 ? std::string("cannot be read: ") + std::strerror(errno)
-                                    : std::string("cannot be read"));
+        return Refused(WholeFile(errno != 0 ? std::string("cannot be read: ") + std::strerror(errno)
+                                            : std::string("cannot be read")));
     }
-    return ReadSchemeInto(bytes, previousSchemeType, into);
-}
-
-namespace {
-
-ReadResult IntoNewScheme(const std::function<std::optional<ReadError>(Scheme&)>& read) {
-    auto scheme = std::make_unique<Scheme>();
-    if (std::optional<ReadError> error = read(*scheme)) {
-        return {.scheme = nullptr, .error = std::move(*error)};
-    }
-    return {.scheme = std::move(scheme), .error = {}};
-}
-
-}  // namespace
-
-ReadResult ReadScheme(std::string_view bytes, int previousSchemeType) {
-    return IntoNewScheme(
-        [&](Scheme& into) { return ReadSchemeInto(bytes, previousSchemeType, into); });
-}
-
-ReadResult ReadSchemeFile(const std::string& path, int previousSchemeType) {
-    return IntoNewScheme(
-        [&](Scheme& into) { return ReadSchemeFileInto(path, previousSchemeType, into); });
+    return ReadScheme(bytes, previousSchemeType);
 }
 
 }  // namespace quorvane

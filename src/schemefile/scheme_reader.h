@@ -27,27 +27,19 @@ struct ReadResult {
     ReadError error;
 };
 
-// Parses a whole file. The loaded scheme holds the cars, counts and texts of
-// the file, its name line as fileName, and the scheme type its wheel order
+// Parses a whole file into a new scheme: the one way into a scheme from a
+// file's bytes. The loaded scheme holds the cars, counts and texts of the
+// file, its name line as fileName, and the scheme type its wheel order
 // gives; previousSchemeType stands when the order names no type. Each
 // wheel-set name goes to the wheel the writer took it from, so that writing
 // the scheme again in its type gives the file's entries back. Everything
-// else is as at program start: no text of the scheme that was open survives.
-// The walk and the mode are the Load handler's to set (AcceptLayout).
+// else is as at program start. The walk and the mode are the Load handler's
+// to set (AcceptLayout).
 ReadResult ReadScheme(std::string_view bytes, int previousSchemeType);
 
-// Reads the file at path whole and parses it; a file over 16 MiB is refused
-// before it is read.
+// Reads the file at path whole and gives its bytes to ReadScheme; a file over
+// 16 MiB, or one that is not a regular file, is refused before it is read.
 ReadResult ReadSchemeFile(const std::string& path, int previousSchemeType);
-
-// The same two, parsing into into, which is reset first but keeps the
-// storage of its texts: a load into the scheme that the previous load
-// replaced allocates nothing for texts of like sizes. Nothing when the file
-// was read; after a refusal into holds nothing of use.
-std::optional<ReadError> ReadSchemeInto(std::string_view bytes, int previousSchemeType,
-                                        Scheme& into);
-std::optional<ReadError> ReadSchemeFileInto(const std::string& path, int previousSchemeType,
-                                            Scheme& into);
 
 // The scheme type of the sides of the first four wheel entries (bit n set for
 // a right wheel in entry n) and the orientation of the first car line. Codes

@@ -127,7 +127,6 @@ TFormMain::TFormMain(std::unique_ptr<SchemeDialogs> dialogs, Language language, 
                           Qt::WindowCloseButtonHint),
       dialogs_(std::move(dialogs)),
       scheme_(std::make_unique<Scheme>()),
-      spare_(std::make_unique<Scheme>()),
       language_(language),
       carSurface_(kCarViewWidth, kCarViewHeight),
       stripSurface_(kStripFitWidth, kStripFitHeight) {
@@ -658,16 +657,16 @@ void TFormMain::EnterLoadedScheme() {
 }
 
 bool TFormMain::LoadScheme(const QString& path) {
-    // The file is read into the spare scheme and swapped in only when valid;
-    // the scheme it replaces becomes the spare, whose texts the next load reuses.
-    if (const std::optional<ReadError> error = ReadSchemeFileInto(
-            QFile::encodeName(path).toStdString(), scheme_->state.schemeType, *spare_)) {
+    // A new scheme, taken only when the whole file was read.
+    ReadResult read =
+        ReadSchemeFile(QFile::encodeName(path).toStdString(), scheme_->state.schemeType);
+    if (!read.scheme) {
         dialogs_->Warn(this, kWarningCaption,
                        QFileInfo(path).fileName() + QStringLiteral(": ") +
-                           QString::fromStdString(error->Message()));
+                           QString::fromStdString(read.error.Message()));
         return false;
     }
-    std::swap(scheme_, spare_);
+    scheme_ = std::move(read.scheme);
     return true;
 }
 

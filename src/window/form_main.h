@@ -135,7 +135,6 @@ private:
 
     std::unique_ptr<SchemeDialogs> dialogs_;
     std::unique_ptr<Scheme> scheme_;
-    std::unique_ptr<Scheme> spare_;  // what the next load reads into
     Language language_;
     bool changed_ = false;
     QImageSurface carSurface_;
