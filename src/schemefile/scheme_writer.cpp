@@ -1,9 +1,7 @@
 #include "schemefile/scheme_writer.h"
 
-#include <algorithm>
 #include <array>
 #include <charconv>
-#include <cstring>
 #include <optional>
 #include <utility>
 
@@ -23,60 +21,17 @@ constexpr std::array<std::string_view, 3> kLegendHead{
     "1i - is a cars, which are located invert(1 - order of the cars)",
 };
 
-// The file's bytes, written through a cursor: a car line is some hundred
-// short pieces, and a string's append costs several times their copy.
-class Output {
-public:
-    void Reserve(std::size_t size) {
-        bytes_.resize(size);
-        at_ = bytes_.data();
-        end_ = at_ + bytes_.size();
-    }
-    Output& operator+=(std::string_view text) {
-        Room(text.size());
-        std::memcpy(at_, text.data(), text.size());
-        at_ += text.size();
-        return *this;
-    }
-    Output& operator+=(char ch) {
-        Room(1);
-        *at_++ = ch;
-        return *this;
-    }
-    void AppendNumber(int value) {
-        constexpr std::size_t kDigits = 12;  // of any int, with its sign
-        Room(kDigits);
-        at_ = std::to_chars(at_, at_ + kDigits, value).ptr;
-    }
-    std::string Take() {
-        bytes_.resize(static_cast<std::size_t>(at_ - bytes_.data()));
-        return std::move(bytes_);
-    }
-
-private:
-    void Room(std::size_t size) {
-        if (static_cast<std::size_t>(end_ - at_) < size) {
-            Grow(size);
-        }
-    }
-    [[gnu::noinline]] void Grow(std::size_t size) {
-        const std::size_t used = static_cast<std::size_t>(at_ - bytes_.data());
-        bytes_.resize(std::max(2 * bytes_.size(), used + size));
-        at_ = bytes_.data() + used;
-        end_ = bytes_.data() + bytes_.size();
-    }
-
-    std::string bytes_;
-    char* at_ = nullptr;
-    char* end_ = nullptr;
-};
+void AppendNumber(std::string& out, int value) {
+    char digits[12];  // of any int, with its sign
+    char* const end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    out.append(digits, static_cast<std::size_t>(end - digits));
+}
 
 class LineWriter {
 public:
     explicit LineWriter(const Scheme& scheme) : scheme_(scheme) {}
 
     std::string Write(std::string_view name) {
-        out_.Reserve(SizeAtMost(name));
         Line(name);
         Line("{");
         int line = -1;
@@ -96,35 +51,11 @@ public:
         Line("}");
         Line("");
         Legend();
-        return out_.Take();
+        return std::move(out_);
     }
 
 private:
-    static constexpr std::size_t kNumbersAndBars = 16;  // of a car line's head, or of an entry
-    static constexpr std::size_t kLegendLines = 1024;
-
     const CarRecord& Car(int c) const { return scheme_.cars[static_cast<std::size_t>(c)]; }
-
-    // Every car line is written at most twice and every axle has two entries,
-    // so that the file is written, nearly always, into one allocation.
-    std::size_t SizeAtMost(std::string_view name) const {
-        const CarRecord& first = Car(0);
-        std::size_t size = name.size() + kLegendLines + first.series.size() +
-                           first.carNumber.size() + first.axles[0].axleName.size() +
-                           first.axles[0].sides[kLeftSide].wheelSetName.size() +
-                           first.axles[0].run.size();
-        for (int c = 0; c < scheme_.state.carCount; ++c) {
-            const CarRecord& car = Car(c);
-            size += 2 * (car.series.size() + car.carNumber.size() + kNumbersAndBars);
-            for (int k = 0; k < car.axleCount; ++k) {
-                const AxleSlot& axle = car.axles[static_cast<std::size_t>(k)];
-                size += 2 * (axle.axleName.size() + axle.run.size() + kNumbersAndBars +
-                             std::max(axle.sides[0].wheelSetName.size(),
-                                      axle.sides[1].wheelSetName.size()));
-            }
-        }
-        return size;
-    }
 
     void Line(std::string_view text) {
         out_ += text;
@@ -133,9 +64,9 @@ private:
 
     void BeginCarLine(int c) {
         const CarRecord& car = Car(c);
-        out_.AppendNumber(c + 1);
+        AppendNumber(out_, c + 1);
         out_ += car.inverted ? 'i' : 'd';
-        out_.AppendNumber(car.bogieCount);
+        AppendNumber(out_, car.bogieCount);
         out_ += '|';
         out_ += car.series;
         out_ += '|';
@@ -150,7 +81,7 @@ private:
 
     void Entry(const WheelEntry& entry) {
         const AxleSlot& axle = Car(entry.car).axles[static_cast<std::size_t>(entry.axle)];
-        out_.AppendNumber(entry.axle + 1);
+        AppendNumber(out_, entry.axle + 1);
         out_ += entry.side == kLeftSide ? 'l' : 'r';
         out_ += '|';
         out_ += axle.axleName;
@@ -168,7 +99,7 @@ private:
         for (std::string_view line : kLegendHead) {
             Line(line);
         }
-        out_.AppendNumber(car.bogieCount);
+        AppendNumber(out_, car.bogieCount);
         Line(" - is a number of bogies in the car");
         out_ += car.series;
         Line(" - is a car series");
@@ -184,7 +115,7 @@ private:
     }
 
     const Scheme& scheme_;
-    Output out_;
+    std::string out_;
 };
 
 // The quick look that nearly every save takes; CheckTexts then names what is wrong.
