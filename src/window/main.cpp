@@ -38,7 +38,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quorvane"));
     QApplication::setApplicationVersion(QStringLiteral(QUORVANE_VERSION));
-    QApplication::setApplicationDisplayName(QString::fromUtf8(quorvane::Labels().title));
+    // No display name: Qt would append it to every window title that does
+    // not end with it, and the desktop would show more than the title set.
     // The installed desktop entry and icon, so that the desktop shows them.
     QGuiApplication::setDesktopFileName(QStringLiteral("quorvane"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("quorvane")));
