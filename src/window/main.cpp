@@ -26,6 +26,9 @@ int main(int argc, char* argv[]) {
         }
         return commandLine.exitCode;
     }
+#if defined(Q_OS_LINUX)
+    // Where a display is an X or Wayland server, Qt's own failure to find one
+    // is a message about platform plugins; say what is wrong instead.
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         std::fputs(
@@ -34,6 +37,7 @@ int main(int argc, char* argv[]) {
             stderr);
         return 1;
     }
+#endif
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quorvane"));
