@@ -19,8 +19,10 @@ inline bool IsFieldEnd(char ch) {
     return kFieldEnds[static_cast<unsigned char>(ch)];
 }
 
+// A lambda, not the function itself: g++ calls a function passed by
+// pointer for every byte, which made this check half the cost of a save.
 inline bool IsStorableText(std::string_view text) {
-    return std::none_of(text.begin(), text.end(), IsFieldEnd);
+    return std::none_of(text.begin(), text.end(), [](char ch) { return IsFieldEnd(ch); });
 }
 
 }  // namespace quorvane
