@@ -8,11 +8,9 @@
 #include <cstring>
 #include <iostream>
 #include <memory>
-#include <optional>
 #include <streambuf>
 #include <string_view>
 
-#include "fileio/scheme_text.h"
 #include "tool/tool.h"
 
 namespace {
@@ -105,11 +103,6 @@ int main(int argc, char* argv[]) {
     }
     QCoreApplication::setApplicationName(QStringLiteral("quorvane-tool"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUORVANE_VERSION));
-
-    if (const std::optional<QString> problem = quorvane::CodePageProblem()) {
-        std::cerr << "quorvane-tool: " << problem->toStdString() << '\n';
-        return quorvane::kToolFailed;
-    }
 
     StandardOutputBuffer standardOutput;
     std::streambuf* const stdioOutput = std::cout.rdbuf(&standardOutput);

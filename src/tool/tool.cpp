@@ -252,6 +252,11 @@ int RunTool(const QStringList& arguments, std::istream& in, std::ostream& out, s
         return Usage(err, "no command given");
     }
     const QString command = words.takeFirst();
+    // Every command reads or writes texts of schemes.
+    if (const std::optional<QString> problem = CodePageProblem()) {
+        err << "quorvane-tool: " << Local(*problem) << '\n';
+        return kToolFailed;
+    }
     if (command == QLatin1String("plan")) {
         return Plan(words, out, err);
     }

@@ -44,6 +44,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral(QUORVANE_VERSION));
     // No display name: Qt would append it to every window title that does
     // not end with it, and the desktop would show more than the title set.
+
     // The installed desktop entry and icon, so that the desktop shows them.
     QGuiApplication::setDesktopFileName(QStringLiteral("quorvane"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("quorvane")));
@@ -63,6 +64,7 @@ int main(int argc, char* argv[]) {
             QApplication::exec();
         }
     } catch (const std::exception& error) {
+        std::fprintf(stderr, "quorvane: %s\n", error.what());
         QMessageBox::critical(nullptr, QString::fromUtf8(quorvane::Labels().title),
                               QString::fromLocal8Bit(error.what()));
         return 1;
