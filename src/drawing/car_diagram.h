@@ -1,5 +1,5 @@
-// The car diagram: the current car's axles as bars with a wheel at each end,
-// labelled with axle number and side letter, grouped by bogie.
+// The car diagram: a car's axles as bars with a wheel at each end, labelled
+// with axle number and side letter, grouped by bogie.
 #pragma once
 
 #include <array>

@@ -1,5 +1,5 @@
-// The car diagram with its scheme-type marks, as the window shows the current
-// car on every refresh.
+// The car diagram with its scheme-type marks: the window's picture of the
+// current car, and the tool's and the sheet's of any car.
 #pragma once
 
 #include "drawing/drawing_surface.h"

@@ -1,7 +1,6 @@
 #include "model/mode_table.h"
 
 #include <array>
-#include <cstddef>
 
 namespace quorvane {
 
@@ -59,17 +58,7 @@ constexpr std::array kTable{
     Fixed(Control::WalkCarDisplay, kDisplay),
 };
 
-// Rows stand in the order of the enumeration, so a control is its own index.
-constexpr bool RowsInEnumOrder() {
-    for (std::size_t i = 0; i < kTable.size(); ++i) {
-        if (static_cast<std::size_t>(kTable[i].control) != i) {
-            return false;
-        }
-    }
-    return true;
-}
-static_assert(RowsInEnumOrder());
-static_assert(kTable.size() == static_cast<std::size_t>(kControlCount));
+static_assert(OneRowPerControlInOrder(kTable));
 
 }  // namespace
 

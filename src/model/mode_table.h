@@ -2,6 +2,7 @@
 // applies it, and tests check it without any widget.
 #pragma once
 
+#include <cstddef>
 #include <span>
 
 #include "model/scheme.h"
@@ -50,6 +51,21 @@ enum class Control {
 };
 
 inline constexpr int kControlCount = static_cast<int>(Control::WalkCarDisplay) + 1;
+
+// Whether a table of rows, each naming its control, holds every control once
+// and in the order above, so that a control is the index of its row.
+template <typename Rows>
+constexpr bool OneRowPerControlInOrder(const Rows& rows) {
+    if (rows.size() != static_cast<std::size_t>(kControlCount)) {
+        return false;
+    }
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (static_cast<std::size_t>(rows[i].control) != i) {
+            return false;
+        }
+    }
+    return true;
+}
 
 struct ControlState {
     bool enabled = false;

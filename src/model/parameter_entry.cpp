@@ -21,8 +21,7 @@ int AxlesOf(const CarRecord& car) {
 }  // namespace
 
 void AcceptLayout(Scheme& scheme) {
-    BuildWalk(scheme, scheme.walk);
-    CountAxles(scheme);
+    scheme.state.totalAxles = BuildWalk(scheme, scheme.walk);
     scheme.state.currentCar = 0;
     scheme.state.currentAxle = 0;
     scheme.state.walkCursor = 0;
@@ -48,10 +47,6 @@ int AxlesInTrain(const Scheme& scheme) {
         total += AxlesOf(scheme.cars[static_cast<std::size_t>(c)]);
     }
     return total;
-}
-
-void CountAxles(Scheme& scheme) {
-    scheme.state.totalAxles = AxlesInTrain(scheme);
 }
 
 void EnterWalkPosition(Scheme& scheme) {

@@ -39,15 +39,12 @@ int BuildWalk(const Scheme& scheme, WalkOrder& walk);
 // The axle counts of the cars of the train, summed.
 int AxlesInTrain(const Scheme& scheme);
 
-// totalAxles = AxlesInTrain.
-void CountAxles(Scheme& scheme);
-
 // Makes the car and axle of the walk entry at walkCursor current.
 void EnterWalkPosition(Scheme& scheme);
 
-// Moves the walk to the entry at the given index. An index
-// outside the walk changes nothing and gives false. The caller shows the
-// texts of the new position (LoadEditsFromModel) when it gives true.
+// Moves the walk to the entry at the given index. An index outside the walk
+// changes nothing and gives false. The caller shows the texts of the new
+// position (LoadEditsFromModel) when it gives true.
 bool MoveWalkCursor(Scheme& scheme, int index);
 
 // LayoutMode: the given car becomes current. ParameterMode: the walk moves to

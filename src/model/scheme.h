@@ -1,8 +1,8 @@
-// The scheme: a train of up to 40 cars held in fixed tables for the whole run.
+// The scheme: a train of up to 40 cars held in fixed tables.
 //
 // Counts say how many slots belong to the train; slots beyond them keep what
 // they hold. Texts are byte strings in Windows-1251, exactly as typed or read
-// from a scheme file; only the window and the tool convert them to Unicode.
+// from a scheme file; only src/fileio converts them to Unicode.
 #pragma once
 
 #include <array>

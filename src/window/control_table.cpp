@@ -81,17 +81,7 @@ constexpr std::array kControls{
     Display(Control::WalkCarDisplay, "editSetCurCar"),
 };
 
-// Rows stand in the order of the enumeration, so a control is its own index.
-constexpr bool RowsInEnumOrder() {
-    for (std::size_t i = 0; i < kControls.size(); ++i) {
-        if (static_cast<std::size_t>(kControls[i].control) != i) {
-            return false;
-        }
-    }
-    return true;
-}
-static_assert(kControls.size() == static_cast<std::size_t>(kControlCount));
-static_assert(RowsInEnumOrder());
+static_assert(OneRowPerControlInOrder(kControls));
 
 bool IsOfKind(QWidget* widget, ControlKind kind) {
     switch (kind) {

@@ -116,9 +116,6 @@ void AddParameterEdit(QWidget* parent, Control control, QPoint at) {
     edit->setMaxLength(std::numeric_limits<int>::max());
 }
 
-constexpr std::array kParameterEdits{Control::Series, Control::CarNumber, Control::AxleName,
-                                     Control::WheelSetName, Control::Run};
-
 }  // namespace
 
 TFormMain::TFormMain(std::unique_ptr<SchemeDialogs> dialogs, Language language, QWidget* parent)
@@ -263,14 +260,17 @@ void TFormMain::FindControls() {
 }
 
 QPushButton* TFormMain::Button(Control control) const {
+    Q_ASSERT(WindowControlOf(control).kind == ControlKind::Button);
     return ControlWidget<QPushButton>(control);
 }
 
 ParameterEdit* TFormMain::Edit(Control control) const {
+    Q_ASSERT(WindowControlOf(control).kind == ControlKind::ParameterEdit);
     return ControlWidget<ParameterEdit>(control);
 }
 
 QLineEdit* TFormMain::Display(Control control) const {
+    Q_ASSERT(WindowControlOf(control).kind == ControlKind::Display);
     return ControlWidget<QLineEdit>(control);
 }
 
@@ -280,8 +280,11 @@ InvertCheckBox* TFormMain::InvertBox() const {
 
 std::array<ParameterEdit*, 5> TFormMain::Edits() const {
     std::array<ParameterEdit*, 5> edits{};
-    for (std::size_t i = 0; i < edits.size(); ++i) {
-        edits[i] = Edit(kParameterEdits[i]);
+    std::size_t found = 0;
+    for (const WindowControl& row : WindowControls()) {
+        if (row.kind == ControlKind::ParameterEdit) {
+            edits.at(found++) = ControlWidget<ParameterEdit>(row.control);
+        }
     }
     return edits;
 }

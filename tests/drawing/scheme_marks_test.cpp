@@ -181,14 +181,17 @@ TEST_F(SchemeMarksTest, UnknownTypesDrawNothing) {
     }
 }
 
+// The car view of a reversed car mirrors its labels, never its marks.
 TEST_F(SchemeMarksTest, OrientationDoesNotChangeTheMarks) {
     for (int type = 1; type <= 6; ++type) {
+        s.state.schemeType = type;
         RecordingSurface direct(800, 147);
-        DrawSchemeMarks(direct, type, 4, 2, true);
+        DrawCarView(direct, CurrentCarView(s));
         SetInverted(s, true);
         RecordingSurface reversed(800, 147);
-        DrawSchemeMarks(reversed, type, 4, 2, true);
+        DrawCarView(reversed, CurrentCarView(s));
         SetInverted(s, false);
+        ASSERT_NE(direct.Labels(), reversed.Labels()) << "the diagram is of a reversed car";
         EXPECT_EQ(PathOf(direct).shafts, PathOf(reversed).shafts) << "type " << type;
         EXPECT_EQ(PathOf(direct).joins, PathOf(reversed).joins) << "type " << type;
     }

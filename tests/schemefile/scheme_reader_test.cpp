@@ -273,8 +273,8 @@ TEST(SchemeReaderTest, EveryTruncatedFileIsRefused) {
     EXPECT_NE(ReadScheme(bytes.substr(0, brace + 1), 1).scheme, nullptr);
 }
 
-// What the file does not name is as at program start: no text, count, walk
-// entry or name of the scheme that was open survives a load.
+// A read scheme holds what the file names and nothing else: every other
+// text, count, walk entry and name is as at program start.
 TEST(SchemeReaderTest, WhatTheFileDoesNotNameIsAsAtProgramStart) {
     ReadResult read = ReadScheme("short\r\n{\r\n1i1|S||2r||n||;\r\n}", 3);
     ASSERT_TRUE(read.scheme) << read.error.Message();
