@@ -102,28 +102,39 @@ bool NextCarInWalk(Scheme& scheme) {
     return SelectCar(scheme, scheme.state.currentCar + 1);
 }
 
+std::vector<TextChange> ChangesOfStore(const Scheme& scheme, const EditedTexts& edits) {
+    std::vector<TextChange> changes;
+    const int car = scheme.state.currentCar;
+    const int axle = scheme.state.currentAxle;
+    auto change = [&changes](TextField field, int c, int a, const std::string& held,
+                             const std::optional<std::string>& typed) {
+        if (typed && *typed != held) {
+            changes.push_back({.field = field,
+                               .car = static_cast<std::int8_t>(c),
+                               .axle = static_cast<std::int8_t>(a),
+                               .before = held,
+                               .after = *typed});
+        }
+    };
+    for (int c = 0; c < CarsInTrain(scheme); ++c) {
+        change(TextField::Series, c, 0, scheme.cars[static_cast<std::size_t>(c)].series,
+               edits.series);
+    }
+    change(TextField::CarNumber, car, 0, CurrentCar(scheme).carNumber, edits.carNumber);
+    const AxleSlot& slot = CurrentAxleSlot(scheme);
+    change(TextField::AxleName, car, axle, slot.axleName, edits.axleName);
+    change(TextField::Run, car, axle, slot.run, edits.run);
+    change(TextField::LeftWheelSetName, car, axle, slot.sides[kLeftSide].wheelSetName,
+           edits.wheelSetName);
+    change(TextField::RightWheelSetName, car, axle, slot.sides[kRightSide].wheelSetName,
+           edits.wheelSetName);
+    return changes;
+}
+
 bool StoreEditsToModel(Scheme& scheme, const EditedTexts& edits) {
-    if (edits.series) {
-        for (int c = 0; c < CarsInTrain(scheme); ++c) {
-            scheme.cars[static_cast<std::size_t>(c)].series = *edits.series;
-        }
-    }
-    if (edits.carNumber) {
-        CurrentCar(scheme).carNumber = *edits.carNumber;
-    }
-    AxleSlot& axle = CurrentAxleSlot(scheme);
-    if (edits.axleName) {
-        axle.axleName = *edits.axleName;
-    }
-    if (edits.run) {
-        axle.run = *edits.run;
-    }
-    if (edits.wheelSetName) {
-        for (WheelSide& side : axle.sides) {
-            side.wheelSetName = *edits.wheelSetName;
-        }
-    }
-    return edits.series || edits.carNumber || edits.axleName || edits.run || edits.wheelSetName;
+    const std::vector<TextChange> changes = ChangesOfStore(scheme, edits);
+    ApplyTextChanges(scheme, changes, ChangeSide::After);
+    return !changes.empty();
 }
 
 void StoreEditsToModel(Scheme& scheme, const ParameterTexts& edits) {

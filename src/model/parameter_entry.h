@@ -9,9 +9,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/rgb.h"
 #include "model/scheme.h"
+#include "model/scheme_change.h"
 
 namespace quorvane {
 
@@ -73,10 +75,15 @@ struct EditedTexts {
     std::optional<std::string> run{};
 };
 
-// Stores the changed edits, and only those, so that walking over a loaded
-// scheme changes nothing in it: a changed series goes to every car of the
-// train, a car number to the current car, a wheel-set name to both wheels
-// of the current axle slot. Gives whether anything was stored.
+// What storing the changed edits, and only those, changes, so that walking
+// over a loaded scheme changes nothing in it: a changed series goes to every
+// car of the train, a car number to the current car, a wheel-set name to both
+// wheels of the current axle slot. Texts that already hold what the edit
+// holds are left out.
+std::vector<TextChange> ChangesOfStore(const Scheme& scheme, const EditedTexts& edits);
+
+// Stores the changed edits, as ChangesOfStore gives them. Gives whether a
+// text changed.
 bool StoreEditsToModel(Scheme& scheme, const EditedTexts& edits);
 
 // Stores all five edits, as if each was changed.

@@ -60,6 +60,8 @@ struct SchemeState {
     std::int32_t totalAxles = 0;
     std::int32_t carCount = 0;
     std::int32_t schemeType = 0;
+
+    bool operator==(const SchemeState&) const = default;
 };
 
 enum class Mode : std::uint8_t { LayoutMode = 0, ParameterMode = 1 };
