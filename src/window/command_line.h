@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <optional>
 
-#include "window/language.h"
+#include "document/language.h"
 
 namespace quorvane {
 

@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "model/mode_table.h"
-#include "window/language.h"
+#include "document/language.h"
 
 class QWidget;
 

@@ -14,7 +14,7 @@
 #include "model/mode_table.h"
 #include "model/parameter_entry.h"
 #include "model/scheme.h"
-#include "window/language.h"
+#include "document/language.h"
 #include "window/scheme_dialogs.h"
 
 class QLabel;

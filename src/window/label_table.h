@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "window/language.h"
+#include "document/language.h"
 
 namespace quorvane {
 

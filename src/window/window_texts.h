@@ -3,7 +3,7 @@
 // unsaved-work question, in Russian and English.
 #pragma once
 
-#include "window/language.h"
+#include "document/language.h"
 
 namespace quorvane {
 

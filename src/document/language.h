@@ -1,4 +1,4 @@
-// The two languages of the window's texts.
+// The two languages of the editor's texts.
 #pragma once
 
 #include <string_view>

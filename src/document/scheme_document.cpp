@@ -1,0 +1,212 @@
+#include "document/scheme_document.h"
+
+#include <QUndoCommand>
+#include <utility>
+#include <vector>
+
+#include "document/step_names.h"
+#include "model/layout.h"
+#include "model/scheme_change.h"
+
+namespace quorvane {
+
+// One step: the shape of the scheme before and after it, and the texts it
+// changed. Undo and redo put the scheme back to either side whole, so
+// pushing it (which redoes it) repeats what was just done.
+class SchemeDocument::Step final : public QUndoCommand {
+public:
+    Step(Scheme& scheme, const QString& name, const SchemeShape& before, const SchemeShape& after,
+         std::vector<TextChange> texts)
+        : QUndoCommand(name),
+          scheme_(scheme),
+          before_(before),
+          after_(after),
+          texts_(std::move(texts)) {}
+
+    void undo() override {
+        ApplyTextChanges(scheme_, texts_, ChangeSide::Before);
+        RestoreShape(scheme_, before_);
+    }
+    void redo() override {
+        ApplyTextChanges(scheme_, texts_, ChangeSide::After);
+        RestoreShape(scheme_, after_);
+    }
+
+private:
+    Scheme& scheme_;
+    SchemeShape before_;
+    SchemeShape after_;
+    std::vector<TextChange> texts_;
+};
+
+SchemeDocument::SchemeDocument(Language language, QObject* parent)
+    : QObject(parent), language_(language) {
+    NewScheme(scheme_);
+}
+
+SchemeDocument::~SchemeDocument() = default;
+
+void SchemeDocument::Changed(Mode before) {
+    if (scheme_.mode != before) {
+        emit modeChanged();
+    }
+    emit changed();
+}
+
+QString SchemeDocument::Name(const TextPair& name) const {
+    const std::string_view text = name.In(language_);
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString SchemeDocument::Name(const TextPair& name, int number) const {
+    return Name(name).arg(number);
+}
+
+void SchemeDocument::New() {
+    const Mode before = scheme_.mode;
+    stack_.clear();
+    NewScheme(scheme_);
+    Changed(before);
+}
+
+void SchemeDocument::Open(std::unique_ptr<Scheme> read) {
+    const Mode before = scheme_.mode;
+    stack_.clear();
+    scheme_ = std::move(*read);
+    scheme_.mode = Mode::ParameterMode;
+    quorvane::AcceptLayout(scheme_);
+    Changed(before);
+}
+
+void SchemeDocument::MarkSaved(std::string name) {
+    scheme_.fileName = std::move(name);
+    stack_.setClean();
+    emit changed();
+}
+
+void SchemeDocument::ChangeShape(const QString& name, const std::function<void(Scheme&)>& change) {
+    const SchemeShape before = ShapeOf(scheme_);
+    change(scheme_);
+    const SchemeShape after = ShapeOf(scheme_);
+    if (after != before) {
+        stack_.push(new Step(scheme_, name, before, after, {}));
+    }
+    Changed(before.mode);
+}
+
+void SchemeDocument::ChangeLayout(LayoutStep step) {
+    if (scheme_.mode != Mode::LayoutMode) {
+        return;
+    }
+    namespace N = step_names;
+    const int cars = scheme_.state.carCount;
+    const int car = scheme_.state.currentCar + 1;
+    const int type = scheme_.state.schemeType;
+    switch (step) {
+        case LayoutStep::AddCar:
+            return ChangeShape(Name(N::kAddCar, cars + 1), quorvane::AddCar);
+        case LayoutStep::RemoveCar:
+            return ChangeShape(Name(N::kRemoveCar, cars), quorvane::RemoveCar);
+        case LayoutStep::AddAxle:
+            return ChangeShape(Name(N::kAddAxle, car), quorvane::AddAxle);
+        case LayoutStep::RemoveAxle:
+            return ChangeShape(Name(N::kRemoveAxle, car), quorvane::RemoveAxle);
+        case LayoutStep::AddBogie:
+            return ChangeShape(Name(N::kAddBogie, car), quorvane::AddBogie);
+        case LayoutStep::RemoveBogie:
+            return ChangeShape(Name(N::kRemoveBogie, car), quorvane::RemoveBogie);
+        case LayoutStep::NextSchemeType:
+            return ChangeShape(Name(N::kSchemeType, type + 1), quorvane::NextSchemeType);
+        case LayoutStep::PreviousSchemeType:
+            return ChangeShape(Name(N::kSchemeType, type - 1), quorvane::PreviousSchemeType);
+    }
+}
+
+void SchemeDocument::SetInverted(bool inverted) {
+    if (scheme_.mode != Mode::LayoutMode) {
+        return;
+    }
+    ChangeShape(
+        Name(inverted ? step_names::kInvert : step_names::kDirect, scheme_.state.currentCar + 1),
+        [inverted](Scheme& s) { quorvane::SetInverted(s, inverted); });
+}
+
+void SchemeDocument::AcceptLayout() {
+    if (scheme_.mode != Mode::LayoutMode) {
+        return;
+    }
+    ChangeShape(Name(step_names::kSetScheme), [](Scheme& s) {
+        s.mode = Mode::ParameterMode;
+        quorvane::AcceptLayout(s);
+    });
+}
+
+void SchemeDocument::NextCarInLayout() {
+    quorvane::NextCarInLayout(scheme_);
+    Changed(scheme_.mode);
+}
+
+void SchemeDocument::PreviousCarInLayout() {
+    quorvane::PreviousCarInLayout(scheme_);
+    Changed(scheme_.mode);
+}
+
+void SchemeDocument::Store(const EditedTexts& edited) {
+    if (scheme_.mode != Mode::ParameterMode) {
+        return;
+    }
+    std::vector<TextChange> texts = ChangesOfStore(scheme_, edited);
+    if (texts.empty()) {
+        return;
+    }
+    const SchemeShape shape = ShapeOf(scheme_);
+    stack_.push(new Step(scheme_, Name(step_names::kStoreTexts, scheme_.state.walkCursor + 1),
+                         shape, shape, std::move(texts)));
+}
+
+void SchemeDocument::StoreEdits(const EditedTexts& edited) {
+    Store(edited);
+    Changed(scheme_.mode);
+}
+
+void SchemeDocument::StepWalk(const EditedTexts& edited, WalkStep step) {
+    if (scheme_.mode != Mode::ParameterMode) {
+        return;
+    }
+    Store(edited);
+    switch (step) {
+        case WalkStep::PreviousWheelSet:
+            PreviousWheelSet(scheme_);
+            break;
+        case WalkStep::NextWheelSet:
+            NextWheelSet(scheme_);
+            break;
+        case WalkStep::PreviousCar:
+            PreviousCarInWalk(scheme_);
+            break;
+        case WalkStep::NextCar:
+            NextCarInWalk(scheme_);
+            break;
+    }
+    Changed(scheme_.mode);
+}
+
+void SchemeDocument::SelectCar(const EditedTexts& edited, int car) {
+    Store(edited);
+    quorvane::SelectCar(scheme_, car);
+    Changed(scheme_.mode);
+}
+
+void SchemeDocument::Undo() {
+    const Mode before = scheme_.mode;
+    stack_.undo();
+    Changed(before);
+}
+
+void SchemeDocument::Redo() {
+    const Mode before = scheme_.mode;
+    stack_.redo();
+    Changed(before);
+}
+
+}  // namespace quorvane

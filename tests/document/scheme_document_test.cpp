@@ -1,0 +1,233 @@
+// The document: which actions are steps of the undo stack and which are
+// moves, where undo and redo leave the operator, the saved state, and the
+// names of the steps.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "../schemefile/example_trains.h"
+#include "document/scheme_document.h"
+
+namespace quorvane {
+namespace {
+
+using LayoutStep = SchemeDocument::LayoutStep;
+using WalkStep = SchemeDocument::WalkStep;
+
+class SchemeDocumentTest : public ::testing::Test {
+protected:
+    SchemeDocumentTest() {
+        QObject::connect(&doc_, &SchemeDocument::changed, [this] { ++changes_; });
+        QObject::connect(&doc_, &SchemeDocument::modeChanged, [this] { ++modeChanges_; });
+    }
+
+    const Scheme& S() const { return doc_.scheme(); }
+    int Steps() const { return doc_.undoStack().count(); }
+    // Car 1 direct with 4 axles, car 2 inverted with 2, type 1, every text
+    // filled in; the walk at its first wheel set.
+    void OpenTwoCars() { doc_.Open(testing::TwoCarTrain(1)); }
+
+    SchemeDocument doc_;
+    int changes_ = 0;
+    int modeChanges_ = 0;
+};
+
+TEST_F(SchemeDocumentTest, MovesAreNoStepsAndMarkNothingUnsaved) {
+    doc_.ChangeLayout(LayoutStep::AddCar);
+    doc_.Undo();
+    ASSERT_FALSE(doc_.IsModified());
+    doc_.NextCarInLayout();
+    doc_.PreviousCarInLayout();
+    doc_.SelectCar({}, 0);
+    doc_.ChangeLayout(LayoutStep::RemoveCar);  // at its limit
+    EXPECT_EQ(Steps(), 1) << "only the added car";
+
+    OpenTwoCars();
+    doc_.StepWalk({}, WalkStep::NextWheelSet);
+    doc_.StepWalk({}, WalkStep::NextCar);
+    doc_.SelectCar({}, 0);
+    // An edit that holds what the model holds stores nothing.
+    doc_.StepWalk({.series = "A", .run = "100"}, WalkStep::NextWheelSet);
+    doc_.StoreEdits({});
+    EXPECT_EQ(S().state.walkCursor, 1);
+    EXPECT_EQ(Steps(), 0);
+    EXPECT_FALSE(doc_.IsModified());
+    EXPECT_GT(changes_, 0) << "moves are shown all the same";
+}
+
+// A store made while leaving a wheel set is undone and redone there, not
+// where the walk went on to.
+TEST_F(SchemeDocumentTest, AStoreIsUndoneAndRedoneWhereItWasMade) {
+    OpenTwoCars();
+    doc_.StepWalk({}, WalkStep::NextWheelSet);
+    doc_.StepWalk({.carNumber = "7", .wheelSetName = "N"}, WalkStep::NextCar);
+    ASSERT_EQ(S().state.walkCursor, 4);
+    ASSERT_EQ(S().cars[0].carNumber, "7");
+    EXPECT_TRUE(doc_.IsModified());
+
+    doc_.Undo();
+    EXPECT_EQ(S().state.walkCursor, 1);
+    EXPECT_EQ(S().state.currentCar, 0);
+    EXPECT_EQ(S().state.currentAxle, 1);
+    EXPECT_EQ(S().cars[0].carNumber, "101");
+    EXPECT_EQ(S().cars[0].axles[1].sides[0].wheelSetName, "W2");
+    EXPECT_EQ(S().cars[0].axles[1].sides[1].wheelSetName, "W2");
+    EXPECT_FALSE(doc_.IsModified());
+
+    doc_.StepWalk({}, WalkStep::NextCar);  // a move between undo and redo
+    doc_.Redo();
+    EXPECT_EQ(S().state.walkCursor, 1);
+    EXPECT_EQ(S().cars[0].carNumber, "7");
+    EXPECT_EQ(S().cars[0].axles[1].sides[1].wheelSetName, "N");
+}
+
+TEST_F(SchemeDocumentTest, UndoOfSetReturnsToTheLayoutWithItsTexts) {
+    doc_.ChangeLayout(LayoutStep::AddCar);
+    doc_.NextCarInLayout();
+    doc_.SetInverted(true);
+    doc_.AcceptLayout();
+    ASSERT_EQ(modeChanges_, 1);
+    ASSERT_EQ(S().state.currentCar, 0);
+    doc_.StepWalk({.series = "ER2", .axleName = "1"}, WalkStep::NextCar);
+    ASSERT_EQ(S().state.walkCursor, 4);
+    ASSERT_EQ(S().walk[4], (WalkEntry{.car = 1, .axle = 3}));
+
+    doc_.Undo();
+    doc_.Undo();
+    EXPECT_EQ(S().mode, Mode::LayoutMode);
+    EXPECT_EQ(modeChanges_, 2);
+    EXPECT_EQ(S().state.currentCar, 1) << "the car that was current at Set";
+    EXPECT_EQ(S().state.carCount, 2);
+    EXPECT_TRUE(S().cars[1].inverted);
+    EXPECT_EQ(S().cars[1].series, "");
+
+    doc_.Redo();
+    EXPECT_EQ(S().mode, Mode::ParameterMode);
+    EXPECT_EQ(S().state.walkCursor, 0);
+    EXPECT_EQ(S().state.totalAxles, 8);
+    EXPECT_EQ(S().walk[4], (WalkEntry{.car = 1, .axle = 3}));
+    doc_.Redo();
+    EXPECT_EQ(S().cars[1].series, "ER2");
+    EXPECT_EQ(S().cars[0].axles[0].axleName, "1");
+}
+
+// Layout steps wait for the layout, stores for the walk.
+TEST_F(SchemeDocumentTest, EachModeTakesOnlyItsOwnChanges) {
+    doc_.StoreEdits({.series = "S"});
+    doc_.StepWalk({.series = "S"}, WalkStep::NextWheelSet);
+    doc_.SelectCar({.series = "S"}, 0);
+    EXPECT_EQ(Steps(), 0);
+    EXPECT_EQ(S().cars[0].series, "");
+
+    OpenTwoCars();
+    doc_.ChangeLayout(LayoutStep::AddCar);
+    doc_.SetInverted(true);
+    doc_.AcceptLayout();
+    EXPECT_EQ(Steps(), 0);
+    EXPECT_EQ(S().state.carCount, 2);
+    EXPECT_FALSE(S().cars[0].inverted);
+}
+
+TEST_F(SchemeDocumentTest, TheSavedStateFollowsTheStack) {
+    doc_.ChangeLayout(LayoutStep::AddCar);
+    doc_.AcceptLayout();
+    doc_.MarkSaved("walk1");
+    EXPECT_FALSE(doc_.IsModified());
+    EXPECT_EQ(S().fileName, "walk1");
+
+    doc_.StoreEdits({.run = "9"});
+    EXPECT_TRUE(doc_.IsModified());
+    doc_.Undo();
+    EXPECT_FALSE(doc_.IsModified()) << "back at what was saved";
+    doc_.Undo();
+    EXPECT_TRUE(doc_.IsModified());
+    EXPECT_EQ(S().fileName, "walk1") << "undo does not take back a save";
+    doc_.Redo();
+    EXPECT_FALSE(doc_.IsModified());
+
+    // A new step where the saved one was undone: that state is gone for good.
+    doc_.Undo();
+    doc_.ChangeLayout(LayoutStep::AddCar);
+    doc_.AcceptLayout();
+    EXPECT_TRUE(doc_.IsModified());
+    while (doc_.undoStack().canUndo()) {
+        doc_.Undo();
+        EXPECT_TRUE(doc_.IsModified());
+    }
+}
+
+TEST_F(SchemeDocumentTest, NewAndOpenStartWithNothingToUndo) {
+    doc_.ChangeLayout(LayoutStep::AddCar);
+    doc_.MarkSaved("train");
+    doc_.ChangeLayout(LayoutStep::AddCar);
+    doc_.New();
+    EXPECT_EQ(Steps(), 0);
+    EXPECT_FALSE(doc_.IsModified());
+    EXPECT_EQ(S().state.carCount, 1);
+    EXPECT_EQ(S().fileName, "train") << "New keeps the name";
+
+    doc_.AcceptLayout();
+    doc_.StoreEdits({.run = "1"});
+    OpenTwoCars();
+    EXPECT_EQ(Steps(), 0);
+    EXPECT_FALSE(doc_.IsModified());
+    EXPECT_EQ(S().mode, Mode::ParameterMode);
+    EXPECT_EQ(S().state.totalAxles, 6);
+}
+
+struct NameCase {
+    const char* what;
+    void (*act)(SchemeDocument&);
+    const char* english;
+    const char* russian;
+};
+
+// From two cars, the second current, 4 axles and 2 bogies each, type 3.
+TEST(SchemeDocumentNames, EachStepIsNamedInTheLanguageOfTheWindow) {
+    using D = SchemeDocument;
+    const std::vector<NameCase> cases{
+        {"add a car", [](D& d) { d.ChangeLayout(LayoutStep::AddCar); }, "add car 3",
+         "добавить вагон 3"},
+        {"remove a car", [](D& d) { d.ChangeLayout(LayoutStep::RemoveCar); }, "remove car 2",
+         "убрать вагон 2"},
+        {"add an axle", [](D& d) { d.ChangeLayout(LayoutStep::AddAxle); }, "add an axle to car 2",
+         "добавить ось в вагон 2"},
+        {"remove an axle", [](D& d) { d.ChangeLayout(LayoutStep::RemoveAxle); },
+         "remove an axle from car 2", "убрать ось из вагона 2"},
+        {"add a bogie", [](D& d) { d.ChangeLayout(LayoutStep::AddBogie); }, "add a bogie to car 2",
+         "добавить тележку в вагон 2"},
+        {"remove a bogie", [](D& d) { d.ChangeLayout(LayoutStep::RemoveBogie); },
+         "remove a bogie from car 2", "убрать тележку из вагона 2"},
+        {"next type", [](D& d) { d.ChangeLayout(LayoutStep::NextSchemeType); }, "scheme type 4",
+         "тип схемы 4"},
+        {"previous type", [](D& d) { d.ChangeLayout(LayoutStep::PreviousSchemeType); },
+         "scheme type 2", "тип схемы 2"},
+        {"invert", [](D& d) { d.SetInverted(true); }, "invert car 2", "сделать вагон 2 обратным"},
+        {"set", [](D& d) { d.AcceptLayout(); }, "set the scheme", "принять схему"},
+        {"store",
+         [](D& d) {
+             d.AcceptLayout();
+             d.StepWalk({}, WalkStep::NextCar);
+             d.StoreEdits({.run = "5"});
+         },
+         "texts of wheel set 5", "тексты колёсной пары 5"},
+    };
+    for (const NameCase& c : cases) {
+        for (Language language : {Language::English, Language::Russian}) {
+            SCOPED_TRACE(c.what);
+            SchemeDocument doc(language);
+            doc.ChangeLayout(LayoutStep::AddCar);
+            doc.NextCarInLayout();
+            doc.ChangeLayout(LayoutStep::NextSchemeType);
+            doc.ChangeLayout(LayoutStep::NextSchemeType);
+            c.act(doc);
+            EXPECT_EQ(doc.undoStack().undoText().toStdString(),
+                      language == Language::English ? c.english : c.russian);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace quorvane
