@@ -49,6 +49,9 @@ constexpr std::array kTable{
     Parameter(Control::SaveScheme),
     Fixed(Control::LoadScheme, kEnabled),
     Fixed(Control::Exit, kEnabled),
+    // No mode disables them; the window does while there is nothing to undo or redo.
+    Fixed(Control::Undo, kEnabled),
+    Fixed(Control::Redo, kEnabled),
     Fixed(Control::CarCountDisplay, kDisplay),
     Fixed(Control::AxleCountDisplay, kDisplay),
     Fixed(Control::BogieCountDisplay, kDisplay),

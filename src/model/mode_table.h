@@ -40,6 +40,9 @@ enum class Control {
     SaveScheme,
     LoadScheme,
     Exit,
+    // The undo stack.
+    Undo,
+    Redo,
     // The counter displays.
     CarCountDisplay,
     AxleCountDisplay,

@@ -22,8 +22,8 @@ constexpr WindowControl Button(Control control, std::string_view name, TextPair 
                                void (F::*click)()) {
     return {control, name, K::Button, {}, tip, click};
 }
-constexpr WindowControl WideButton(Control control, std::string_view name, TextPair caption,
-                                   void (F::*click)()) {
+constexpr WindowControl CaptionedButton(Control control, std::string_view name, TextPair caption,
+                                        void (F::*click)()) {
     return {control, name, K::Button, caption, {}, click};
 }
 constexpr WindowControl Edit(Control control, std::string_view name) {
@@ -65,13 +65,16 @@ constexpr std::array kControls{
     Edit(Control::AxleName, "editAxle"),
     Edit(Control::WheelSetName, "editWheelPair"),
     Edit(Control::Run, "editRun"),
-    WideButton(Control::NewScheme, "btnNew", {"Новая схема", "New scheme"}, &F::btnNewClick),
-    WideButton(Control::SetScheme, "btnSet", {"Принять", "Set scheme"}, &F::btnSetClick),
-    WideButton(Control::SaveScheme, "btnSave", {"Сохранить схему", "Save scheme"},
-               &F::btnSaveClick),
-    WideButton(Control::LoadScheme, "btnLoad", {"Загрузить схему", "Load scheme"},
-               &F::btnLoadClick),
-    WideButton(Control::Exit, "btnExit", {"Выход", "Exit"}, &F::btnExitClick),
+    CaptionedButton(Control::NewScheme, "btnNew", {"Новая схема", "New scheme"}, &F::btnNewClick),
+    CaptionedButton(Control::SetScheme, "btnSet", {"Принять", "Set scheme"}, &F::btnSetClick),
+    CaptionedButton(Control::SaveScheme, "btnSave", {"Сохранить схему", "Save scheme"},
+                    &F::btnSaveClick),
+    CaptionedButton(Control::LoadScheme, "btnLoad", {"Загрузить схему", "Load scheme"},
+                    &F::btnLoadClick),
+    CaptionedButton(Control::Exit, "btnExit", {"Выход", "Exit"}, &F::btnExitClick),
+    // Their tooltips name the step they would take back or make again.
+    CaptionedButton(Control::Undo, "btnUndo", {"Отменить", "Undo"}, &F::btnUndoClick),
+    CaptionedButton(Control::Redo, "btnRedo", {"Повторить", "Redo"}, &F::btnRedoClick),
     Display(Control::CarCountDisplay, "editNumCar"),
     Display(Control::AxleCountDisplay, "editNumAxle"),
     Display(Control::BogieCountDisplay, "editNumBogie"),

@@ -9,8 +9,8 @@
 #include <span>
 #include <string_view>
 
-#include "model/mode_table.h"
 #include "document/language.h"
+#include "model/mode_table.h"
 
 class QWidget;
 

@@ -29,7 +29,6 @@
 #include "drawing/train_strip.h"
 #include "fileio/save_file.h"
 #include "fileio/scheme_text.h"
-#include "model/layout.h"
 #include "schemefile/scheme_reader.h"
 #include "schemefile/scheme_writer.h"
 #include "window/button_icons.h"
@@ -38,6 +37,7 @@
 #include "window/label_table.h"
 #include "window/parameter_edit.h"
 #include "window/surface_view.h"
+#include "window/undo_keys.h"
 #include "window/window_texts.h"
 
 namespace quorvane {
@@ -49,6 +49,7 @@ constexpr int kClientHeight = 364;
 constexpr QPoint kWindowPlace(604, 225);
 constexpr int kSmallButton = 25;
 constexpr int kWideButtonWidth = 153;
+constexpr int kTextButtonWidth = 74;
 constexpr int kEditHeight = 21;
 constexpr int kCounterWidth = 33;
 constexpr int kParameterEditWidth = 90;
@@ -96,6 +97,12 @@ void AddWideButton(QWidget* parent, Control control, QPoint at, ButtonPicture pi
     AddButton(parent, control, QRect(at, QSize(kWideButtonWidth, kSmallButton)), picture);
 }
 
+void AddTextButton(QWidget* parent, Control control, QPoint at) {
+    auto* button = new QPushButton(parent);
+    button->setObjectName(ObjectName(control));
+    button->setGeometry(QRect(at, QSize(kTextButtonWidth, kSmallButton)));
+}
+
 // Read-only and always disabled, centred, cream in both styles.
 void AddDisplay(QWidget* parent, Control control, QPoint at) {
     auto* counter = new QLineEdit(parent);
@@ -123,7 +130,7 @@ TFormMain::TFormMain(std::unique_ptr<SchemeDialogs> dialogs, Language language, 
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
       dialogs_(std::move(dialogs)),
-      scheme_(std::make_unique<Scheme>()),
+      document_(language),
       language_(language),
       carSurface_(kCarViewWidth, kCarViewHeight),
       stripSurface_(kStripFitWidth, kStripFitHeight) {
@@ -141,6 +148,8 @@ TFormMain::TFormMain(std::unique_ptr<SchemeDialogs> dialogs, Language language, 
     ApplyControlStates(&StartupControlState);
     WireEvents();
     WireKeys();
+    connect(&document_, &SchemeDocument::modeChanged, this, &TFormMain::ApplyModeStates);
+    connect(&document_, &SchemeDocument::changed, this, &TFormMain::ShowDocument);
     FormCreate();
 }
 
@@ -210,6 +219,8 @@ void TFormMain::BuildControls() {
     AddSmallButton(panel2, C::NextSchemeType, {464, 72}, P::RightArrow);
     AddWideButton(panel2, C::NewScheme, {648, 8}, P::BlankDocument);
     AddWideButton(panel2, C::SetScheme, {648, 40}, P::SaveDocument);
+    AddTextButton(panel2, C::Undo, {648, 72});
+    AddTextButton(panel2, C::Redo, {727, 72});
 
     QFrame* panel5 = AddPanel(panel3, "Panel5", {2, 105, 804, 151});
     image1_ = new SurfaceView(carSurface_, panel5);
@@ -305,8 +316,13 @@ void TFormMain::WireEvents() {
     for (ParameterEdit* edit : Edits()) {
         connect(edit, &ParameterEdit::focusLeft, this,
                 [this] { Guarded([this] { editSeriesExit(); }); });
-        connect(edit, &ParameterEdit::shortenedTextReplaced, this,
-                [this] { Guarded([this] { UpdateEditTips(); }); });
+        connect(edit, &ParameterEdit::shortenedTextReplaced, this, [this] {
+            Guarded([this] {
+                UpdateEditTips();
+                ShowUnsavedState();
+            });
+        });
+        connect(edit, &QLineEdit::textEdited, this, &TFormMain::ShowUnsavedState);
     }
 }
 
@@ -340,6 +356,14 @@ void TFormMain::WireKeys() {
     auto* previousCar = new QShortcut(QKeySequence(Qt::Key_PageUp), this);
     connect(previousCar, &QShortcut::activated, this,
             [keyStep] { keyStep(Control::PreviousCarInWalk); });
+
+    // From anywhere in the window: the edits leave these keys to it.
+    auto* undo = new QShortcut(UndoKey(), this);
+    connect(undo, &QShortcut::activated, this, [this] { Guarded([this] { btnUndoClick(); }); });
+    for (const QKeySequence& keys : RedoKeys()) {
+        auto* redo = new QShortcut(keys, this);
+        connect(redo, &QShortcut::activated, this, [this] { Guarded([this] { btnRedoClick(); }); });
+    }
 }
 
 void TFormMain::FocusFirstEmptyEdit() {
@@ -365,6 +389,7 @@ void TFormMain::Guarded(const std::function<void()>& handler) {
 
 void TFormMain::ApplyCaptions(Language language) {
     language_ = language;
+    document_.SetLanguage(language);
     for (const WindowControl& row : WindowControls()) {
         if (!row.tip.empty()) {
             ControlWidget<QWidget>(row.control)->setToolTip(Utf8(row.tip.In(language)));
@@ -377,6 +402,7 @@ void TFormMain::ApplyCaptions(Language language) {
         edit->SetRefusalHint(Utf8(kRefusalHint.In(language)));
     }
     UpdateEditTips();
+    UpdateUndoControls();
     for (const auto& [label, caption] : captionedLabels_) {
         label->setText(Utf8(caption.In(language)));
         label->adjustSize();
@@ -384,12 +410,17 @@ void TFormMain::ApplyCaptions(Language language) {
 }
 
 void TFormMain::UpdateTitle() {
-    setWindowTitle(QString::fromUtf8(Labels().title) + QStringLiteral(" - ") +
-                   ShortenedSchemeText(scheme_->fileName));
+    // "[*]" is where the desktop shows "*" for unsaved work; written twice, a
+    // name's own "[*]" is shown as it is.
+    QString name = ShortenedSchemeText(scheme().fileName);
+    name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    setWindowTitle(QString::fromUtf8(Labels().title) + QStringLiteral(" - ") + name +
+                   QStringLiteral("[*]"));
+    setWindowModified(HasUnsavedWork());
 }
 
 void TFormMain::RefreshView() {
-    const Scheme& s = *scheme_;
+    const Scheme& s = scheme();
     DrawStrip(-1);
     DrawCarView(carSurface_, CurrentCarView(s));
     image1_->Refresh();
@@ -404,17 +435,17 @@ void TFormMain::RefreshView() {
     InvertBox()->setChecked(car.inverted);
 }
 
+// The document starts with a new scheme.
 void TFormMain::FormCreate() {
     ApplyCaptions(language_);
-    NewScheme();
+    ShowDocument();
 }
 
-void TFormMain::NewScheme() {
-    UpdateTitle();
-    quorvane::NewScheme(*scheme_);
-    changed_ = false;
+void TFormMain::ShowDocument() {
     LoadEditsFromModel();
     RefreshView();
+    UpdateTitle();
+    UpdateUndoControls();
 }
 
 void TFormMain::ApplyControlStates(ControlState (*stateOf)(Control)) {
@@ -433,41 +464,61 @@ void TFormMain::ApplyControlStates(ControlState (*stateOf)(Control)) {
                 break;
         }
     }
+    UpdateUndoControls();
 }
 
-void TFormMain::EnterParameterMode() {
-    ApplyControlStates(
-        [](Control control) { return ControlStateIn(Mode::ParameterMode, control); });
+void TFormMain::ApplyModeStates() {
+    if (scheme().mode == Mode::ParameterMode) {
+        ApplyControlStates(
+            [](Control control) { return ControlStateIn(Mode::ParameterMode, control); });
+    } else {
+        ApplyControlStates(
+            [](Control control) { return ControlStateIn(Mode::LayoutMode, control); });
+    }
 }
 
-void TFormMain::EnterLayoutMode() {
-    ApplyControlStates([](Control control) { return ControlStateIn(Mode::LayoutMode, control); });
-}
-
-void TFormMain::StoreEditsToModel() {
-    const EditedTexts edited{
+EditedTexts TFormMain::EditsNow() const {
+    return EditedTexts{
         .series = Edit(Control::Series)->EditedText(),
         .carNumber = Edit(Control::CarNumber)->EditedText(),
         .axleName = Edit(Control::AxleName)->EditedText(),
         .wheelSetName = Edit(Control::WheelSetName)->EditedText(),
         .run = Edit(Control::Run)->EditedText(),
     };
-    if (quorvane::StoreEditsToModel(*scheme_, edited)) {
-        changed_ = true;
-    }
-    for (ParameterEdit* edit : Edits()) {
-        edit->TakeAsShown();
-    }
-    if (edited.wheelSetName) {
-        UpdateEditTips();  // both wheels have the one name now
-    }
+}
+
+bool TFormMain::HasTypedEdits() const {
+    const std::array<ParameterEdit*, 5> edits = Edits();
+    return scheme().mode == Mode::ParameterMode &&
+           std::any_of(edits.begin(), edits.end(), [](auto* edit) { return edit->IsEdited(); });
 }
 
 bool TFormMain::HasUnsavedWork() const {
-    const std::array<ParameterEdit*, 5> edits = Edits();
-    return changed_ ||
-           (scheme_->mode == Mode::ParameterMode &&
-            std::any_of(edits.begin(), edits.end(), [](auto* edit) { return edit->IsEdited(); }));
+    return document_.IsModified() || HasTypedEdits();
+}
+
+void TFormMain::ShowUnsavedState() {
+    setWindowModified(HasUnsavedWork());
+    UpdateUndoControls();
+}
+
+// Typing not stored yet is the newest change: Undo takes it back first, and
+// Redo waits until it is gone.
+void TFormMain::UpdateUndoControls() {
+    const QUndoStack& stack = document_.undoStack();
+    const bool typed = HasTypedEdits();
+    QPushButton* undo = Button(Control::Undo);
+    QPushButton* redo = Button(Control::Redo);
+    undo->setEnabled(typed || stack.canUndo());
+    redo->setEnabled(!typed && stack.canRedo());
+    auto tip = [this](const TextPair& nothing, const TextPair& named, const QString& step) {
+        return step.isEmpty() ? Utf8(nothing.In(language_)) : Utf8(named.In(language_)).arg(step);
+    };
+    const QString undoStep =
+        typed ? Utf8(kTypingStep.In(language_)) : (stack.canUndo() ? stack.undoText() : QString());
+    undo->setToolTip(tip(kNothingToUndoTip, kUndoTip, undoStep));
+    redo->setToolTip(
+        tip(kNothingToRedoTip, kRedoTip, redo->isEnabled() ? stack.redoText() : QString()));
 }
 
 bool TFormMain::ConfirmDiscard() {
@@ -532,7 +583,9 @@ void TFormMain::dropEvent(QDropEvent* event) {
 }
 
 void TFormMain::LoadEditsFromModel() {
-    const ParameterTexts texts = quorvane::LoadEditsFromModel(*scheme_);
+    const ParameterTexts texts = scheme().mode == Mode::ParameterMode
+                                     ? quorvane::LoadEditsFromModel(scheme())
+                                     : ParameterTexts{};
     Edit(Control::Series)->ShowSchemeText(texts.series);
     Edit(Control::CarNumber)->ShowSchemeText(texts.carNumber);
     Edit(Control::AxleName)->ShowSchemeText(texts.axleName);
@@ -550,15 +603,15 @@ void TFormMain::UpdateEditTips() {
                       .arg(QLocale().toString(static_cast<qulonglong>(edit->ShortenedLength())))
                 : QString());
     }
-    if (scheme_->mode != Mode::ParameterMode) {
+    if (scheme().mode != Mode::ParameterMode) {
         return;
     }
-    if (const std::optional<DifferingNames> names = DifferingWheelSetNames(*scheme_)) {
+    if (const std::optional<DifferingNames> names = DifferingWheelSetNames(scheme())) {
         auto letter = [](int side) {
             return side == kLeftSide ? QStringLiteral("L") : QStringLiteral("R");
         };
         const QString tip = Utf8(kDifferingNamesTip.In(language_))
-                                .arg(QString::number(scheme_->state.currentAxle + 1),
+                                .arg(QString::number(scheme().state.currentAxle + 1),
                                      letter(names->shownSide), ShortenedSchemeText(names->shown),
                                      letter(names->otherSide), ShortenedSchemeText(names->other));
         ParameterEdit* wheelSet = Edit(Control::WheelSetName);
@@ -577,17 +630,13 @@ void TFormMain::btnNewClick() {
     if (!ConfirmDiscard()) {
         return;
     }
-    scheme_->mode = Mode::LayoutMode;
-    EnterLayoutMode();
-    NewScheme();
+    document_.New();
+    // Also from LayoutMode: the bogie buttons start disabled until the first New.
+    ApplyModeStates();
 }
 
 void TFormMain::btnSetClick() {
-    changed_ = true;
-    scheme_->mode = Mode::ParameterMode;
-    AcceptLayout(*scheme_);
-    RefreshView();
-    EnterParameterMode();
+    document_.AcceptLayout();
     FocusFirstEmptyEdit();
 }
 
@@ -596,9 +645,9 @@ void TFormMain::btnSaveClick() {
 }
 
 bool TFormMain::SaveScheme() {
-    StoreEditsToModel();
+    document_.StoreEdits(EditsNow());
     const std::optional<QString> path = dialogs_->AskSaveFileName(
-        this, QDir::currentPath(), ShortenedSchemeText(scheme_->fileName) + QStringLiteral(".sch"));
+        this, QDir::currentPath(), ShortenedSchemeText(scheme().fileName) + QStringLiteral(".sch"));
     if (!path) {
         return false;
     }
@@ -614,7 +663,7 @@ bool TFormMain::SaveScheme() {
              QStringLiteral("the file name holds a character that a scheme name cannot store"));
         return false;
     }
-    const WriteResult written = WriteScheme(*scheme_, *name);
+    const WriteResult written = WriteScheme(scheme(), *name);
     if (!written.ok) {
         warn(kCannotWriteFile, QString::fromStdString(written.error));
         return false;
@@ -623,9 +672,7 @@ bool TFormMain::SaveScheme() {
         warn(failure->opening ? kCannotOpenFile : kCannotWriteFile, failure->reason);
         return false;
     }
-    scheme_->fileName = *name;
-    changed_ = false;
-    UpdateTitle();
+    document_.MarkSaved(*name);
     return true;
 }
 
@@ -643,33 +690,21 @@ bool TFormMain::OpenFile(const QString& path) {
     if (!LoadScheme(path)) {
         return false;
     }
-    EnterLoadedScheme();
+    FocusFirstEmptyEdit();
     return true;
 }
 
-// A file that was read: the walk starts on it in ParameterMode.
-void TFormMain::EnterLoadedScheme() {
-    scheme_->mode = Mode::ParameterMode;
-    AcceptLayout(*scheme_);
-    RefreshView();
-    LoadEditsFromModel();
-    EnterParameterMode();
-    UpdateTitle();
-    changed_ = false;
-    FocusFirstEmptyEdit();
-}
-
+// A file that was read whole starts a new document, its walk in ParameterMode.
 bool TFormMain::LoadScheme(const QString& path) {
-    // A new scheme, taken only when the whole file was read.
     ReadResult read =
-        ReadSchemeFile(QFile::encodeName(path).toStdString(), scheme_->state.schemeType);
+        ReadSchemeFile(QFile::encodeName(path).toStdString(), scheme().state.schemeType);
     if (!read.scheme) {
         dialogs_->Warn(this, kWarningCaption,
                        QFileInfo(path).fileName() + QStringLiteral(": ") +
                            QString::fromStdString(read.error.Message()));
         return false;
     }
-    scheme_ = std::move(read.scheme);
+    document_.Open(std::move(read.scheme));
     return true;
 }
 
@@ -677,120 +712,94 @@ void TFormMain::btnExitClick() {
     close();
 }
 
+void TFormMain::btnUndoClick() {
+    if (HasTypedEdits()) {
+        LoadEditsFromModel();
+        ShowUnsavedState();
+    } else {
+        document_.Undo();
+    }
+}
+
+void TFormMain::btnRedoClick() {
+    if (!HasTypedEdits()) {
+        document_.Redo();
+    }
+}
+
 // Previous and next wheel set, previous and next car of the walk.
 void TFormMain::cxButton1Click() {
-    WalkStep(PreviousWheelSet);
+    document_.StepWalk(EditsNow(), SchemeDocument::WalkStep::PreviousWheelSet);
 }
 
 void TFormMain::cxButton10Click() {
-    WalkStep(NextWheelSet);
+    document_.StepWalk(EditsNow(), SchemeDocument::WalkStep::NextWheelSet);
 }
 
 void TFormMain::cxButton11Click() {
-    WalkStep(PreviousCarInWalk);
+    document_.StepWalk(EditsNow(), SchemeDocument::WalkStep::PreviousCar);
 }
 
 void TFormMain::cxButton12Click() {
-    WalkStep(NextCarInWalk);
+    document_.StepWalk(EditsNow(), SchemeDocument::WalkStep::NextCar);
 }
 
 void TFormMain::cxButton2Click() {
-    LayoutStep(RemoveCar);
+    document_.ChangeLayout(SchemeDocument::LayoutStep::RemoveCar);
 }
 
 void TFormMain::cxButton3Click() {
-    LayoutStep(AddCar);
+    document_.ChangeLayout(SchemeDocument::LayoutStep::AddCar);
 }
 
 void TFormMain::cxButton4Click() {
-    LayoutStep(RemoveAxle);
+    document_.ChangeLayout(SchemeDocument::LayoutStep::RemoveAxle);
 }
 
 void TFormMain::cxButton5Click() {
-    LayoutStep(AddAxle);
+    document_.ChangeLayout(SchemeDocument::LayoutStep::AddAxle);
 }
 
 void TFormMain::cxButton6Click() {
-    LayoutStep(RemoveBogie);
+    document_.ChangeLayout(SchemeDocument::LayoutStep::RemoveBogie);
 }
 
 void TFormMain::cxButton7Click() {
-    LayoutStep(AddBogie);
+    document_.ChangeLayout(SchemeDocument::LayoutStep::AddBogie);
 }
 
 void TFormMain::cxButton8Click() {
-    LayoutStep(PreviousSchemeType);
+    document_.ChangeLayout(SchemeDocument::LayoutStep::PreviousSchemeType);
 }
 
 void TFormMain::cxButton9Click() {
-    LayoutStep(NextSchemeType);
+    document_.ChangeLayout(SchemeDocument::LayoutStep::NextSchemeType);
 }
 
 void TFormMain::cxButton13Click() {
-    PreviousCarInLayout(*scheme_);
-    RefreshView();
+    document_.PreviousCarInLayout();
 }
 
 void TFormMain::cxButton14Click() {
-    NextCarInLayout(*scheme_);
-    RefreshView();
+    document_.NextCarInLayout();
 }
 
 void TFormMain::chbInvertClick() {
-    const bool ticked = InvertBox()->isChecked();
-    if (CurrentCar(*scheme_).inverted != ticked) {
-        changed_ = true;
-    }
-    SetInverted(*scheme_, ticked);
-    RefreshView();
-}
-
-namespace {
-
-// What the layout steps can change: counts, type and orientation.
-std::vector<int> LayoutShape(const Scheme& scheme) {
-    std::vector<int> shape{scheme.state.carCount, scheme.state.schemeType};
-    for (const CarRecord& car : scheme.cars) {
-        shape.insert(shape.end(), {car.axleCount, car.bogieCount, car.inverted ? 1 : 0});
-    }
-    return shape;
-}
-
-}  // namespace
-
-void TFormMain::LayoutStep(void (*step)(Scheme&)) {
-    const std::vector<int> before = LayoutShape(*scheme_);
-    step(*scheme_);
-    if (LayoutShape(*scheme_) != before) {
-        changed_ = true;
-    }
-    RefreshView();
-}
-
-void TFormMain::WalkStep(bool (*step)(Scheme&)) {
-    StoreEditsToModel();
-    if (step(*scheme_)) {
-        LoadEditsFromModel();
-    }
-    RefreshView();
+    document_.SetInverted(InvertBox()->isChecked());
 }
 
 void TFormMain::Image2MouseDown(QPoint at) {
-    const int car = CarAtStripPoint(scheme_->state.carCount, at.x(), at.y());
+    const int car = CarAtStripPoint(scheme().state.carCount, at.x(), at.y());
     if (car >= 0) {
-        if (scheme_->mode == Mode::ParameterMode) {
-            StoreEditsToModel();
-        }
-        if (SelectCar(*scheme_, car)) {
-            LoadEditsFromModel();
-        }
+        document_.SelectCar(EditsNow(), car);
+    } else {
+        RefreshView();
     }
-    RefreshView();
 }
 
 void TFormMain::Image2MouseMove(QPoint at) {
     // The strip changes only where the pointer crosses into another car.
-    const int car = CarAtStripPoint(scheme_->state.carCount, at.x(), at.y());
+    const int car = CarAtStripPoint(scheme().state.carCount, at.x(), at.y());
     if (car != stripHovered_) {
         DrawStrip(car);
     }
@@ -798,7 +807,7 @@ void TFormMain::Image2MouseMove(QPoint at) {
 
 void TFormMain::DrawStrip(int hovered) {
     stripHovered_ = kStripUnknown;
-    DrawTrainStrip(stripSurface_, scheme_->state.carCount, scheme_->state.currentCar, hovered);
+    DrawTrainStrip(stripSurface_, scheme().state.carCount, scheme().state.currentCar, hovered);
     stripHovered_ = hovered;
     image2_->Refresh();
 }

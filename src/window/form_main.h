@@ -1,6 +1,6 @@
-// The editor's one window: its controls, its captions and title, the refresh
-// of both drawings and every counter, and the wiring of every control event
-// to the operations of the model and the scheme files.
+// The editor's one window, a view of the document: its controls, its
+// captions and title, the refresh of both drawings and every counter, and
+// the wiring of every control event to the document and the scheme files.
 #pragma once
 
 #include <QWidget>
@@ -10,11 +10,12 @@
 #include <utility>
 #include <vector>
 
+#include "document/language.h"
+#include "document/scheme_document.h"
 #include "drawing/qimage_surface.h"
 #include "model/mode_table.h"
 #include "model/parameter_entry.h"
 #include "model/scheme.h"
-#include "document/language.h"
 #include "window/scheme_dialogs.h"
 
 class QLabel;
@@ -37,11 +38,12 @@ public:
                        Language language = Language::English, QWidget* parent = nullptr);
     ~TFormMain() override;
 
-    const Scheme& scheme() const { return *scheme_; }
+    const SchemeDocument& document() const { return document_; }
+    const Scheme& scheme() const { return document_.scheme(); }
 
-    // Whether closing, New or Load would lose work: a layout change, Set, a
-    // stored change of a text, or an edit changed and not stored yet, since
-    // the last save, load or New.
+    // Whether closing, New or Load would lose work: the document is modified
+    // (not undone back to its last save, load or New), or an edit holds
+    // typing not stored yet.
     bool HasUnsavedWork() const;
 
     // Loads a file as Load does, without the dialog and without asking about
@@ -59,6 +61,8 @@ public:
     void btnSaveClick();
     void btnLoadClick();
     void btnExitClick();
+    void btnUndoClick();
+    void btnRedoClick();
     void cxButton1Click();
     void cxButton2Click();
     void cxButton3Click();
@@ -106,37 +110,36 @@ private:
     // The five parameter edits, series first.
     std::array<ParameterEdit*, 5> Edits() const;
 
-    // The window's share of NewScheme: title, reset, empty edits, refresh.
-    void NewScheme();
+    // Everything the document shows: the edits, both drawings, the counters,
+    // the title and the undo controls.
+    void ShowDocument();
     void ApplyControlStates(ControlState (*stateOf)(Control));
-    void EnterParameterMode();
-    void EnterLayoutMode();
-    // Stores the edits the operator changed, and takes what they show as
-    // the model's texts.
-    void StoreEditsToModel();
+    // The control states of the document's mode.
+    void ApplyModeStates();
+    // The edits as the operator leaves them: those changed, with their texts.
+    EditedTexts EditsNow() const;
+    // Whether an edit holds typing that differs from the model.
+    bool HasTypedEdits() const;
+    // Shows the texts of the walk position, as untouched; empty in LayoutMode.
     void LoadEditsFromModel();
     // The tooltips of the edits: a shortened text, two wheel-set names.
     void UpdateEditTips();
     void MarkEmptyFields();
+    // The marks of unsaved work: the title's and the undo controls'.
+    void ShowUnsavedState();
+    void UpdateUndoControls();
     bool SaveScheme();
     bool LoadScheme(const QString& path);
-    void EnterLoadedScheme();
     // Asks about unsaved work; true when the action may go on.
     bool ConfirmDiscard();
-    // Runs a layout step, notes whether it changed the train, and redraws.
-    void LayoutStep(void (*step)(Scheme&));
-    // Runs a walk step: stores the edits, shows the texts of the position it
-    // moved to, and redraws.
-    void WalkStep(bool (*step)(Scheme&));
     // Draws the strip with the given car hovered (-1 for none) and shows it.
     void DrawStrip(int hovered);
     // After a step from the keyboard: the first empty parameter edit.
     void FocusFirstEmptyEdit();
 
     std::unique_ptr<SchemeDialogs> dialogs_;
-    std::unique_ptr<Scheme> scheme_;
+    SchemeDocument document_;
     Language language_;
-    bool changed_ = false;
     QImageSurface carSurface_;
     QImageSurface stripSurface_;
     // The hovered car the strip shows; kStripUnknown after a draw that did

@@ -8,6 +8,7 @@
 
 #include "fileio/scheme_text.h"
 #include "schemefile/field_bytes.h"
+#include "window/undo_keys.h"
 
 namespace quorvane {
 
@@ -84,6 +85,17 @@ bool ParameterEdit::ReplacesShortenedText(QKeyEvent* event) const {
                            !event->modifiers().testFlag(Qt::ControlModifier);
     return printable || event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete ||
            event->matches(QKeySequence::Paste) || event->matches(QKeySequence::Cut);
+}
+
+bool ParameterEdit::event(QEvent* event) {
+    // A line edit accepts the override of these keys even with nothing to
+    // undo, which would keep them from the window's shortcuts.
+    if (event->type() == QEvent::ShortcutOverride &&
+        IsUndoOrRedoKey(*static_cast<QKeyEvent*>(event))) {
+        event->ignore();
+        return true;
+    }
+    return QLineEdit::event(event);
 }
 
 void ParameterEdit::focusOutEvent(QFocusEvent* event) {

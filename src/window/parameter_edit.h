@@ -38,8 +38,6 @@ public:
     // edit left as it was.
     std::optional<std::string> EditedText() const;
     bool IsEdited() const { return text() != shown_; }
-    // The text now in the edit is what the model holds: it was stored.
-    void TakeAsShown() { shown_ = text(); }
     // Whether a long text is shown shortened, and its length in bytes.
     bool IsShortened() const { return shortenedLength_ != 0; }
     std::size_t ShortenedLength() const { return shortenedLength_; }
@@ -57,6 +55,8 @@ signals:
     void shortenedTextReplaced();
 
 protected:
+    // Leaves the keys of undo and redo to the window.
+    bool event(QEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 

@@ -1,6 +1,6 @@
 // The window's texts beyond its captions and tooltips: the hint of a refused
-// character, the tooltips of shortened texts and differing names, and the
-// unsaved-work question, in Russian and English.
+// character, the tooltips of shortened texts, differing names and the undo
+// buttons, and the unsaved-work question, in Russian and English.
 #pragma once
 
 #include "document/language.h"
@@ -33,5 +33,15 @@ inline constexpr TextPair kUnsavedQuestion{
     "В схеме есть несохранённые изменения. Сохранить их?",
     "The scheme has changes that are not saved. Save them?",
 };
+
+// The tooltips of the undo buttons. %1: the step, as the undo stack names it.
+inline constexpr TextPair kUndoTip{"Отменить: %1 (Ctrl+Z)", "Undo: %1 (Ctrl+Z)"};
+inline constexpr TextPair kRedoTip{"Повторить: %1 (Ctrl+Shift+Z, Ctrl+Y)",
+                                   "Redo: %1 (Ctrl+Shift+Z, Ctrl+Y)"};
+inline constexpr TextPair kNothingToUndoTip{"Нечего отменять (Ctrl+Z)", "Nothing to undo (Ctrl+Z)"};
+inline constexpr TextPair kNothingToRedoTip{"Нечего повторять (Ctrl+Shift+Z, Ctrl+Y)",
+                                            "Nothing to redo (Ctrl+Shift+Z, Ctrl+Y)"};
+// The step Undo takes back first: what is typed in the edits and not stored.
+inline constexpr TextPair kTypingStep{"набранный текст", "typing"};
 
 }  // namespace quorvane

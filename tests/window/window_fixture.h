@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 #include <array>
 #include <memory>
 
@@ -61,6 +62,8 @@ protected:
     std::unique_ptr<QTemporaryDir> dir_;
 
     TFormMain& Form() { return *form_; }
+    // The title as the desktop gets it, the mark of unsaved work resolved.
+    QString Title() { return form_->windowHandle()->title(); }
     const Scheme& S() { return form_->scheme(); }
 
     // A widget that no control of the model stands for, by its object name.
@@ -92,6 +95,19 @@ protected:
         }
     }
     QString Text(Control edit) { return Edit(edit)->text(); }
+    // Keys go in through the window, as from a keyboard: shortcuts included.
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(Form().windowHandle(), key, modifiers);
+    }
+    void TypeHere(const QString& text) {
+        for (const QChar ch : text) {
+            QTest::keyClick(Form().windowHandle(), ch.toLatin1());
+        }
+    }
+    QString FocusedName() {
+        QWidget* focused = QApplication::focusWidget();
+        return focused ? focused->objectName() : QString();
+    }
     static constexpr std::array kDisplays{Control::CarCountDisplay,   Control::AxleCountDisplay,
                                           Control::BogieCountDisplay, Control::SchemeTypeDisplay,
                                           Control::LayoutCarDisplay,  Control::WalkPositionDisplay,
@@ -120,7 +136,7 @@ protected:
                 S().state.walkCursor,
                 S().state.currentCar,
                 S().fileName,
-                Form().windowTitle(),
+                Title(),
                 edits,
                 Counters()};
     }
