@@ -416,7 +416,6 @@ void TFormMain::UpdateTitle() {
     name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
     setWindowTitle(QString::fromUtf8(Labels().title) + QStringLiteral(" - ") + name +
                    QStringLiteral("[*]"));
-    setWindowModified(HasUnsavedWork());
 }
 
 void TFormMain::RefreshView() {
@@ -445,7 +444,7 @@ void TFormMain::ShowDocument() {
     LoadEditsFromModel();
     RefreshView();
     UpdateTitle();
-    UpdateUndoControls();
+    ShowUnsavedState();
 }
 
 void TFormMain::ApplyControlStates(ControlState (*stateOf)(Control)) {
@@ -498,7 +497,10 @@ bool TFormMain::HasUnsavedWork() const {
 }
 
 void TFormMain::ShowUnsavedState() {
-    setWindowModified(HasUnsavedWork());
+    // Each call hands the title to the desktop again; typing calls this.
+    if (const bool unsaved = HasUnsavedWork(); unsaved != isWindowModified()) {
+        setWindowModified(unsaved);
+    }
     UpdateUndoControls();
 }
 
