@@ -15,6 +15,7 @@
 #include "child_process.h"
 #include "schemefile/file_limits.h"
 #include "schemefile/scheme_writer.h"
+#include "scratch_files.h"
 #include "trains.h"
 
 namespace quorvane::bench {
@@ -23,41 +24,6 @@ namespace {
 constexpr int kCheckedFiles = 10000;
 const std::string kFirstPaint = "quorvane: first paint";
 
-// A fresh folder under the system's temporary one, removed at exit.
-class TemporaryFolder {
-public:
-    TemporaryFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "quorvane-bench-XXXXXX");
-        if (mkdtemp(pattern.data()) != nullptr) {
-            path_ = pattern;
-        }
-    }
-    ~TemporaryFolder() {
-        std::error_code ignored;
-        if (!path_.empty()) {
-            std::filesystem::remove_all(path_, ignored);
-        }
-    }
-    TemporaryFolder(const TemporaryFolder&) = delete;
-    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
-
-    const std::filesystem::path& Path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
-
-TemporaryFolder& Folder() {
-    static TemporaryFolder folder;
-    return folder;
-}
-
-bool Put(const std::filesystem::path& file, const Scheme& scheme) {
-    const WriteResult written = WriteScheme(scheme, file.stem().string());
-    std::ofstream out(file, std::ios::binary);
-    return written.ok && out.write(written.bytes.data(), std::ssize(written.bytes));
-}
-
 // The names of the files to check, made at the first call.
 const std::vector<std::string>& CheckedFiles() {
     static const std::vector<std::string> names = [] {
@@ -65,7 +31,7 @@ const std::vector<std::string>& CheckedFiles() {
         for (int i = 0; i < kCheckedFiles; ++i) {
             char name[32];
             std::snprintf(name, sizeof name, "train%05d.sch", i);
-            if (!Put(Folder().Path() / name, *MixedTrain(i))) {
+            if (!PutScheme(ScratchFolder() / name, *MixedTrain(i))) {
                 return std::vector<std::string>{};
             }
             made.emplace_back(name);
@@ -73,14 +39,6 @@ const std::vector<std::string>& CheckedFiles() {
         return made;
     }();
     return names;
-}
-
-const std::string& LargestFile() {
-    static const std::string path = [] {
-        const std::filesystem::path file = Folder().Path() / "largest_train.sch";
-        return Put(file, *LargestTrain(1)) ? file.string() : std::string();
-    }();
-    return path;
 }
 
 // The largest file the reader takes, exactly 16 MiB, nearly all of it one
@@ -98,7 +56,7 @@ const std::string& HugeSeriesFile() {
         const std::string bytes = WriteScheme(*scheme, "huge").bytes;
         const std::size_t at = bytes.find("|" + marker + "|") + 1;
         std::size_t rest = kMaxSchemeFileSize - (bytes.size() - marker.size());
-        const std::filesystem::path file = Folder().Path() / "huge.sch";
+        const std::filesystem::path file = ScratchFolder() / "huge.sch";
         std::ofstream out(file, std::ios::binary);
         out.write(bytes.data(), static_cast<std::streamsize>(at));
         std::string piece;
@@ -127,7 +85,7 @@ void BM_ToolCheck(benchmark::State& state) {
     std::vector<std::string> arguments{QUORVANE_TOOL, "check"};
     arguments.insert(arguments.end(), CheckedFiles().begin(), CheckedFiles().end());
     for (auto _ : state) {
-        const ChildRun run = RunChild(arguments, {}, Folder().Path().string(), std::nullopt);
+        const ChildRun run = RunChild(arguments, {}, ScratchFolder().string(), std::nullopt);
         if (run.exitCode != 0) {
             state.SkipWithError("quorvane-tool check did not pass every file");
             break;
@@ -143,7 +101,7 @@ void BM_ToolPlanHugeSeries(benchmark::State& state) {
     }
     for (auto _ : state) {
         const ChildRun run = RunChild({QUORVANE_TOOL, "plan", HugeSeriesFile()}, {},
-                                      Folder().Path().string(), std::nullopt);
+                                      ScratchFolder().string(), std::nullopt);
         if (run.exitCode != 0) {
             state.SkipWithError("quorvane-tool plan failed");
             break;
@@ -159,7 +117,7 @@ void RunEditor(benchmark::State& state, std::vector<std::string> arguments) {
                                                "QUORVANE_QUIT_AFTER_FIRST_PAINT=1"};
     for (auto _ : state) {
         const ChildRun run =
-            RunChild(arguments, environment, Folder().Path().string(), kFirstPaint);
+            RunChild(arguments, environment, ScratchFolder().string(), kFirstPaint);
         if (!run.sawMarker || run.exitCode != 0) {
             state.SkipWithError("the editor did not paint and quit");
             break;
