@@ -5,7 +5,7 @@
 namespace quorvane::bench {
 
 std::span<const Figure> Figures() {
-    static constexpr std::array<Figure, 17> kFigures{{
+    static constexpr std::array<Figure, 19> kFigures{{
         {"BM_FloorBoth", "floor: white fill, strip + car view"},
         {"BM_FloorStrip", "floor: white fill, strip"},
         {"BM_FullRefresh", "full refresh (strip 4496x88 + car 800x147)", Measure::Time, "us", 500,
@@ -35,6 +35,8 @@ std::span<const Figure> Figures() {
          1000},
         {"BM_EditorHugeText", "editor peak resident memory, a text of 16 MiB",
          Measure::ResidentMegabytes, "MB", 300},
+        {"BM_UndoStep", "undo one step, largest file, with the repaint", Measure::Time, "us", 1000},
+        {"BM_RedoStep", "redo one step, largest file, with the repaint", Measure::Time, "us", 1000},
     }};
     return kFigures;
 }
