@@ -56,11 +56,27 @@ void BudgetReporter::ReportRuns(const std::vector<Run>& runs) {
         if (const auto rss = run.counters.find("resident_bytes"); rss != run.counters.end()) {
             median.residentBytes = rss->second.value;
         }
+        if (const auto heap = run.counters.find("heap_bytes"); heap != run.counters.end()) {
+            median.heapBytes = heap->second.value;
+        }
     }
     ConsoleReporter::ReportRuns(runs);
 }
 
 namespace {
+
+template <typename Median>
+double Value(const Figure& figure, const Median& median) {
+    switch (figure.measure) {
+        case Measure::Time:
+            return median.seconds * UnitScale(figure.unit);
+        case Measure::ResidentMegabytes:
+            return median.residentBytes / (1024.0 * 1024.0);
+        case Measure::HeapMegabytes:
+            return median.heapBytes / (1024.0 * 1024.0);
+    }
+    return 0;
+}
 
 template <typename Medians>
 std::vector<Row> Rows(const Medians& medians) {
@@ -68,9 +84,7 @@ std::vector<Row> Rows(const Medians& medians) {
     for (const Figure& figure : Figures()) {
         Row row{figure, std::nullopt, std::nullopt};
         if (const auto found = medians.find(figure.benchmark); found != medians.end()) {
-            row.value = figure.measure == Measure::Time
-                            ? found->second.seconds * UnitScale(figure.unit)
-                            : found->second.residentBytes / (1024.0 * 1024.0);
+            row.value = Value(figure, found->second);
             if (figure.floor != nullptr) {
                 if (const auto floor = medians.find(figure.floor);
                     floor != medians.end() && floor->second.seconds > 0) {

@@ -23,6 +23,7 @@ private:
     struct Median {
         double seconds = 0;
         double residentBytes = 0;
+        double heapBytes = 0;
     };
     std::map<std::string, Median> medians_;
 };

@@ -84,7 +84,7 @@ ChildRun RunChild(const std::vector<std::string>& arguments,
     run.started = true;
 
     if (marker) {
-        std::string output;
+        std::string& output = run.output;
         char buffer[4096];
         ssize_t got = 0;
         while ((got = read(pipeEnds[0], buffer, sizeof buffer)) > 0) {

@@ -14,6 +14,7 @@ struct ChildRun {
     double seconds = 0;  // from the start to the marker line, or to the exit
     bool sawMarker = false;
     double peakResidentBytes = 0;
+    std::string output;  // what the child printed, when a marker was awaited
 };
 
 // arguments[0] is the program. environment entries ("NAME=value") are added

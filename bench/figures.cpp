@@ -5,7 +5,7 @@
 namespace quorvane::bench {
 
 std::span<const Figure> Figures() {
-    static constexpr std::array<Figure, 19> kFigures{{
+    static constexpr std::array<Figure, 21> kFigures{{
         {"BM_FloorBoth", "floor: white fill, strip + car view"},
         {"BM_FloorStrip", "floor: white fill, strip"},
         {"BM_FullRefresh", "full refresh (strip 4496x88 + car 800x147)", Measure::Time, "us", 500,
@@ -37,6 +37,11 @@ std::span<const Figure> Figures() {
          Measure::ResidentMegabytes, "MB", 300},
         {"BM_UndoStep", "undo one step, largest file, with the repaint", Measure::Time, "us", 1000},
         {"BM_RedoStep", "redo one step, largest file, with the repaint", Measure::Time, "us", 1000},
+        {"BM_UndoMemory", "editor resident memory growth, 1,000 stored edits",
+         Measure::ResidentMegabytes, "MB", 30},
+        // How much of that growth is the heap, the undo stack's steps among it.
+        {"BM_UndoMemory", "editor heap growth, 1,000 stored edits", Measure::HeapMegabytes, "MB",
+         0},
     }};
     return kFigures;
 }

@@ -7,7 +7,9 @@
 
 namespace quorvane::bench {
 
-enum class Measure { Time, ResidentMegabytes };
+// Resident memory comes from the counter resident_bytes, the heap in use
+// from heap_bytes.
+enum class Measure { Time, ResidentMegabytes, HeapMegabytes };
 
 struct Figure {
     const char* benchmark;  // the benchmark's name as registered

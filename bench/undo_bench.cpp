@@ -1,12 +1,17 @@
 // Undo and redo of one step in the shown window with the largest train: the
-// document's step, the window's refresh and its repaint.
+// document's step, the window's refresh and its repaint. And, in a process
+// of its own (undo_memory_main.cpp), how far the editor's resident memory
+// grows over 1,000 stored wheel-set edits.
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLineEdit>
 #include <QUndoStack>
+#include <sstream>
+#include <string>
 
+#include "child_process.h"
 #include "scratch_files.h"
 #include "window/control_table.h"
 #include "window/form_main.h"
@@ -17,6 +22,7 @@ namespace {
 
 constexpr int kRepetitions = 9;
 constexpr int kStoredEdits = 100;
+const std::string kMemoryMeasured = "quorvane: undo memory measured";
 
 // Counts the paint events of every widget while it is installed.
 class PaintCounter final : public QObject {
@@ -106,8 +112,52 @@ void BM_RedoStep(benchmark::State& state) {
     TimeSteps(state, &TFormMain::btnRedoClick, &TFormMain::btnUndoClick, false);
 }
 
+// The number on the line of the child's output that starts with name.
+bool ReadFigure(const std::string& output, const std::string& name, double& value) {
+    std::istringstream lines(output);
+    std::string line;
+    while (std::getline(lines, line)) {
+        std::istringstream words(line);
+        std::string word;
+        if (words >> word && word == name && words >> value) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void BM_UndoMemory(benchmark::State& state) {
+    if (LargestFile().empty()) {
+        state.SkipWithError("cannot write the largest file");
+        return;
+    }
+    for (auto _ : state) {
+        const ChildRun run =
+            RunChild({QUORVANE_UNDO_MEMORY, LargestFile()}, {"QT_QPA_PLATFORM=offscreen"},
+                     ScratchFolder().string(), kMemoryMeasured);
+        double resident = 0;
+        double heap = 0;
+        double stack = 0;
+        if (!run.sawMarker || run.exitCode != 0 || !ReadFigure(run.output, "resident", resident) ||
+            !ReadFigure(run.output, "heap", heap) || !ReadFigure(run.output, "stack", stack)) {
+            state.SkipWithError("the edits were not stored and measured");
+            break;
+        }
+        state.SetIterationTime(run.seconds);
+        state.counters["resident_bytes"] = resident;
+        state.counters["heap_bytes"] = heap;
+        state.counters["undo_stack_bytes"] = stack;
+    }
+}
+
 BENCHMARK(BM_UndoStep)->Repetitions(kRepetitions)->ReportAggregatesOnly();
 BENCHMARK(BM_RedoStep)->Repetitions(kRepetitions)->ReportAggregatesOnly();
+BENCHMARK(BM_UndoMemory)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
 
 }  // namespace
 }  // namespace quorvane::bench
