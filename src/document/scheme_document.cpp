@@ -198,12 +198,18 @@ void SchemeDocument::SelectCar(const EditedTexts& edited, int car) {
 }
 
 void SchemeDocument::Undo() {
+    if (!stack_.canUndo()) {
+        return;
+    }
     const Mode before = scheme_.mode;
     stack_.undo();
     Changed(before);
 }
 
 void SchemeDocument::Redo() {
+    if (!stack_.canRedo()) {
+        return;
+    }
     const Mode before = scheme_.mode;
     stack_.redo();
     Changed(before);

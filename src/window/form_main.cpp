@@ -144,8 +144,7 @@ TFormMain::TFormMain(std::unique_ptr<SchemeDialogs> dialogs, Language language, 
     setAcceptDrops(true);
     BuildControls();
     FindControls();
-    // The start-up states: layout controls on, except the bogie buttons.
-    ApplyControlStates(&StartupControlState);
+    ApplyModeStates();
     WireEvents();
     WireKeys();
     connect(&document_, &SchemeDocument::modeChanged, this, &TFormMain::ApplyModeStates);
@@ -402,7 +401,7 @@ void TFormMain::ApplyCaptions(Language language) {
         edit->SetRefusalHint(Utf8(kRefusalHint.In(language)));
     }
     UpdateEditTips();
-    UpdateUndoControls();
+    ShowUnsavedState();
     for (const auto& [label, caption] : captionedLabels_) {
         label->setText(Utf8(caption.In(language)));
         label->adjustSize();
@@ -463,16 +462,19 @@ void TFormMain::ApplyControlStates(ControlState (*stateOf)(Control)) {
                 break;
         }
     }
-    UpdateUndoControls();
+    ShowUnsavedState();  // the undo buttons, which no mode disables
 }
 
 void TFormMain::ApplyModeStates() {
     if (scheme().mode == Mode::ParameterMode) {
         ApplyControlStates(
             [](Control control) { return ControlStateIn(Mode::ParameterMode, control); });
-    } else {
+    } else if (newPressed_) {
         ApplyControlStates(
             [](Control control) { return ControlStateIn(Mode::LayoutMode, control); });
+    } else {
+        // The layout controls on, except the bogie buttons until the first New.
+        ApplyControlStates(&StartupControlState);
     }
 }
 
@@ -497,18 +499,18 @@ bool TFormMain::HasUnsavedWork() const {
 }
 
 void TFormMain::ShowUnsavedState() {
+    const bool typed = HasTypedEdits();
     // Each call hands the title to the desktop again; typing calls this.
-    if (const bool unsaved = HasUnsavedWork(); unsaved != isWindowModified()) {
+    if (const bool unsaved = document_.IsModified() || typed; unsaved != isWindowModified()) {
         setWindowModified(unsaved);
     }
-    UpdateUndoControls();
+    UpdateUndoControls(typed);
 }
 
 // Typing not stored yet is the newest change: Undo takes it back first, and
 // Redo waits until it is gone.
-void TFormMain::UpdateUndoControls() {
+void TFormMain::UpdateUndoControls(bool typed) {
     const QUndoStack& stack = document_.undoStack();
-    const bool typed = HasTypedEdits();
     QPushButton* undo = Button(Control::Undo);
     QPushButton* redo = Button(Control::Redo);
     undo->setEnabled(typed || stack.canUndo());
@@ -520,7 +522,7 @@ void TFormMain::UpdateUndoControls() {
         typed ? Utf8(kTypingStep.In(language_)) : (stack.canUndo() ? stack.undoText() : QString());
     undo->setToolTip(tip(kNothingToUndoTip, kUndoTip, undoStep));
     redo->setToolTip(
-        tip(kNothingToRedoTip, kRedoTip, redo->isEnabled() ? stack.redoText() : QString()));
+        tip(kNothingToRedoTip, kRedoTip, stack.canRedo() ? stack.redoText() : QString()));
 }
 
 bool TFormMain::ConfirmDiscard() {
@@ -632,9 +634,9 @@ void TFormMain::btnNewClick() {
     if (!ConfirmDiscard()) {
         return;
     }
+    newPressed_ = true;
     document_.New();
-    // Also from LayoutMode: the bogie buttons start disabled until the first New.
-    ApplyModeStates();
+    ApplyModeStates();  // from LayoutMode too, for the bogie buttons
 }
 
 void TFormMain::btnSetClick() {

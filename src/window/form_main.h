@@ -114,7 +114,8 @@ private:
     // the title and the undo controls.
     void ShowDocument();
     void ApplyControlStates(ControlState (*stateOf)(Control));
-    // The control states of the document's mode.
+    // The control states of the document's mode; at start, and until the
+    // first New, the bogie buttons are disabled.
     void ApplyModeStates();
     // The edits as the operator leaves them: those changed, with their texts.
     EditedTexts EditsNow() const;
@@ -127,7 +128,7 @@ private:
     void MarkEmptyFields();
     // The marks of unsaved work: the title's and the undo controls'.
     void ShowUnsavedState();
-    void UpdateUndoControls();
+    void UpdateUndoControls(bool typed);
     bool SaveScheme();
     bool LoadScheme(const QString& path);
     // Asks about unsaved work; true when the action may go on.
@@ -140,6 +141,7 @@ private:
     std::unique_ptr<SchemeDialogs> dialogs_;
     SchemeDocument document_;
     Language language_;
+    bool newPressed_ = false;
     QImageSurface carSurface_;
     QImageSurface stripSurface_;
     // The hovered car the strip shows; kStripUnknown after a draw that did

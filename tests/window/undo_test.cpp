@@ -84,6 +84,7 @@ private slots:
         QCOMPARE(S().mode, Mode::LayoutMode);
         QVERIFY(!Edit(Control::Series)->isEnabled());
         QVERIFY(Widget(Control::AddCar)->isEnabled());
+        QVERIFY2(!Widget(Control::AddBogie)->isEnabled(), "not before the first New");
         QCOMPARE(Text(Control::CarCountDisplay), QStringLiteral("2"));
 
         Key(Qt::Key_Y, Qt::ControlModifier);
@@ -101,6 +102,8 @@ private slots:
         Key(Qt::Key_Z, Qt::ControlModifier);
         TypeHere(QStringLiteral("7"));
         QVERIFY(!RedoButton()->isEnabled());
+        QCOMPARE(RedoButton()->toolTip(),
+                 QStringLiteral("Redo: texts of wheel set 1 (Ctrl+Shift+Z, Ctrl+Y)"));
         Key(Qt::Key_Y, Qt::ControlModifier);
         QCOMPARE(Text(Control::Run), QStringLiteral("7"));
         QCOMPARE(S().cars[1].series, std::string());
