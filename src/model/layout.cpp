@@ -1,12 +1,65 @@
 #include "model/layout.h"
 
+#include <cstdint>
+#include <string>
+
 namespace quorvane {
+
+namespace {
+
+void EmptyText(std::vector<TextChange>& changes, TextField field, int car, int axle,
+               const std::string& held) {
+    if (!held.empty()) {
+        changes.push_back({.field = field,
+                           .car = static_cast<std::int8_t>(car),
+                           .axle = static_cast<std::int8_t>(axle),
+                           .before = held,
+                           .after = {}});
+    }
+}
+
+void EmptyAxleTexts(std::vector<TextChange>& changes, const CarRecord& record, int car, int axle) {
+    const AxleSlot& slot = record.axles.at(static_cast<std::size_t>(axle));
+    EmptyText(changes, TextField::AxleName, car, axle, slot.axleName);
+    EmptyText(changes, TextField::Run, car, axle, slot.run);
+    EmptyText(changes, TextField::LeftWheelSetName, car, axle, slot.sides[kLeftSide].wheelSetName);
+    EmptyText(changes, TextField::RightWheelSetName, car, axle,
+              slot.sides[kRightSide].wheelSetName);
+}
+
+}  // namespace
+
+std::vector<TextChange> TextsEmptiedByAddCar(const Scheme& scheme) {
+    std::vector<TextChange> changes;
+    const int car = scheme.state.carCount;
+    if (car < 0 || car >= kMaxCars) {
+        return changes;
+    }
+    const CarRecord& record = scheme.cars[static_cast<std::size_t>(car)];
+    EmptyText(changes, TextField::Series, car, 0, record.series);
+    EmptyText(changes, TextField::CarNumber, car, 0, record.carNumber);
+    // Axles beyond these are emptied as they join.
+    for (int axle = 0; axle < kNewCarAxles; ++axle) {
+        EmptyAxleTexts(changes, record, car, axle);
+    }
+    return changes;
+}
+
+std::vector<TextChange> TextsEmptiedByAddAxle(const Scheme& scheme) {
+    std::vector<TextChange> changes;
+    const CarRecord& record = CurrentCar(scheme);
+    if (record.axleCount >= 0 && record.axleCount < kMaxAxles) {
+        EmptyAxleTexts(changes, record, scheme.state.currentCar, record.axleCount);
+    }
+    return changes;
+}
 
 void AddCar(Scheme& scheme) {
     SchemeState& state = scheme.state;
     if (state.carCount >= kMaxCars) {
         return;
     }
+    ApplyTextChanges(scheme, TextsEmptiedByAddCar(scheme), ChangeSide::After);
     ++state.carCount;
     CarRecord& joined = scheme.cars[static_cast<std::size_t>(state.carCount - 1)];
     joined.axleCount = kNewCarAxles;
@@ -27,6 +80,7 @@ void RemoveCar(Scheme& scheme) {
 void AddAxle(Scheme& scheme) {
     CarRecord& car = CurrentCar(scheme);
     if (car.axleCount < kMaxAxles) {
+        ApplyTextChanges(scheme, TextsEmptiedByAddAxle(scheme), ChangeSide::After);
         ++car.axleCount;
     }
 }

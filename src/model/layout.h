@@ -4,7 +4,10 @@
 // enables their controls only in LayoutMode.
 #pragma once
 
+#include <vector>
+
 #include "model/scheme.h"
+#include "model/scheme_change.h"
 
 namespace quorvane {
 
@@ -19,8 +22,9 @@ inline constexpr int kMaxSchemeType = 6;
 inline constexpr int kNewCarAxles = 4;
 inline constexpr int kNewCarBogies = 2;
 
-// A car joining the train gets 4 axles and 2 bogies and keeps its
-// orientation and texts.
+// A car joining the train gets 4 axles and 2 bogies, keeps its orientation
+// and starts with empty texts: a slot that left the train does not bring its
+// old texts back.
 void AddCar(Scheme& scheme);
 
 // The car leaving the train keeps its counts, orientation and texts. When it
@@ -28,6 +32,7 @@ void AddCar(Scheme& scheme);
 // and the layout buttons never work on a slot outside the train.
 void RemoveCar(Scheme& scheme);
 
+// An axle joining the current car starts with empty texts.
 void AddAxle(Scheme& scheme);
 // Also lowers the bogie count to the new axle count when it would exceed it.
 void RemoveAxle(Scheme& scheme);
@@ -40,6 +45,11 @@ void PreviousSchemeType(Scheme& scheme);
 
 void NextCarInLayout(Scheme& scheme);
 void PreviousCarInLayout(Scheme& scheme);
+
+// The texts AddCar and AddAxle empty, so that a step can be taken back with
+// them; nothing at the step's limit.
+std::vector<TextChange> TextsEmptiedByAddCar(const Scheme& scheme);
+std::vector<TextChange> TextsEmptiedByAddAxle(const Scheme& scheme);
 
 // The Invert check box: the current car stands reversed exactly when ticked.
 void SetInverted(Scheme& scheme, bool ticked);

@@ -45,7 +45,8 @@ constexpr std::array kTable{
     Parameter(Control::WheelSetName),
     Parameter(Control::Run),
     Fixed(Control::NewScheme, kEnabled),
-    Layout(Control::SetScheme),
+    // "Set scheme" in LayoutMode, "Edit layout" in ParameterMode.
+    Fixed(Control::SetScheme, kEnabled),
     Parameter(Control::SaveScheme),
     Fixed(Control::LoadScheme, kEnabled),
     Fixed(Control::Exit, kEnabled),
@@ -76,13 +77,6 @@ const ModeTableRow& ModeTableRowOf(Control control) {
 ControlState ControlStateIn(Mode mode, Control control) {
     const ModeTableRow& row = ModeTableRowOf(control);
     return mode == Mode::ParameterMode ? row.parameter : row.layout;
-}
-
-ControlState StartupControlState(Control control) {
-    if (control == Control::RemoveBogie || control == Control::AddBogie) {
-        return kDisabled;
-    }
-    return ControlStateIn(Mode::LayoutMode, control);
 }
 
 }  // namespace quorvane

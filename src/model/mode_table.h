@@ -91,8 +91,4 @@ const ModeTableRow& ModeTableRowOf(Control control);
 // What entering the mode sets.
 ControlState ControlStateIn(Mode mode, Control control);
 
-// The window starts with the LayoutMode column, except that the bogie buttons
-// stay disabled until the first New.
-ControlState StartupControlState(Control control);
-
 }  // namespace quorvane

@@ -28,6 +28,22 @@ void AcceptLayout(Scheme& scheme) {
     EnterWalkPosition(scheme);
 }
 
+void ResumeWalk(Scheme& scheme) {
+    if (scheme.state.totalAxles == 0) {
+        AcceptLayout(scheme);
+        return;
+    }
+    const int car = std::clamp(scheme.state.currentCar, 0, CarsInTrain(scheme) - 1);
+    const int axle = std::clamp(scheme.state.currentAxle, 0,
+                                AxlesOf(scheme.cars[static_cast<std::size_t>(car)]) - 1);
+    scheme.state.totalAxles = BuildWalk(scheme, scheme.walk);
+    const auto first = scheme.walk.begin();
+    const auto last = first + scheme.state.totalAxles;
+    const auto found = std::find(first, last, WalkEntry{.car = car, .axle = axle});
+    scheme.state.walkCursor = found == last ? 0 : static_cast<std::int32_t>(found - first);
+    EnterWalkPosition(scheme);
+}
+
 int BuildWalk(const Scheme& scheme, WalkOrder& walk) {
     int k = 0;
     for (int c = 0; c < CarsInTrain(scheme); ++c) {

@@ -33,6 +33,12 @@ struct ParameterTexts {
 // load the edits and leaves entries behind the walk as they were.
 void AcceptLayout(Scheme& scheme);
 
+// Set once more, after the layout was edited: builds the walk and goes on at
+// the current car's current axle slot, or at its last slot when the car has
+// fewer axles now. A scheme without a walk yet (totalAxles 0: new and never
+// set) starts at entry 0, as AcceptLayout does.
+void ResumeWalk(Scheme& scheme);
+
 // The walk AcceptLayout builds, written into walk from entry 0, for a scheme
 // that stays as it is. Gives its length, AxlesInTrain; entries behind it
 // stay as they were.

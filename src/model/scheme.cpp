@@ -25,6 +25,7 @@ void NewScheme(Scheme& scheme) {
     scheme.cars[0].axleCount = 4;
     scheme.cars[0].bogieCount = 2;
     ClearAllCars(scheme);
+    scheme.state.totalAxles = 0;  // no walk until Set
 }
 
 void ClearAllCars(Scheme& scheme) {

@@ -86,7 +86,7 @@ AxleSlot& CurrentAxleSlot(Scheme& scheme);
 const AxleSlot& CurrentAxleSlot(const Scheme& scheme);
 
 // Resets the scheme to one direct car of 4 axles and 2 bogies, scheme type 1,
-// LayoutMode, every text empty. Keeps fileName. The window sets its title
+// LayoutMode, every text empty, no walk. Keeps fileName. The window sets its title
 // before and loads the edits and redraws after.
 void NewScheme(Scheme& scheme);
 

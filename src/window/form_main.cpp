@@ -469,12 +469,9 @@ void TFormMain::ApplyModeStates() {
     if (scheme().mode == Mode::ParameterMode) {
         ApplyControlStates(
             [](Control control) { return ControlStateIn(Mode::ParameterMode, control); });
-    } else if (newPressed_) {
+    } else {
         ApplyControlStates(
             [](Control control) { return ControlStateIn(Mode::LayoutMode, control); });
-    } else {
-        // The layout controls on, except the bogie buttons until the first New.
-        ApplyControlStates(&StartupControlState);
     }
 }
 
@@ -634,9 +631,7 @@ void TFormMain::btnNewClick() {
     if (!ConfirmDiscard()) {
         return;
     }
-    newPressed_ = true;
     document_.New();
-    ApplyModeStates();  // from LayoutMode too, for the bogie buttons
 }
 
 void TFormMain::btnSetClick() {

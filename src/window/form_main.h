@@ -114,8 +114,7 @@ private:
     // the title and the undo controls.
     void ShowDocument();
     void ApplyControlStates(ControlState (*stateOf)(Control));
-    // The control states of the document's mode; at start, and until the
-    // first New, the bogie buttons are disabled.
+    // The control states of the document's mode.
     void ApplyModeStates();
     // The edits as the operator leaves them: those changed, with their texts.
     EditedTexts EditsNow() const;
@@ -141,7 +140,6 @@ private:
     std::unique_ptr<SchemeDialogs> dialogs_;
     SchemeDocument document_;
     Language language_;
-    bool newPressed_ = false;
     QImageSurface carSurface_;
     QImageSurface stripSurface_;
     // The hovered car the strip shows; kStripUnknown after a draw that did

@@ -36,22 +36,56 @@ TEST_F(LayoutTest, OneCarCannotBeRemoved) {
     EXPECT_EQ(s.state.currentCar, 0);
 }
 
-TEST_F(LayoutTest, CarAddedAgainGetsFreshCountsButKeepsOrientationAndTexts) {
+TEST_F(LayoutTest, CarAddedAgainGetsFreshCountsAndEmptyTextsButKeepsOrientation) {
     AddCar(s);
     NextCarInLayout(s);
     SetInverted(s, true);
     Repeat(3, AddAxle);
     AddBogie(s);
     s.cars[1].series = "ER2";
+    s.cars[1].carNumber = "102";
+    s.cars[1].axles[3].sides[kRightSide].wheelSetName = "W4";
+    s.cars[1].axles[6].run = "700";
     RemoveCar(s);
 
     EXPECT_EQ(s.cars[1].axleCount, 7) << "a slot that left the train keeps its counts";
+    const std::vector<TextChange> emptied = TextsEmptiedByAddCar(s);
     AddCar(s);
 
     EXPECT_EQ(s.cars[1].axleCount, 4);
     EXPECT_EQ(s.cars[1].bogieCount, 2);
     EXPECT_TRUE(s.cars[1].inverted);
-    EXPECT_EQ(s.cars[1].series, "ER2");
+    EXPECT_EQ(s.cars[1].series, "");
+    EXPECT_EQ(s.cars[1].carNumber, "");
+    EXPECT_EQ(s.cars[1].axles[3].sides[kRightSide].wheelSetName, "");
+    EXPECT_EQ(s.cars[1].axles[6].run, "700") << "emptied when it joins again";
+    NextCarInLayout(s);
+    Repeat(3, AddAxle);
+    EXPECT_EQ(s.cars[1].axles[6].run, "");
+
+    // What AddCar emptied, put back, gives the texts as they were.
+    ASSERT_EQ(emptied.size(), 3u);
+    auto owned = std::make_unique<Scheme>(s);
+    Scheme& back = *owned;
+    ApplyTextChanges(back, emptied, ChangeSide::Before);
+    EXPECT_EQ(back.cars[1].series, "ER2");
+    EXPECT_EQ(back.cars[1].carNumber, "102");
+    EXPECT_EQ(back.cars[1].axles[3].sides[kRightSide].wheelSetName, "W4");
+}
+
+TEST_F(LayoutTest, AxleAddedStartsEmptyAndNothingIsEmptiedAtTheLimits) {
+    s.cars[0].axles[4].axleName = "5";
+    s.cars[0].axles[4].sides[kLeftSide].wheelSetName = "W5";
+    ASSERT_EQ(TextsEmptiedByAddAxle(s).size(), 2u);
+    AddAxle(s);
+    EXPECT_EQ(s.cars[0].axles[4].axleName, "");
+    EXPECT_EQ(s.cars[0].axles[4].sides[kLeftSide].wheelSetName, "");
+
+    Repeat(11, AddAxle);
+    ASSERT_EQ(Current().axleCount, 16);
+    EXPECT_TRUE(TextsEmptiedByAddAxle(s).empty());
+    Repeat(39, AddCar);
+    EXPECT_TRUE(TextsEmptiedByAddCar(s).empty());
 }
 
 // Removing the current last car makes the new last car current; removing a

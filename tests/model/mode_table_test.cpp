@@ -19,15 +19,14 @@ struct GroupCase {
     ControlState parameter;
 };
 
-// The modes as the operator meets them: layout steppers and Set only while
-// the layout may change, walk, entry and Save only after it was accepted.
+// The modes as the operator meets them: layout steppers only while the
+// layout may change, walk, entry and Save only after it was accepted.
 TEST(ModeTableTest, EachModeEnablesItsOwnControls) {
     const std::vector<GroupCase> cases{
         {"layout steppers",
          {Control::RemoveCar, Control::AddCar, Control::RemoveAxle, Control::AddAxle,
           Control::RemoveBogie, Control::AddBogie, Control::PreviousSchemeType,
-          Control::NextSchemeType, Control::PreviousCarInLayout, Control::NextCarInLayout,
-          Control::SetScheme},
+          Control::NextSchemeType, Control::PreviousCarInLayout, Control::NextCarInLayout},
          kOn,
          kOff},
         {"walk and entry",
@@ -36,8 +35,10 @@ TEST(ModeTableTest, EachModeEnablesItsOwnControls) {
           Control::WheelSetName, Control::Run, Control::SaveScheme},
          kOff,
          kOn},
+        // Set reads "Edit layout" in ParameterMode.
         {"always there",
-         {Control::NewScheme, Control::LoadScheme, Control::Exit, Control::Undo, Control::Redo},
+         {Control::NewScheme, Control::SetScheme, Control::LoadScheme, Control::Exit, Control::Undo,
+          Control::Redo},
          kOn,
          kOn},
         {"invert box", {Control::Invert}, kOn, {.enabled = true, .readOnly = true}},
@@ -59,15 +60,6 @@ TEST(ModeTableTest, EachModeEnablesItsOwnControls) {
         }
     }
     EXPECT_EQ(seen.size(), ModeTable().size()) << "every control of the table is in a group";
-}
-
-TEST(ModeTableTest, StartupIsLayoutModeWithTheBogieButtonsDisabled) {
-    for (const ModeTableRow& row : ModeTable()) {
-        SCOPED_TRACE("control " + std::to_string(static_cast<int>(row.control)));
-        const bool bogieButton =
-            row.control == Control::RemoveBogie || row.control == Control::AddBogie;
-        EXPECT_EQ(StartupControlState(row.control), bogieButton ? kOff : row.layout);
-    }
 }
 
 }  // namespace

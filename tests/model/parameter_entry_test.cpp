@@ -247,6 +247,71 @@ TEST_F(ParameterEntryTest, SelectCarWithoutWalkEntriesLeavesTheWalkAlone) {
     EXPECT_FALSE(NextCarInWalk(s)) << "the car button cannot land on it either";
 }
 
+// Set after the layout was edited goes on where the walk was, or at the
+// nearest axle the car still has; a scheme never set starts at entry 0.
+TEST_F(ParameterEntryTest, SetAgainResumesAtTheSameCarAndAxle) {
+    struct Case {
+        const char* what;
+        void (*edit)(Scheme&);
+        CarAxle resumed;
+        int cursor;
+    };
+    const std::vector<Case> cases{
+        {"nothing changed", [](Scheme&) {}, {1, 1}, 5},
+        {"a car added behind", [](Scheme& s) { AddCar(s); }, {1, 1}, 5},
+        {"the car made direct, at its first slot",
+         [](Scheme& s) {
+             s.state.currentAxle = 0;  // walk entry 6 before
+             SetInverted(s, false);
+         },
+         {1, 0},
+         4},
+        {"an axle added before it",
+         [](Scheme& s) {
+             PreviousCarInLayout(s);
+             AddAxle(s);
+             NextCarInLayout(s);
+         },
+         {1, 1},
+         6},
+        {"the car shortened below the axle",
+         [](Scheme& s) {
+             s.state.currentAxle = 2;
+             RemoveAxle(s);
+         },
+         {1, 1},
+         4},
+        {"the car removed", [](Scheme& s) { RemoveCar(s); }, {0, 1}, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        s = Scheme{};
+        NewScheme(s);
+        LayOutDirectFourAndReversedThree();
+        Accept();
+        ASSERT_TRUE(MoveWalkCursor(s, 5));
+        ASSERT_EQ(Position(), CarAxle(1, 1));
+        s.mode = Mode::LayoutMode;
+        c.edit(s);
+        s.mode = Mode::ParameterMode;
+        ResumeWalk(s);
+        EXPECT_EQ(Position(), c.resumed);
+        EXPECT_EQ(s.state.walkCursor, c.cursor);
+        EXPECT_EQ(s.walk[static_cast<std::size_t>(c.cursor)],
+                  (WalkEntry{c.resumed.first, c.resumed.second}));
+        EXPECT_EQ(s.state.totalAxles, AxlesInTrain(s));
+    }
+
+    s = Scheme{};
+    NewScheme(s);
+    AddCar(s);
+    NextCarInLayout(s);
+    s.state.currentAxle = 3;
+    ResumeWalk(s);
+    EXPECT_EQ(s.state.walkCursor, 0) << "a new scheme starts at the first wheel set";
+    EXPECT_EQ(Position(), CarAxle(0, 0));
+}
+
 TEST(EmptinessColourTest, OnlyTheEmptyTextIsLightRed) {
     EXPECT_EQ(EmptinessColour(""), (Rgb{255, 210, 210}));
     EXPECT_EQ(EmptinessColour("  "), (Rgb{210, 255, 210}));

@@ -65,6 +65,7 @@ TEST(SchemeTest, NewSchemeResetsAWorkedOnSchemeButKeepsItsName) {
     EXPECT_EQ(s.state.currentCar, 0);
     EXPECT_EQ(s.state.currentAxle, 0);
     EXPECT_EQ(s.state.walkCursor, 0);
+    EXPECT_EQ(s.state.totalAxles, 0) << "no walk until Set";
     ExpectAllTextsEmpty(s);
 }
 
