@@ -1,5 +1,6 @@
 #include "document/scheme_document.h"
 
+#include <QFileInfo>
 #include <QUndoCommand>
 #include <utility>
 #include <vector>
@@ -62,34 +63,55 @@ QString SchemeDocument::Name(const TextPair& name, int number) const {
     return Name(name).arg(number);
 }
 
+SchemeDocument::SchemeFile SchemeDocument::FileAt(const QString& path) {
+    if (path.isEmpty()) {
+        return {};
+    }
+    const QFileInfo info(path);
+    return {path, info.size(), info.lastModified()};
+}
+
+bool SchemeDocument::FileChangedOnDisk() const {
+    if (file_.path.isEmpty() || !QFileInfo::exists(file_.path)) {
+        return false;
+    }
+    const SchemeFile now = FileAt(file_.path);
+    return now.size != file_.size || now.modified != file_.modified;
+}
+
 void SchemeDocument::New() {
     const Mode before = scheme_.mode;
     stack_.clear();
     NewScheme(scheme_);
+    scheme_.fileName = kNewSchemeName;
+    file_ = {};
     Changed(before);
 }
 
-void SchemeDocument::Open(std::unique_ptr<Scheme> read) {
+void SchemeDocument::Open(std::unique_ptr<Scheme> read, const QString& path) {
     const Mode before = scheme_.mode;
     stack_.clear();
     scheme_ = std::move(*read);
     scheme_.mode = Mode::ParameterMode;
     quorvane::AcceptLayout(scheme_);
+    file_ = FileAt(path);
     Changed(before);
 }
 
-void SchemeDocument::MarkSaved(std::string name) {
+void SchemeDocument::MarkSaved(std::string name, const QString& path) {
     scheme_.fileName = std::move(name);
+    file_ = FileAt(path);
     stack_.setClean();
     emit changed();
 }
 
-void SchemeDocument::ChangeShape(const QString& name, const std::function<void(Scheme&)>& change) {
+void SchemeDocument::ChangeShape(const QString& name, const std::function<void(Scheme&)>& change,
+                                 std::vector<TextChange> texts) {
     const SchemeShape before = ShapeOf(scheme_);
     change(scheme_);
     const SchemeShape after = ShapeOf(scheme_);
     if (after != before) {
-        stack_.push(new Step(scheme_, name, before, after, {}));
+        stack_.push(new Step(scheme_, name, before, after, std::move(texts)));
     }
     Changed(before.mode);
 }
@@ -104,11 +126,13 @@ void SchemeDocument::ChangeLayout(LayoutStep step) {
     const int type = scheme_.state.schemeType;
     switch (step) {
         case LayoutStep::AddCar:
-            return ChangeShape(Name(N::kAddCar, cars + 1), quorvane::AddCar);
+            return ChangeShape(Name(N::kAddCar, cars + 1), quorvane::AddCar,
+                               TextsEmptiedByAddCar(scheme_));
         case LayoutStep::RemoveCar:
             return ChangeShape(Name(N::kRemoveCar, cars), quorvane::RemoveCar);
         case LayoutStep::AddAxle:
-            return ChangeShape(Name(N::kAddAxle, car), quorvane::AddAxle);
+            return ChangeShape(Name(N::kAddAxle, car), quorvane::AddAxle,
+                               TextsEmptiedByAddAxle(scheme_));
         case LayoutStep::RemoveAxle:
             return ChangeShape(Name(N::kRemoveAxle, car), quorvane::RemoveAxle);
         case LayoutStep::AddBogie:
@@ -137,8 +161,21 @@ void SchemeDocument::AcceptLayout() {
     }
     ChangeShape(Name(step_names::kSetScheme), [](Scheme& s) {
         s.mode = Mode::ParameterMode;
-        quorvane::AcceptLayout(s);
+        ResumeWalk(s);
     });
+}
+
+void SchemeDocument::EditLayout(const EditedTexts& edited) {
+    if (scheme_.mode != Mode::ParameterMode) {
+        return;
+    }
+    // The store and the change of mode are one step: undone, the operator
+    // is back at the wheel set with the texts as they were.
+    std::vector<TextChange> texts = ChangesOfStore(scheme_, edited);
+    ApplyTextChanges(scheme_, texts, ChangeSide::After);
+    ChangeShape(
+        Name(step_names::kEditLayout), [](Scheme& s) { s.mode = Mode::LayoutMode; },
+        std::move(texts));
 }
 
 void SchemeDocument::NextCarInLayout() {

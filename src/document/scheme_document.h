@@ -7,11 +7,14 @@
 // the position it was made at, undone and redone alike.
 #pragma once
 
+#include <QDateTime>
 #include <QObject>
+#include <QString>
 #include <QUndoStack>
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "document/language.h"
 #include "model/parameter_entry.h"
@@ -34,13 +37,23 @@ public:
     // The language in which later steps are named.
     void SetLanguage(Language language) { language_ = language; }
 
+    // The file the scheme was opened from or last saved to; empty for a
+    // scheme that has none yet.
+    const QString& filePath() const { return file_.path; }
+    // Whether that file's size or modification time differs from when it was
+    // opened or saved, so that writing it would replace what another program
+    // wrote. A file that is gone has lost nothing and counts as unchanged.
+    bool FileChangedOnDisk() const;
+
     // New and Open start afresh: opening is not undoable.
-    // The scheme of NewScheme; the name stays.
+    // The scheme of NewScheme, named "new_scheme" and without a file.
     void New();
-    // A scheme read from a file, its walk started at the first wheel set.
-    void Open(std::unique_ptr<Scheme> read);
-    // The scheme was saved under the name: what it holds now is unmodified.
-    void MarkSaved(std::string name);
+    // A scheme read from the file at path (empty: from none), its walk
+    // started at the first wheel set.
+    void Open(std::unique_ptr<Scheme> read, const QString& path);
+    // The scheme was saved to path under the name: what it holds now is
+    // unmodified, and path is its file.
+    void MarkSaved(std::string name, const QString& path);
 
     enum class LayoutStep {
         AddCar,
@@ -55,8 +68,12 @@ public:
     // Steps of the layout, in LayoutMode only; a step at its limit is none.
     void ChangeLayout(LayoutStep step);
     void SetInverted(bool inverted);
-    // Set: ParameterMode, the walk built, its first wheel set current.
+    // Set: ParameterMode, the walk built; it starts at its first wheel set,
+    // or after EditLayout goes on where it was (ResumeWalk).
     void AcceptLayout();
+    // In ParameterMode: stores the edits and goes back to LayoutMode, every
+    // text kept; one step.
+    void EditLayout(const EditedTexts& edited);
     // Navigation in LayoutMode.
     void NextCarInLayout();
     void PreviousCarInLayout();
@@ -84,17 +101,27 @@ private:
     class Step;
 
     // Runs a change of the layout or the mode and pushes it as a step named
-    // name when it changed anything.
-    void ChangeShape(const QString& name, const std::function<void(Scheme&)>& change);
+    // name when it changed the shape; texts are those the change replaces.
+    void ChangeShape(const QString& name, const std::function<void(Scheme&)>& change,
+                     std::vector<TextChange> texts = {});
     // Pushes the store of the edits as a step when a text changes.
     void Store(const EditedTexts& edited);
     QString Name(const TextPair& name) const;
     QString Name(const TextPair& name, int number) const;
     void Changed(Mode before);
 
+    // What a file held when the scheme was opened from it or saved to it.
+    struct SchemeFile {
+        QString path;
+        qint64 size = -1;
+        QDateTime modified;
+    };
+    static SchemeFile FileAt(const QString& path);
+
     Scheme scheme_;
     QUndoStack stack_;
     Language language_;
+    SchemeFile file_;
 };
 
 }  // namespace quorvane

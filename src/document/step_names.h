@@ -17,6 +17,7 @@ inline constexpr TextPair kSchemeType{"тип схемы %1", "scheme type %1"};
 inline constexpr TextPair kInvert{"сделать вагон %1 обратным", "invert car %1"};
 inline constexpr TextPair kDirect{"сделать вагон %1 прямым", "make car %1 direct"};
 inline constexpr TextPair kSetScheme{"принять схему", "set the scheme"};
+inline constexpr TextPair kEditLayout{"изменить схему", "edit the layout"};
 inline constexpr TextPair kStoreTexts{"тексты колёсной пары %1", "texts of wheel set %1"};
 
 }  // namespace quorvane::step_names

@@ -3,6 +3,9 @@
 // names of the steps.
 #include <gtest/gtest.h>
 
+#include <QDateTime>
+#include <QFile>
+#include <QTemporaryDir>
 #include <memory>
 #include <string>
 #include <vector>
@@ -27,7 +30,7 @@ protected:
     int Steps() const { return doc_.undoStack().count(); }
     // Car 1 direct with 4 axles, car 2 inverted with 2, type 1, every text
     // filled in; the walk at its first wheel set.
-    void OpenTwoCars() { doc_.Open(testing::TwoCarTrain(1)); }
+    void OpenTwoCars() { doc_.Open(testing::TwoCarTrain(1), QString()); }
 
     SchemeDocument doc_;
     int changes_ = 0;
@@ -113,6 +116,96 @@ TEST_F(SchemeDocumentTest, UndoOfSetReturnsToTheLayoutWithItsTexts) {
     EXPECT_EQ(S().cars[0].axles[0].axleName, "1");
 }
 
+// Edit layout keeps every text with its car and axle; what joins the train
+// joins empty; Set goes on where the walk was; undo goes back exactly.
+TEST_F(SchemeDocumentTest, TheLayoutCanBeEditedAgainKeepingTheTexts) {
+    OpenTwoCars();
+    doc_.StepWalk({}, WalkStep::NextWheelSet);
+    ASSERT_EQ(S().state.currentAxle, 1);
+    const Scheme opened = S();
+    doc_.EditLayout({.axleName = "typed"});
+    EXPECT_EQ(S().mode, Mode::LayoutMode);
+    EXPECT_EQ(Steps(), 1) << "the store and the change of mode are one step";
+    EXPECT_EQ(modeChanges_, 2);
+    EXPECT_EQ(S().cars[0].axles[1].axleName, "typed");
+
+    // Car 2 leaves and comes back, car 3 joins, car 1 gets a fifth axle.
+    doc_.ChangeLayout(LayoutStep::RemoveCar);
+    doc_.ChangeLayout(LayoutStep::AddCar);
+    doc_.ChangeLayout(LayoutStep::AddCar);
+    doc_.ChangeLayout(LayoutStep::AddAxle);
+    doc_.AcceptLayout();
+    EXPECT_EQ(S().mode, Mode::ParameterMode);
+    EXPECT_EQ(S().state.currentCar, 0);
+    EXPECT_EQ(S().state.currentAxle, 1) << "the walk goes on where it was";
+    EXPECT_EQ(S().state.walkCursor, 1);
+    EXPECT_EQ(S().state.totalAxles, 5 + 4 + 4);
+    EXPECT_EQ(S().cars[0].series, opened.cars[0].series);
+    EXPECT_EQ(S().cars[0].axles[3].run, opened.cars[0].axles[3].run);
+    EXPECT_EQ(S().cars[0].axles[4].axleName, "");
+    EXPECT_EQ(S().cars[1].series, "") << "a car that left the train comes back empty";
+    EXPECT_EQ(S().cars[1].axles[0].sides[kLeftSide].wheelSetName, "");
+    EXPECT_EQ(S().cars[1].inverted, opened.cars[1].inverted);
+
+    // Undo: car 2's texts come back with it, then the typing, at its wheel set.
+    doc_.Undo();
+    doc_.Undo();
+    doc_.Undo();
+    doc_.Undo();
+    doc_.Undo();
+    EXPECT_EQ(S().cars[1].series, opened.cars[1].series);
+    EXPECT_EQ(S().cars[1].axles[0].sides[kLeftSide].wheelSetName,
+              opened.cars[1].axles[0].sides[kLeftSide].wheelSetName);
+    EXPECT_EQ(S().mode, Mode::LayoutMode);
+    doc_.Undo();
+    EXPECT_EQ(S().mode, Mode::ParameterMode);
+    EXPECT_EQ(S().state.walkCursor, 1);
+    EXPECT_EQ(S().cars[0].axles[1].axleName, opened.cars[0].axles[1].axleName);
+    EXPECT_FALSE(doc_.IsModified());
+    while (doc_.undoStack().canRedo()) {
+        doc_.Redo();
+    }
+    EXPECT_EQ(S().state.walkCursor, 1);
+    EXPECT_EQ(S().cars[1].series, "");
+    EXPECT_EQ(S().cars[0].axles[1].axleName, "typed");
+
+    // Edit layout waits for the walk.
+    doc_.New();
+    doc_.EditLayout({.series = "S"});
+    EXPECT_EQ(Steps(), 0);
+}
+
+TEST_F(SchemeDocumentTest, AChangeOnDiskIsNoticedBySizeOrTime) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("train.sch"));
+    auto write = [&path](const QByteArray& bytes) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    };
+    ASSERT_TRUE(write("saved"));
+    EXPECT_FALSE(doc_.FileChangedOnDisk()) << "no file yet";
+    doc_.MarkSaved("train", path);
+    EXPECT_FALSE(doc_.FileChangedOnDisk());
+
+    ASSERT_TRUE(write("another"));
+    EXPECT_TRUE(doc_.FileChangedOnDisk()) << "size";
+    doc_.MarkSaved("train", path);
+    EXPECT_FALSE(doc_.FileChangedOnDisk());
+
+    ASSERT_TRUE(write("Another"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                                 QFileDevice::FileModificationTime));
+    file.close();
+    EXPECT_TRUE(doc_.FileChangedOnDisk()) << "time";
+
+    ASSERT_TRUE(QFile::remove(path));
+    EXPECT_FALSE(doc_.FileChangedOnDisk()) << "a file that is gone loses nothing";
+    doc_.Open(testing::TwoCarTrain(1), path);
+    EXPECT_EQ(doc_.filePath(), path);
+}
+
 // Layout steps wait for the layout, stores for the walk.
 TEST_F(SchemeDocumentTest, EachModeTakesOnlyItsOwnChanges) {
     doc_.StoreEdits({.series = "S"});
@@ -133,7 +226,7 @@ TEST_F(SchemeDocumentTest, EachModeTakesOnlyItsOwnChanges) {
 TEST_F(SchemeDocumentTest, TheSavedStateFollowsTheStack) {
     doc_.ChangeLayout(LayoutStep::AddCar);
     doc_.AcceptLayout();
-    doc_.MarkSaved("walk1");
+    doc_.MarkSaved("walk1", QString());
     EXPECT_FALSE(doc_.IsModified());
     EXPECT_EQ(S().fileName, "walk1");
 
@@ -160,13 +253,15 @@ TEST_F(SchemeDocumentTest, TheSavedStateFollowsTheStack) {
 
 TEST_F(SchemeDocumentTest, NewAndOpenStartWithNothingToUndo) {
     doc_.ChangeLayout(LayoutStep::AddCar);
-    doc_.MarkSaved("train");
+    doc_.MarkSaved("train", QStringLiteral("/somewhere/train.sch"));
+    EXPECT_EQ(doc_.filePath(), QStringLiteral("/somewhere/train.sch"));
     doc_.ChangeLayout(LayoutStep::AddCar);
     doc_.New();
     EXPECT_EQ(Steps(), 0);
     EXPECT_FALSE(doc_.IsModified());
     EXPECT_EQ(S().state.carCount, 1);
-    EXPECT_EQ(S().fileName, "train") << "New keeps the name";
+    EXPECT_EQ(S().fileName, "new_scheme") << "a new scheme is not the file's";
+    EXPECT_TRUE(doc_.filePath().isEmpty());
 
     doc_.AcceptLayout();
     doc_.StoreEdits({.run = "1"});
@@ -206,6 +301,12 @@ TEST(SchemeDocumentNames, EachStepIsNamedInTheLanguageOfTheWindow) {
          "scheme type 2", "тип схемы 2"},
         {"invert", [](D& d) { d.SetInverted(true); }, "invert car 2", "сделать вагон 2 обратным"},
         {"set", [](D& d) { d.AcceptLayout(); }, "set the scheme", "принять схему"},
+        {"edit the layout",
+         [](D& d) {
+             d.AcceptLayout();
+             d.EditLayout({.run = "5"});
+         },
+         "edit the layout", "изменить схему"},
         {"store",
          [](D& d) {
              d.AcceptLayout();

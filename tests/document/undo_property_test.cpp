@@ -47,7 +47,7 @@ public:
         if (Below(2) == 0) {
             document_.New();
         } else {
-            document_.Open(schemes_.Next());
+            document_.Open(schemes_.Next(), QString());
         }
         ASSERT_EQ(document_.undoStack().count(), 0);
         ASSERT_FALSE(document_.IsModified());
@@ -127,13 +127,16 @@ private:
             }
         } else {
             stored = true;
-            const int kind = Below(6);
+            const int kind = Below(7);
             if (kind < 4) {
                 document_.StepWalk(Edited(), static_cast<SchemeDocument::WalkStep>(kind));
             } else if (kind == 4) {
                 document_.SelectCar(Edited(), Below(s.state.carCount));
-            } else {
+            } else if (kind == 5) {
                 document_.StoreEdits(Edited());
+            } else {
+                stored = false;  // it leaves the walk
+                document_.EditLayout(Edited());
             }
         }
         const Observed end = Observe(s);
