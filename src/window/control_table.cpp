@@ -26,6 +26,10 @@ constexpr WindowControl CaptionedButton(Control control, std::string_view name, 
                                         void (F::*click)()) {
     return {control, name, K::Button, caption, {}, click};
 }
+constexpr WindowControl TippedButton(Control control, std::string_view name, TextPair caption,
+                                     TextPair tip, void (F::*click)()) {
+    return {control, name, K::Button, caption, tip, click};
+}
 constexpr WindowControl Edit(Control control, std::string_view name) {
     return {control, name, K::ParameterEdit, {}, {}, nullptr};
 }
@@ -66,9 +70,17 @@ constexpr std::array kControls{
     Edit(Control::WheelSetName, "editWheelPair"),
     Edit(Control::Run, "editRun"),
     CaptionedButton(Control::NewScheme, "btnNew", {"Новая схема", "New scheme"}, &F::btnNewClick),
-    CaptionedButton(Control::SetScheme, "btnSet", {"Принять", "Set scheme"}, &F::btnSetClick),
-    CaptionedButton(Control::SaveScheme, "btnSave", {"Сохранить схему", "Save scheme"},
-                    &F::btnSaveClick),
+    // Its caption and tip in ParameterMode are the window's.
+    TippedButton(Control::SetScheme, "btnSet", {"Принять", "Set scheme"},
+                 {"Принять схему и начать ввод параметров (Ctrl+L)",
+                  "Fix the layout and enter the wheel parameters (Ctrl+L)"},
+                 &F::btnSetClick),
+    TippedButton(Control::SaveScheme, "btnSave", {"Сохранить схему", "Save scheme"},
+                 {"Сохранить в файл, выбранный в диалоге (Ctrl+Shift+S). Ctrl+S сохраняет в "
+                  "файл схемы без диалога",
+                  "Save to a file chosen in the dialog (Ctrl+Shift+S). Ctrl+S saves into the "
+                  "scheme's own file without the dialog"},
+                 &F::btnSaveClick),
     CaptionedButton(Control::LoadScheme, "btnLoad", {"Загрузить схему", "Load scheme"},
                     &F::btnLoadClick),
     CaptionedButton(Control::Exit, "btnExit", {"Выход", "Exit"}, &F::btnExitClick),

@@ -132,6 +132,7 @@ TFormMain::TFormMain(std::unique_ptr<SchemeDialogs> dialogs, Language language, 
       dialogs_(std::move(dialogs)),
       document_(language),
       language_(language),
+      lastFolder_(QDir::currentPath()),
       carSurface_(kCarViewWidth, kCarViewHeight),
       stripSurface_(kStripFitWidth, kStripFitHeight) {
     setObjectName(QStringLiteral("FormMain"));
@@ -327,15 +328,24 @@ void TFormMain::WireEvents() {
 
 void TFormMain::WireKeys() {
     // Each runs its button's action, and only while the button is enabled.
-    const std::array<std::pair<Control, const char*>, 4> commands{{{Control::NewScheme, "Ctrl+N"},
-                                                                   {Control::LoadScheme, "Ctrl+O"},
-                                                                   {Control::SaveScheme, "Ctrl+S"},
-                                                                   {Control::Exit, "Ctrl+Q"}}};
+    const std::array<std::pair<Control, const char*>, 5> commands{
+        {{Control::NewScheme, "Ctrl+N"},
+         {Control::LoadScheme, "Ctrl+O"},
+         {Control::SaveScheme, "Ctrl+Shift+S"},
+         {Control::SetScheme, "Ctrl+L"},
+         {Control::Exit, "Ctrl+Q"}}};
     for (const auto& [control, keys] : commands) {
         auto* shortcut = new QShortcut(QKeySequence(QString::fromLatin1(keys)), this);
         // click() does nothing on a disabled button.
         connect(shortcut, &QShortcut::activated, Button(control), &QAbstractButton::click);
     }
+    // Save in place: no dialog once the scheme has a file.
+    auto* saveInPlace = new QShortcut(QKeySequence(QStringLiteral("Ctrl+S")), this);
+    connect(saveInPlace, &QShortcut::activated, this, [this] {
+        if (Button(Control::SaveScheme)->isEnabled()) {
+            Guarded([this] { SaveInPlace(); });
+        }
+    });
 
     // Steps from the keyboard run the button's handler, only while the button
     // is enabled, and leave the focus on the first empty edit.
@@ -400,6 +410,7 @@ void TFormMain::ApplyCaptions(Language language) {
     for (ParameterEdit* edit : Edits()) {
         edit->SetRefusalHint(Utf8(kRefusalHint.In(language)));
     }
+    ShowSetButtonTexts();
     UpdateEditTips();
     ShowUnsavedState();
     for (const auto& [label, caption] : captionedLabels_) {
@@ -473,6 +484,16 @@ void TFormMain::ApplyModeStates() {
         ApplyControlStates(
             [](Control control) { return ControlStateIn(Mode::LayoutMode, control); });
     }
+    ShowSetButtonTexts();
+}
+
+// "Set scheme" while the layout is edited, "Edit layout" during the walk.
+void TFormMain::ShowSetButtonTexts() {
+    const bool walking = scheme().mode == Mode::ParameterMode;
+    const WindowControl& row = WindowControlOf(Control::SetScheme);
+    QPushButton* set = Button(Control::SetScheme);
+    set->setText(Utf8((walking ? kEditLayoutCaption : row.caption).In(language_)));
+    set->setToolTip(Utf8((walking ? kEditLayoutTip : row.tip).In(language_)));
 }
 
 EditedTexts TFormMain::EditsNow() const {
@@ -533,7 +554,7 @@ bool TFormMain::ConfirmDiscard() {
         case UnsavedChoice::Cancel:
             return false;
         case UnsavedChoice::Save:
-            return SaveScheme();
+            return SaveInPlace();
     }
     return false;
 }
@@ -635,28 +656,85 @@ void TFormMain::btnNewClick() {
 }
 
 void TFormMain::btnSetClick() {
-    document_.AcceptLayout();
-    FocusFirstEmptyEdit();
+    if (scheme().mode == Mode::LayoutMode) {
+        document_.AcceptLayout();
+        FocusFirstEmptyEdit();
+    } else {
+        document_.EditLayout(EditsNow());
+    }
 }
 
 void TFormMain::btnSaveClick() {
-    SaveScheme();
+    SaveWithDialog();
 }
 
-bool TFormMain::SaveScheme() {
+bool TFormMain::SaveInPlace() {
     document_.StoreEdits(EditsNow());
-    const std::optional<QString> path = dialogs_->AskSaveFileName(
-        this, QDir::currentPath(), ShortenedSchemeText(scheme().fileName) + QStringLiteral(".sch"));
-    if (!path) {
+    const QString own = document_.filePath();
+    if (own.isEmpty()) {
+        return SaveWithDialog();
+    }
+    if (document_.FileChangedOnDisk() && !AskReplace(kChangedOnDiskQuestion, own)) {
         return false;
     }
+    return WriteTo(own);
+}
+
+bool TFormMain::SaveWithDialog() {
+    document_.StoreEdits(EditsNow());
+    const QString own = document_.filePath();
+    QString folder = lastFolder_;
+    QString proposed = ShortenedSchemeText(scheme().fileName) + QStringLiteral(".sch");
+    if (!own.isEmpty()) {
+        folder = QFileInfo(own).absolutePath();
+        proposed = QFileInfo(own).fileName();
+    }
+    // A file chosen that holds another scheme, or its own file that another
+    // program changed, is replaced only when the operator says so; else the
+    // dialog comes back with that file chosen.
+    for (;;) {
+        const std::optional<QString> path = dialogs_->AskSaveFileName(this, folder, proposed);
+        if (!path) {
+            return false;
+        }
+        const QFileInfo chosen(*path);
+        const bool replaces =
+            !chosen.exists() || (IsOwnFile(*path) ? !document_.FileChangedOnDisk() ||
+                                                        AskReplace(kChangedOnDiskQuestion, *path)
+                                                  : AskReplace(kReplaceAnotherQuestion, *path));
+        if (replaces) {
+            return WriteTo(*path);
+        }
+        folder = chosen.absolutePath();
+        proposed = chosen.fileName();
+    }
+}
+
+bool TFormMain::IsOwnFile(const QString& path) const {
+    const QString own = document_.filePath();
+    if (own.isEmpty()) {
+        return false;
+    }
+    const QFileInfo a(path);
+    const QFileInfo b(own);
+    return a.absoluteFilePath() == b.absoluteFilePath() ||
+           (!a.canonicalFilePath().isEmpty() && a.canonicalFilePath() == b.canonicalFilePath());
+}
+
+bool TFormMain::AskReplace(const TextPair& question, const QString& path) {
+    return dialogs_->AskReplace(this, Utf8(question.In(language_)).arg(QFileInfo(path).fileName()),
+                                Utf8(kReplaceButton.In(language_)),
+                                Utf8(kCancelButton.In(language_)));
+}
+
+bool TFormMain::WriteTo(const QString& path) {
     // Below the fixed first line: the file and why.
     auto warn = [&](const QString& first, const QString& reason) {
         dialogs_->Warn(this, kWarningCaption,
-                       first + QLatin1Char('\n') + QDir::toNativeSeparators(*path) +
+                       first + QLatin1Char('\n') + QDir::toNativeSeparators(path) +
                            QStringLiteral(": ") + reason);
     };
-    const std::optional<std::string> name = SchemeNameOfPath(*path);
+    const std::optional<std::string> name = SchemeNameOfPath(path);
     if (!name) {
         warn(kCannotOpenFile,
              QStringLiteral("the file name holds a character that a scheme name cannot store"));
@@ -667,11 +745,12 @@ bool TFormMain::SaveScheme() {
         warn(kCannotWriteFile, QString::fromStdString(written.error));
         return false;
     }
-    if (const std::optional<SaveFailure> failure = SaveFileAtomically(*path, written.bytes)) {
+    if (const std::optional<SaveFailure> failure = SaveFileAtomically(path, written.bytes)) {
         warn(failure->opening ? kCannotOpenFile : kCannotWriteFile, failure->reason);
         return false;
     }
-    document_.MarkSaved(*name);
+    lastFolder_ = QFileInfo(path).absolutePath();
+    document_.MarkSaved(*name, path);
     return true;
 }
 
@@ -679,7 +758,7 @@ void TFormMain::btnLoadClick() {
     if (!ConfirmDiscard()) {
         return;
     }
-    const std::optional<QString> path = dialogs_->AskOpenFileName(this);
+    const std::optional<QString> path = dialogs_->AskOpenFileName(this, lastFolder_);
     if (path) {
         OpenFile(*path);
     }
@@ -703,7 +782,8 @@ bool TFormMain::LoadScheme(const QString& path) {
                            QString::fromStdString(read.error.Message()));
         return false;
     }
-    document_.Open(std::move(read.scheme));
+    document_.Open(std::move(read.scheme), path);
+    lastFolder_ = QFileInfo(path).absolutePath();
     return true;
 }
 

@@ -116,6 +116,7 @@ private:
     void ApplyControlStates(ControlState (*stateOf)(Control));
     // The control states of the document's mode.
     void ApplyModeStates();
+    void ShowSetButtonTexts();
     // The edits as the operator leaves them: those changed, with their texts.
     EditedTexts EditsNow() const;
     // Whether an edit holds typing that differs from the model.
@@ -128,7 +129,20 @@ private:
     // The marks of unsaved work: the title's and the undo controls'.
     void ShowUnsavedState();
     void UpdateUndoControls(bool typed);
-    bool SaveScheme();
+    // Ctrl+S and the unsaved-work question's Save: into the scheme's own file
+    // without a dialog, asking first when another program changed it; with
+    // the dialog when the scheme has no file yet.
+    bool SaveInPlace();
+    // The Save button and Ctrl+Shift+S: the dialog, which proposes the own
+    // file, or "NAME.sch" in the folder last used.
+    bool SaveWithDialog();
+    // Whether path names the file the scheme was opened from or saved to.
+    bool IsOwnFile(const QString& path) const;
+    // The question of kind question about the file at path: true for Replace.
+    bool AskReplace(const TextPair& question, const QString& path);
+    // Writes the scheme to path atomically; a failure is shown and leaves
+    // the old file and the scheme's unsaved mark as they were.
+    bool WriteTo(const QString& path);
     bool LoadScheme(const QString& path);
     // Asks about unsaved work; true when the action may go on.
     bool ConfirmDiscard();
@@ -140,6 +154,9 @@ private:
     std::unique_ptr<SchemeDialogs> dialogs_;
     SchemeDocument document_;
     Language language_;
+    // Where a save dialog for a scheme without a file, and the open dialog,
+    // start: the folder of the file last opened or saved.
+    QString lastFolder_;
     QImageSurface carSurface_;
     QImageSurface stripSurface_;
     // The hovered car the strip shows; kStripUnknown after a draw that did

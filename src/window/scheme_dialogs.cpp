@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace quorvane {
 
@@ -28,15 +29,16 @@ public:
         dialog.setDefaultSuffix(kSuffix);
         dialog.setNameFilter(kFilter);
         dialog.selectFile(proposedName);
-        // An existing file is replaced without a question, as operators
-        // expect when they save a scheme again under its own name.
+        // The window asks itself, and only where a file would be lost: not
+        // when a scheme is saved again under its own name.
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
         return Chosen(dialog);
     }
 
-    std::optional<QString> AskOpenFileName(QWidget* parent) override {
+    std::optional<QString> AskOpenFileName(QWidget* parent, const QString& folder) override {
         QFileDialog dialog(parent);
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setDirectory(folder);
         dialog.setFileMode(QFileDialog::ExistingFile);
         dialog.setDefaultSuffix(kSuffix);
         dialog.setNameFilter(kFilter);
@@ -60,6 +62,18 @@ public:
             default:
                 return UnsavedChoice::Cancel;
         }
+    }
+
+    bool AskReplace(QWidget* parent, const QString& question, const QString& replace,
+                    const QString& cancel) override {
+        QMessageBox box(QMessageBox::Warning, parent ? parent->windowTitle() : QString(), question,
+                        QMessageBox::NoButton, parent);
+        QPushButton* replaceButton = box.addButton(replace, QMessageBox::AcceptRole);
+        QPushButton* cancelButton = box.addButton(cancel, QMessageBox::RejectRole);
+        box.setDefaultButton(cancelButton);
+        box.setEscapeButton(cancelButton);
+        box.exec();
+        return box.clickedButton() == replaceButton;
     }
 };
 

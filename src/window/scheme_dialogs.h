@@ -21,13 +21,17 @@ public:
     // when cancelled.
     virtual std::optional<QString> AskSaveFileName(QWidget* parent, const QString& folder,
                                                    const QString& proposedName) = 0;
-    // The open dialog, with the same suffix and filter.
-    virtual std::optional<QString> AskOpenFileName(QWidget* parent) = 0;
+    // The open dialog, in folder, with the same suffix and filter.
+    virtual std::optional<QString> AskOpenFileName(QWidget* parent, const QString& folder) = 0;
     // A modal box with a warning icon and an OK button.
     virtual void Warn(QWidget* parent, const QString& caption, const QString& text) = 0;
     // Asks whether to save the changes of the scheme before they would be
     // lost: save, discard, or cancel what was about to happen.
     virtual UnsavedChoice AskUnsaved(QWidget* parent, const QString& question) = 0;
+    // Asks whether to replace a file: true for the button captioned replace;
+    // false for cancel, which is the default and Escape's answer.
+    virtual bool AskReplace(QWidget* parent, const QString& question, const QString& replace,
+                            const QString& cancel) = 0;
 };
 
 std::unique_ptr<SchemeDialogs> MakeQtDialogs();

@@ -1,6 +1,7 @@
 // The window's texts beyond its captions and tooltips: the hint of a refused
 // character, the tooltips of shortened texts, differing names and the undo
-// buttons, and the unsaved-work question, in Russian and English.
+// buttons, the Set button in ParameterMode, and the questions, in Russian
+// and English.
 #pragma once
 
 #include "document/language.h"
@@ -32,6 +33,29 @@ inline constexpr TextPair kDifferingNamesTip{
 inline constexpr TextPair kUnsavedQuestion{
     "В схеме есть несохранённые изменения. Сохранить их?",
     "The scheme has changes that are not saved. Save them?",
+};
+
+// %1: the file's name.
+inline constexpr TextPair kReplaceAnotherQuestion{
+    "Заменить %1? В нём другая схема.",
+    "Replace %1? It holds another scheme.",
+};
+inline constexpr TextPair kChangedOnDiskQuestion{
+    "Файл %1 изменился на диске после того, как схема была открыта или сохранена. Заменить "
+    "его этой схемой?",
+    "%1 has changed on disk since the scheme was opened or saved. Replace it with this scheme?",
+};
+inline constexpr TextPair kReplaceButton{"Заменить", "Replace"};
+inline constexpr TextPair kCancelButton{"Отмена", "Cancel"};
+
+// The Set button while the walk goes on; the control table holds its texts
+// in LayoutMode.
+inline constexpr TextPair kEditLayoutCaption{"Изменить схему", "Edit layout"};
+inline constexpr TextPair kEditLayoutTip{
+    "Снова изменить вагоны, оси, тележки и тип схемы; тексты остаются у своих вагонов и осей "
+    "(Ctrl+L)",
+    "Change cars, axles, bogies and the scheme type again; every text stays with its car and "
+    "axle (Ctrl+L)",
 };
 
 // The tooltips of the undo buttons. %1: the step, as the undo stack names it.

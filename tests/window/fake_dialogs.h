@@ -19,11 +19,15 @@ struct DialogLog {
     std::deque<QString> saveAnswers;  // an empty answer, or none left: cancelled
     std::deque<QString> openAnswers;
     int openDialogsShown = 0;
+    QString lastOpenFolder;
     std::vector<Warning> warnings;
     std::deque<UnsavedChoice> unsavedAnswers;  // none left: cancel
     QStringList unsavedQuestions;
+    int saveDialogsShown = 0;
     QString lastSaveFolder;
     QString lastProposedName;
+    std::deque<bool> replaceAnswers;  // none left: cancel
+    QStringList replaceQuestions;
     bool throwOnSave = false;
 };
 
@@ -36,13 +40,15 @@ public:
         if (log_.throwOnSave) {
             throw std::runtime_error("the save dialog broke down");
         }
+        ++log_.saveDialogsShown;
         log_.lastSaveFolder = folder;
         log_.lastProposedName = proposedName;
         return Next(log_.saveAnswers);
     }
 
-    std::optional<QString> AskOpenFileName(QWidget*) override {
+    std::optional<QString> AskOpenFileName(QWidget*, const QString& folder) override {
         ++log_.openDialogsShown;
+        log_.lastOpenFolder = folder;
         return Next(log_.openAnswers);
     }
 
@@ -57,6 +63,16 @@ public:
         }
         const UnsavedChoice answer = log_.unsavedAnswers.front();
         log_.unsavedAnswers.pop_front();
+        return answer;
+    }
+
+    bool AskReplace(QWidget*, const QString& question, const QString&, const QString&) override {
+        log_.replaceQuestions << question;
+        if (log_.replaceAnswers.empty()) {
+            return false;
+        }
+        const bool answer = log_.replaceAnswers.front();
+        log_.replaceAnswers.pop_front();
         return answer;
     }
 

@@ -200,7 +200,7 @@ private slots:
         QVERIFY(log_.warnings.empty());
 
         Click(Control::NewScheme);
-        QCOMPARE(Title(), QStringLiteral("Quorvane 2.0 - train"));
+        QCOMPARE(Title(), QStringLiteral("Quorvane 2.0 - new_scheme"));
         QCOMPARE(S().state.carCount, 1);
         log_.openAnswers.push_back(Path("train.sch"));
         Click(Control::LoadScheme);
@@ -318,6 +318,7 @@ private slots:
         rlimit tiny = saved;
         tiny.rlim_cur = 64;
         QCOMPARE(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
+        log_.replaceAnswers.push_back(true);
         Click(Control::SaveScheme);
         QCOMPARE(::setrlimit(RLIMIT_FSIZE, &saved), 0);
 
