@@ -674,10 +674,7 @@ bool TFormMain::SaveInPlace() {
     if (own.isEmpty()) {
         return SaveWithDialog();
     }
-    if (document_.FileChangedOnDisk() && !AskReplace(kChangedOnDiskQuestion, own)) {
-        return false;
-    }
-    return WriteTo(own);
+    return MayReplace(own) && WriteTo(own);
 }
 
 bool TFormMain::SaveWithDialog() {
@@ -689,25 +686,29 @@ bool TFormMain::SaveWithDialog() {
         folder = QFileInfo(own).absolutePath();
         proposed = QFileInfo(own).fileName();
     }
-    // A file chosen that holds another scheme, or its own file that another
-    // program changed, is replaced only when the operator says so; else the
+    // Where the operator does not agree to replace the file chosen, the
     // dialog comes back with that file chosen.
     for (;;) {
         const std::optional<QString> path = dialogs_->AskSaveFileName(this, folder, proposed);
         if (!path) {
             return false;
         }
-        const QFileInfo chosen(*path);
-        const bool replaces =
-            !chosen.exists() || (IsOwnFile(*path) ? !document_.FileChangedOnDisk() ||
-                                                        AskReplace(kChangedOnDiskQuestion, *path)
-                                                  : AskReplace(kReplaceAnotherQuestion, *path));
-        if (replaces) {
+        if (MayReplace(*path)) {
             return WriteTo(*path);
         }
-        folder = chosen.absolutePath();
-        proposed = chosen.fileName();
+        folder = QFileInfo(*path).absolutePath();
+        proposed = QFileInfo(*path).fileName();
     }
+}
+
+bool TFormMain::MayReplace(const QString& path) {
+    if (!QFileInfo::exists(path)) {
+        return true;
+    }
+    if (!IsOwnFile(path)) {
+        return AskReplace(kReplaceAnotherQuestion, path);
+    }
+    return !document_.FileChangedOnDisk() || AskReplace(kChangedOnDiskQuestion, path);
 }
 
 bool TFormMain::IsOwnFile(const QString& path) const {

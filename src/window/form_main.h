@@ -136,6 +136,10 @@ private:
     // The Save button and Ctrl+Shift+S: the dialog, which proposes the own
     // file, or "NAME.sch" in the folder last used.
     bool SaveWithDialog();
+    // Whether saving may replace what is at path: nothing, the scheme's own
+    // file as it was opened or saved, or a file the operator agreed to
+    // replace when asked.
+    bool MayReplace(const QString& path);
     // Whether path names the file the scheme was opened from or saved to.
     bool IsOwnFile(const QString& path) const;
     // The question of kind question about the file at path: true for Replace.
