@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QShortcut>
+#include <QStatusBar>
 #include <QUrl>
 #include <algorithm>
 #include <exception>
@@ -29,6 +30,7 @@
 #include "drawing/train_strip.h"
 #include "fileio/save_file.h"
 #include "fileio/scheme_text.h"
+#include "model/progress.h"
 #include "schemefile/scheme_reader.h"
 #include "schemefile/scheme_writer.h"
 #include "window/button_icons.h"
@@ -45,7 +47,9 @@ namespace quorvane {
 namespace {
 
 constexpr int kClientWidth = 1009;
-constexpr int kClientHeight = 364;
+constexpr int kPanelsHeight = 364;
+constexpr int kStatusHeight = 22;
+constexpr int kClientHeight = kPanelsHeight + kStatusHeight;
 constexpr QPoint kWindowPlace(604, 225);
 constexpr int kSmallButton = 25;
 constexpr int kWideButtonWidth = 153;
@@ -234,6 +238,14 @@ void TFormMain::BuildControls() {
     scrollBox1_->setFrameShape(QFrame::NoFrame);
     scrollBox1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scrollBox1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    statusBar_ = new QStatusBar(this);
+    statusBar_->setObjectName(QStringLiteral("StatusBar"));
+    statusBar_->setSizeGripEnabled(false);
+    statusBar_->setGeometry(0, kPanelsHeight, kClientWidth, kStatusHeight);
+    statusLine_ = new QLabel(statusBar_);
+    statusLine_->setObjectName(QStringLiteral("StatusLine"));
+    statusBar_->addWidget(statusLine_, 1);
+
     image2_ = new SurfaceView(stripSurface_, nullptr);
     image2_->setObjectName(QStringLiteral("Image2"));
     scrollBox1_->setWidget(image2_);
@@ -355,9 +367,25 @@ void TFormMain::WireKeys() {
             FocusFirstEmptyEdit();
         }
     };
+    // Enter goes on to the next empty field of the wheel set; from the last
+    // field, or when none after it is empty, to the next wheel set.
     for (ParameterEdit* edit : Edits()) {
-        connect(edit, &ParameterEdit::stepRequested, this, [keyStep](bool backwards) {
-            keyStep(backwards ? Control::PreviousWheelSet : Control::NextWheelSet);
+        connect(edit, &ParameterEdit::stepRequested, this, [this, edit, keyStep](bool backwards) {
+            if (backwards) {
+                keyStep(Control::PreviousWheelSet);
+                return;
+            }
+            if (FocusNextEmptyEdit(edit)) {
+                return;
+            }
+            const bool last = scheme().state.walkCursor + 1 >= scheme().state.totalAxles;
+            keyStep(Control::NextWheelSet);
+            if (last && scheme().mode == Mode::ParameterMode) {
+                const int incomplete = ProgressOf(scheme()).Incomplete();
+                ShowMessage(incomplete == 0
+                                ? Utf8(kLastWheelSetComplete.In(language_))
+                                : Utf8(kLastWheelSetIncomplete.In(language_)).arg(incomplete));
+            }
         });
     }
     auto* nextCar = new QShortcut(QKeySequence(Qt::Key_PageDown), this);
@@ -373,6 +401,18 @@ void TFormMain::WireKeys() {
         auto* redo = new QShortcut(keys, this);
         connect(redo, &QShortcut::activated, this, [this] { Guarded([this] { btnRedoClick(); }); });
     }
+}
+
+bool TFormMain::FocusNextEmptyEdit(const ParameterEdit* after) {
+    const std::array<ParameterEdit*, 5> edits = Edits();
+    const auto from = std::find(edits.begin(), edits.end(), after);
+    for (auto it = from == edits.end() ? from : from + 1; it != edits.end(); ++it) {
+        if ((*it)->isEnabled() && (*it)->text().isEmpty()) {
+            (*it)->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+    }
+    return false;
 }
 
 void TFormMain::FocusFirstEmptyEdit() {
@@ -413,6 +453,7 @@ void TFormMain::ApplyCaptions(Language language) {
     ShowSetButtonTexts();
     UpdateEditTips();
     ShowUnsavedState();
+    ShowStatus();
     for (const auto& [label, caption] : captionedLabels_) {
         label->setText(Utf8(caption.In(language)));
         label->adjustSize();
@@ -431,6 +472,10 @@ void TFormMain::UpdateTitle() {
 void TFormMain::RefreshView() {
     const Scheme& s = scheme();
     DrawStrip(-1);
+    // The current car's pictogram, gaps included, always in view.
+    scrollBox1_->ensureVisible(
+        kStripBodyLeft + s.state.currentCar * kStripPitch + kStripBodyWidth / 2, kStripBodyTop,
+        kStripPitch / 2 + kStripBodyLeft, 0);
     DrawCarView(carSurface_, CurrentCarView(s));
     image1_->Refresh();
     const CarRecord& car = CurrentCar(s);
@@ -455,6 +500,32 @@ void TFormMain::ShowDocument() {
     RefreshView();
     UpdateTitle();
     ShowUnsavedState();
+    ShowStatus();
+}
+
+void TFormMain::ShowStatus() {
+    const Scheme& s = scheme();
+    const TrainProgress progress = ProgressOf(s);
+    const QString car = QString::number(s.state.currentCar + 1);
+    const QString cars = QString::number(s.state.carCount);
+    const QString complete = QString::number(progress.complete);
+    const QString wheelSets = QString::number(progress.wheelSets);
+    statusBar_->clearMessage();
+    if (s.mode == Mode::ParameterMode) {
+        // The axle as the diagram numbers it, whichever way the car stands.
+        statusLine_->setText(Utf8(kWalkStatus.In(language_))
+                                 .arg(car, cars, QString::number(s.state.currentAxle + 1),
+                                      QString::number(CurrentCar(s).axleCount),
+                                      QString::number(s.state.walkCursor + 1), wheelSets,
+                                      complete));
+    } else {
+        statusLine_->setText(Utf8(kLayoutStatus.In(language_)).arg(car, cars, complete, wheelSets));
+    }
+}
+
+// Until the next change of the document.
+void TFormMain::ShowMessage(const QString& message) {
+    statusBar_->showMessage(message);
 }
 
 void TFormMain::ApplyControlStates(ControlState (*stateOf)(Control)) {
@@ -752,6 +823,11 @@ bool TFormMain::WriteTo(const QString& path) {
     }
     lastFolder_ = QFileInfo(path).absolutePath();
     document_.MarkSaved(*name, path);
+    // Nothing is refused for being incomplete; the operator is told.
+    const int incomplete = ProgressOf(scheme()).Incomplete();
+    ShowMessage(incomplete == 0   ? Utf8(kSavedComplete.In(language_))
+                : incomplete == 1 ? Utf8(kSavedOneIncomplete.In(language_))
+                                  : Utf8(kSavedIncomplete.In(language_)).arg(incomplete));
     return true;
 }
 

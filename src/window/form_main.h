@@ -22,6 +22,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QScrollArea;
+class QStatusBar;
 
 namespace quorvane {
 
@@ -154,6 +155,13 @@ private:
     void DrawStrip(int hovered);
     // After a step from the keyboard: the first empty parameter edit.
     void FocusFirstEmptyEdit();
+    // The first empty edit after the one given, in tab order; false when
+    // there is none.
+    bool FocusNextEmptyEdit(const ParameterEdit* after);
+    // Where the operator is and how much of the train is entered.
+    void ShowStatus();
+    // A message in the status line, until the document next changes.
+    void ShowMessage(const QString& message);
 
     std::unique_ptr<SchemeDialogs> dialogs_;
     SchemeDocument document_;
@@ -174,6 +182,8 @@ private:
     SurfaceView* image1_ = nullptr;
     SurfaceView* image2_ = nullptr;
     QScrollArea* scrollBox1_ = nullptr;
+    QStatusBar* statusBar_ = nullptr;
+    QLabel* statusLine_ = nullptr;
 };
 
 }  // namespace quorvane

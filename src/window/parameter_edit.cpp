@@ -42,7 +42,10 @@ void ParameterEdit::SetNormalBackground(Rgb colour) {
     const QString sheet = QStringLiteral(
                               "QLineEdit { background-color: %1; border: 1px solid black; }"
                               "QLineEdit:focus { background-color: %2; }"
-                              "QLineEdit:disabled { border-color: gray; }")
+                              // Before Set: the platform's disabled look, not the
+                              // light red that asks for typing.
+                              "QLineEdit:disabled { background-color: palette(window);"
+                              " border-color: gray; }")
                               .arg(ColourName(colour), focused.name());
     // Setting a style sheet restyles the edit even when it is the same one,
     // and every walk step and focus change marks all five edits.

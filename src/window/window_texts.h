@@ -58,6 +58,29 @@ inline constexpr TextPair kEditLayoutTip{
     "axle (Ctrl+L)",
 };
 
+// The status line. Walk: %1 car, %2 cars, %3 axle in its car, %4 its axles,
+// %5 wheel set, %6 wheel sets, %7 complete ones. Layout: %1 car, %2 cars,
+// %3 complete wheel sets, %4 wheel sets.
+inline constexpr TextPair kWalkStatus{
+    "Вагон %1 из %2, ось %3 из %4 — колёсная пара %5 из %6 — заполнено колёсных пар: %7 из %6",
+    "Car %1 of %2, axle %3 of %4 — wheel set %5 of %6 — %7 of %6 wheel sets complete",
+};
+inline constexpr TextPair kLayoutStatus{
+    "Вагон %1 из %2 — заполнено колёсных пар: %3 из %4",
+    "Car %1 of %2 — %3 of %4 wheel sets complete",
+};
+// %1: the incomplete wheel sets.
+inline constexpr TextPair kLastWheelSetIncomplete{"Последняя колёсная пара — не заполнено: %1",
+                                                  "Last wheel set — %1 incomplete"};
+inline constexpr TextPair kLastWheelSetComplete{"Последняя колёсная пара — все заполнены",
+                                                "Last wheel set — all complete"};
+inline constexpr TextPair kSavedIncomplete{"Сохранено; не заполнено колёсных пар: %1",
+                                           "Saved with %1 incomplete wheel sets"};
+inline constexpr TextPair kSavedOneIncomplete{"Сохранено; не заполнена 1 колёсная пара",
+                                              "Saved with 1 incomplete wheel set"};
+inline constexpr TextPair kSavedComplete{"Сохранено; все колёсные пары заполнены",
+                                         "Saved, every wheel set complete"};
+
 // The tooltips of the undo buttons. %1: the step, as the undo stack names it.
 inline constexpr TextPair kUndoTip{"Отменить: %1 (Ctrl+Z)", "Undo: %1 (Ctrl+Z)"};
 inline constexpr TextPair kRedoTip{"Повторить: %1 (Ctrl+Shift+Z, Ctrl+Y)",

@@ -66,8 +66,8 @@ private slots:
 
         // Ctrl+L from a field: the typing goes with it, in one step.
         Key(Qt::Key_PageDown);
-        Key(Qt::Key_Return);
-        QCOMPARE(FocusedName(), ObjectNameOf(Control::Series));
+        Click(Control::NextWheelSet);
+        Edit(Control::Series)->setFocus();
         TypeHere(QStringLiteral("ER"));
         const int steps = Form().document().undoStack().count();
         Key(Qt::Key_L, Qt::ControlModifier);

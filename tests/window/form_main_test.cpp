@@ -43,7 +43,11 @@ private slots:
 
     void startsWithANewSchemeInLayoutMode() {
         QCOMPARE(Title(), QStringLiteral("Quorvane 2.0 - new_scheme"));
-        QCOMPARE(Form().size(), QSize(1009, 364));
+        // The panels as they were, the status line below them.
+        QCOMPARE(Form().size(), QSize(1009, 386));
+        QCOMPARE(Widget("Panel1")->geometry(), QRect(0, 0, 201, 364));
+        QCOMPARE(Widget("Panel3")->geometry(), QRect(201, 0, 808, 364));
+        QCOMPARE(Widget("StatusBar")->geometry(), QRect(0, 364, 1009, 22));
         QCOMPARE(Counters(), QStringList({"1", "4", "2", "1", "1", "1", "1"}));
         for (const CaptionPair& pair : Labels().pairs) {
             for (std::string_view name : pair.labels) {
