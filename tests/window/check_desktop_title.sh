@@ -18,7 +18,7 @@ want="_NET_WM_NAME(UTF8_STRING) = \"$expected\""
 title=
 for _ in $(seq 100); do
     id=$(xwininfo -root -tree 2>/dev/null |
-        awk '/\("quorvane" "quorvane"\)/ && / 1009x364/ {print $1; exit}')
+        awk '/\("quorvane" "quorvane"\)/ && / 1009x386/ {print $1; exit}')
     if [ -n "$id" ]; then
         title=$(xprop -id "$id" _NET_WM_NAME 2>/dev/null)
         [ "$title" = "$want" ] && break
