@@ -19,11 +19,11 @@ struct Window {
     explicit Window(QImageSurface::Rendering rendering = QImageSurface::Rendering::Stamped)
         : strip(kStripFitWidth, kStripFitHeight, rendering),
           car(kCarViewWidth, kCarViewHeight, rendering) {
-        DrawTrainStrip(strip, scheme->state.carCount, scheme->state.currentCar, -1);
+        DrawTrainStrip(strip, *scheme, scheme->state.currentCar, -1);
     }
 
     void Refresh() {
-        DrawTrainStrip(strip, scheme->state.carCount, scheme->state.currentCar, -1);
+        DrawTrainStrip(strip, *scheme, scheme->state.currentCar, -1);
         DrawCarView(car, CurrentCarView(*scheme));
         Show();
     }
@@ -74,8 +74,7 @@ void BM_StripHover(benchmark::State& state) {
     Window window;
     int hovered = 0;
     for (auto _ : state) {
-        DrawTrainStrip(window.strip, window.scheme->state.carCount, window.scheme->state.currentCar,
-                       hovered);
+        DrawTrainStrip(window.strip, *window.scheme, window.scheme->state.currentCar, hovered);
         benchmark::DoNotOptimize(window.strip.Image().constBits());
         hovered = (hovered + 1) % kMaxCars;
     }

@@ -30,7 +30,7 @@ struct Surfaces {
 };
 
 void Refresh(Surfaces& s, const quorvane::Scheme& scheme, int hovered, bool withCar) {
-    quorvane::DrawTrainStrip(s.strip, scheme.state.carCount, scheme.state.currentCar, hovered);
+    quorvane::DrawTrainStrip(s.strip, scheme, scheme.state.currentCar, hovered);
     if (withCar) {
         quorvane::DrawCarView(s.car, quorvane::CurrentCarView(scheme));
     }

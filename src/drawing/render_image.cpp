@@ -15,9 +15,9 @@ QImage RenderCarView(const CarView& view) {
     return surface.Image();
 }
 
-QImage RenderTrainStrip(int carCount, int currentCar, int hoveredCar) {
+QImage RenderTrainStrip(const Scheme& scheme, int currentCar, int hoveredCar) {
     QImageSurface surface(kStripFitWidth, kStripFitHeight, kOnce);
-    DrawTrainStrip(surface, carCount, currentCar, hoveredCar);
+    DrawTrainStrip(surface, scheme, currentCar, hoveredCar);
     return surface.Image();
 }
 

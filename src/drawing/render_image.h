@@ -11,9 +11,9 @@ namespace quorvane {
 // The car view, 800 × 147, as the window shows it.
 QImage RenderCarView(const CarView& view);
 
-// The strip of a train of carCount cars with currentCar green and hoveredCar
+// The strip of the scheme's train with currentCar green and hoveredCar
 // highlighted (each -1 for none), on a surface that starts at the window's
 // 800 × 102.
-QImage RenderTrainStrip(int carCount, int currentCar, int hoveredCar);
+QImage RenderTrainStrip(const Scheme& scheme, int currentCar, int hoveredCar);
 
 }  // namespace quorvane

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "drawing/palette.h"
+#include "model/progress.h"
 
 namespace quorvane {
 namespace {
@@ -33,6 +34,41 @@ constexpr std::array<Point, 15> kLeftBuffer{{
     {0, -3},
 }};
 
+// The tick below a complete car, from a point 6 pixels below the middle of
+// the body's lower edge.
+constexpr std::array<Point, 6> kTick{{
+    {-7, 4},
+    {-4, 1},
+    {-1, 4},
+    {6, -3},
+    {9, 0},
+    {-1, 10},
+}};
+
+// The arrow above a reversed car, pointing left, from a point 10 pixels
+// above the middle of the body's upper edge.
+constexpr std::array<Point, 7> kReversedArrow{{
+    {-10, 0},
+    {-4, -5},
+    {-4, -2},
+    {10, -2},
+    {10, 2},
+    {-4, 2},
+    {-4, 5},
+}};
+
+template <std::size_t N>
+void DrawMark(DrawingSurface& surface, const std::array<Point, N>& shape, Point base, Rgb fill) {
+    std::array<Point, N> points;
+    for (std::size_t i = 0; i < N; ++i) {
+        points[i] = {base.x + shape[i].x, base.y + shape[i].y};
+    }
+    const Rgb brush = surface.BrushColour();
+    surface.SetBrushColour(fill);
+    surface.Polygon(points);
+    surface.SetBrushColour(brush);
+}
+
 void DrawBuffer(DrawingSurface& surface, Point base, int direction) {
     std::array<Point, kLeftBuffer.size()> points;
     for (std::size_t i = 0; i < points.size(); ++i) {
@@ -43,8 +79,8 @@ void DrawBuffer(DrawingSurface& surface, Point base, int direction) {
 
 }  // namespace
 
-void DrawTrainStrip(DrawingSurface& surface, int carCount, int currentCar, int hoveredCar) {
-    const int cars = std::clamp(carCount, 0, kMaxCars);
+void DrawTrainStrip(DrawingSurface& surface, const Scheme& scheme, int currentCar, int hoveredCar) {
+    const int cars = std::clamp(scheme.state.carCount, 0, kMaxCars);
     if (kStripPitch * (cars - 1) + kStripBodyLeft + kStripBodyWidth > kStripFitWidth) {
         surface.Resize(kStripPitch * cars + kStripMargin, kStripScrollHeight);
     } else if (cars > 1) {
@@ -57,8 +93,16 @@ void DrawTrainStrip(DrawingSurface& surface, int carCount, int currentCar, int h
         if (i == hoveredCar) {
             colour = kHoverGreen;
         }
-        DrawCarPictogram(surface, kStripPitch * i + kStripBodyLeft, kStripBodyTop, kStripBodyWidth,
-                         kStripBodyHeight, i + 1, colour);
+        const int x = kStripPitch * i + kStripBodyLeft;
+        DrawCarPictogram(surface, x, kStripBodyTop, kStripBodyWidth, kStripBodyHeight, i + 1,
+                         colour);
+        const int middle = x + kStripBodyWidth / 2;
+        if (IsCarComplete(scheme, i)) {
+            DrawMark(surface, kTick, {middle, kStripBodyTop + kStripBodyHeight + 6}, kGreen);
+        }
+        if (scheme.cars[static_cast<std::size_t>(i)].inverted) {
+            DrawMark(surface, kReversedArrow, {middle, kStripBodyTop - 10}, kBlack);
+        }
     }
 }
 

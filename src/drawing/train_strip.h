@@ -1,6 +1,8 @@
 // The train strip: one pictogram per car, numbered from 1, the current car
-// green and the car under the pointer light green. The strip widens its
-// surface when the train does not fit the visible 800 pixels.
+// green and the car under the pointer light green. A car whose wheel sets are
+// all complete carries a tick below its body, a reversed car an arrow above
+// it pointing against the train. The strip widens its surface when the train
+// does not fit the visible 800 pixels.
 #pragma once
 
 #include "drawing/drawing_surface.h"
@@ -20,11 +22,15 @@ inline constexpr int kStripFitWidth = 800;
 inline constexpr int kStripFitHeight = 102;
 inline constexpr int kStripScrollHeight = 88;
 
-// Sizes the surface for the train, fills it white and draws every car.
-// currentCar is green (-1: none), hoveredCar, the car under the pointer,
-// light green (-1: none). One car keeps the size the surface had, so after a
-// long train the strip stays wide. Counts above 40 draw 40 cars.
-void DrawTrainStrip(DrawingSurface& surface, int carCount, int currentCar, int hoveredCar);
+// The marks sit outside the bodies, within these rows of the surface.
+inline constexpr int kStripMarksTop = 8;
+inline constexpr int kStripMarksBottom = 86;  // exclusive
+
+// Sizes the surface for the train, fills it white and draws every car with
+// its marks. currentCar is green (-1: none), hoveredCar, the car under the
+// pointer, light green (-1: none). One car keeps the size the surface had,
+// so after a long train the strip stays wide. Counts above 40 draw 40 cars.
+void DrawTrainStrip(DrawingSurface& surface, const Scheme& scheme, int currentCar, int hoveredCar);
 
 // One car: the body with (x, y) its top left corner, two buffers at each end,
 // and the number near the middle of the body.

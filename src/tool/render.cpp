@@ -73,7 +73,7 @@ QImage Strip(const Scheme& scheme, std::optional<int> current, std::optional<int
     if (hover) {
         InRange(*hover, cars, "hovered car");
     }
-    return RenderTrainStrip(cars, current ? *current - 1 : scheme.state.currentCar,
+    return RenderTrainStrip(scheme, current ? *current - 1 : scheme.state.currentCar,
                             hover ? *hover - 1 : -1);
 }
 

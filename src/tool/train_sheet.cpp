@@ -35,10 +35,10 @@ constexpr int kTitleHeight = 28;
 constexpr int kHeaderHeight = 22;  // the line above a car view
 
 // The strip wraps between cars, midway between one body and the next, so
-// that a row of it holds whole pictograms with their buffers.
+// that a row of it holds whole pictograms with their buffers and marks.
 constexpr int kRowCars = kCarViewWidth / kStripPitch;
-constexpr int kRowTop = kStripBodyTop - 8;
-constexpr int kRowHeight = kStripBodyHeight + 16;
+constexpr int kRowTop = kStripMarksTop;
+constexpr int kRowHeight = kStripMarksBottom - kStripMarksTop;
 constexpr int kCutX = kStripBodyLeft - (kStripPitch - kStripBodyWidth) / 2;
 
 // A piece of the sheet that never splits across pages.
@@ -73,7 +73,7 @@ public:
                 {.kind = Block::Kind::Car, .car = c, .height = kHeaderHeight + kCarViewHeight});
         }
         // Every car grey: the sheet has no current car.
-        strip_ = RenderTrainStrip(cars, -1, -1);
+        strip_ = RenderTrainStrip(scheme, -1, -1);
     }
 
     int Height() const {

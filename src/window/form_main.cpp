@@ -963,7 +963,7 @@ void TFormMain::Image2MouseMove(QPoint at) {
 
 void TFormMain::DrawStrip(int hovered) {
     stripHovered_ = kStripUnknown;
-    DrawTrainStrip(stripSurface_, scheme().state.carCount, scheme().state.currentCar, hovered);
+    DrawTrainStrip(stripSurface_, scheme(), scheme().state.currentCar, hovered);
     stripHovered_ = hovered;
     image2_->Refresh();
 }

@@ -7,6 +7,7 @@
 
 #include "../model/fresh_scheme.h"
 #include "drawing/palette.h"
+#include "drawing/train_strip.h"
 #include "model/layout.h"
 #include "model/parameter_entry.h"
 #include "pixel_at.h"
@@ -94,7 +95,7 @@ TEST_F(RenderImageTest, AxleArrowsOverTheBars) {
 TEST_F(RenderImageTest, StripColoursCurrentAndHoveredCars) {
     AddCar(s);
     AddCar(s);
-    const QImage image = RenderTrainStrip(s.state.carCount, s.state.currentCar, 2);
+    const QImage image = RenderTrainStrip(s, s.state.currentCar, 2);
     ASSERT_EQ(image.size(), QSize(800, 102));
 
     EXPECT_EQ(PixelAt(image, 30, 30), kGreen) << "current";
@@ -107,16 +108,46 @@ TEST_F(RenderImageTest, StripColoursCurrentAndHoveredCars) {
     EXPECT_TRUE(HasInk(image, 61, 38, 14, 20)) << "number 1";
     EXPECT_FALSE(HasInk(image, 30, 26, 25, 40)) << "left of the number";
 
-    EXPECT_EQ(PixelAt(RenderTrainStrip(s.state.carCount, s.state.currentCar, 0), 30, 30),
-              kHoverGreen)
+    EXPECT_EQ(PixelAt(RenderTrainStrip(s, s.state.currentCar, 0), 30, 30), kHoverGreen)
         << "hover wins over current";
+}
+
+// Car 1 complete, car 2 reversed: a tick under car 1 (the middle of its body
+// at x 65), an arrow over car 2 (x 177), and not one pixel of a body or its
+// buffers changes.
+TEST_F(RenderImageTest, StripMarksLieOutsideTheBodies) {
+    AddCar(s);
+    AddCar(s);
+    const QImage plain = RenderTrainStrip(s, 2, -1);
+    s.cars[0].series = "ER2";
+    s.cars[0].carNumber = "101";
+    for (AxleSlot& axle : s.cars[0].axles) {
+        axle = {.axleName = "1", .run = "100", .sides = {{{"W"}, {"W"}}}};
+    }
+    s.cars[1].inverted = true;
+    const QImage marked = RenderTrainStrip(s, 2, -1);
+    ASSERT_EQ(marked.size(), plain.size());
+
+    EXPECT_EQ(PixelAt(marked, 67, 80), kGreen) << "the tick's right arm";
+    EXPECT_EQ(PixelAt(marked, 61, 79), kGreen) << "its left arm";
+    EXPECT_EQ(PixelAt(marked, 175, 14), kBlack) << "the arrow's shaft";
+    EXPECT_EQ(PixelAt(marked, 169, 14), kBlack) << "its head";
+    EXPECT_EQ(PixelAt(marked, 65, 14), kWhite) << "car 1 stands as the train does";
+    EXPECT_EQ(PixelAt(marked, 177, 78), kWhite) << "car 2 is not complete";
+    EXPECT_EQ(PixelAt(marked, 289, 78), kWhite);
+    EXPECT_EQ(PixelAt(marked, 289, 14), kWhite);
+    for (int y = kStripBodyTop - 1; y <= kStripBodyTop + kStripBodyHeight + 1; ++y) {
+        for (int x = 0; x < plain.width(); ++x) {
+            ASSERT_EQ(PixelAt(marked, x, y), PixelAt(plain, x, y)) << "(" << x << ", " << y << ")";
+        }
+    }
 }
 
 TEST_F(RenderImageTest, LongTrainWidensTheStrip) {
     for (int i = 0; i < 39; ++i) {
         AddCar(s);
     }
-    const QImage image = RenderTrainStrip(s.state.carCount, s.state.currentCar, -1);
+    const QImage image = RenderTrainStrip(s, s.state.currentCar, -1);
     ASSERT_EQ(image.size(), QSize(4496, 88));
     EXPECT_EQ(PixelAt(image, 4400, 30), kGrey);
     EXPECT_EQ(PixelAt(image, 4478, 30), kBlack);

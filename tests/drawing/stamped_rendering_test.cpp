@@ -65,8 +65,8 @@ protected:
     }
     void ExpectSameStrip(int hovered, const std::string& what) {
         QImageSurface plain(strip.Width(), strip.Height(), Rendering::Plain);
-        DrawTrainStrip(plain, s.state.carCount, s.state.currentCar, hovered);
-        DrawTrainStrip(strip, s.state.carCount, s.state.currentCar, hovered);
+        DrawTrainStrip(plain, s, s.state.currentCar, hovered);
+        DrawTrainStrip(strip, s, s.state.currentCar, hovered);
         EXPECT_EQ(FirstDifference(strip.Image(), plain.Image()), "") << "strip, " << what;
     }
 

@@ -7,6 +7,7 @@
 
 #include "../model/fresh_scheme.h"
 #include "drawing/palette.h"
+#include "model/layout.h"
 #include "recording_surface.h"
 
 namespace quorvane {
@@ -24,8 +25,9 @@ protected:
     RecordingSurface surface{800, 102};
 
     void Draw(int cars, int hovered = -1) {
+        s.state.carCount = cars;
         surface.calls.clear();
-        DrawTrainStrip(surface, cars, s.state.currentCar, hovered);
+        DrawTrainStrip(surface, s, s.state.currentCar, hovered);
     }
     std::vector<Call> Bodies() const {
         std::vector<Call> bodies;
@@ -191,6 +193,65 @@ TEST_F(TrainStripTest, PictogramIsABodyWithTwoBuffersAtEachEnd) {
     ASSERT_EQ(texts.size(), 1u);
     EXPECT_EQ(texts[0].brush, (Rgb{4, 5, 6})) << "the brush is back before the number";
     EXPECT_EQ(surface.BrushColour(), (Rgb{4, 5, 6}));
+}
+
+// Car 1 complete, car 2 reversed, car 3 complete and reversed, car 4 neither.
+TEST_F(TrainStripTest, TickUnderACompleteCarArrowOverAReversedOne) {
+    auto plain = testing::FreshScheme();
+    for (int i = 0; i < 3; ++i) {
+        AddCar(s);
+        AddCar(*plain);
+    }
+    for (int car : {0, 2}) {
+        CarRecord& record = s.cars[static_cast<std::size_t>(car)];
+        record.series = "ER2";
+        record.carNumber = "101";
+        for (AxleSlot& axle : record.axles) {
+            axle = {.axleName = "1", .run = "100", .sides = {{{"W"}, {"W"}}}};
+        }
+    }
+    s.cars[1].inverted = true;
+    s.cars[2].inverted = true;
+    Draw(4);
+
+    std::vector<Call> bodies = Bodies();
+    ASSERT_EQ(bodies.size(), 4u);
+    struct Mark {
+        int car;
+        bool below;  // a tick below the body, or an arrow above it
+        Rgb fill;
+    };
+    std::vector<Mark> marks;
+    for (const Call& call : surface.Only(Op::Polygon)) {
+        if (call.points.size() == 6 || call.points.size() == 7) {
+            const auto [left, right] = std::minmax_element(
+                call.points.begin(), call.points.end(), [](Point a, Point b) { return a.x < b.x; });
+            const int car = (left->x - 20) / 112;
+            EXPECT_GE(left->x, 112 * car + 20) << "within car " << car + 1 << "'s width";
+            EXPECT_LE(right->x, 112 * car + 110);
+            const auto [top, bottom] = std::minmax_element(
+                call.points.begin(), call.points.end(), [](Point a, Point b) { return a.y < b.y; });
+            const bool below = top->y > 69;
+            EXPECT_TRUE(below || bottom->y < 24) << "outside the body of car " << car + 1;
+            EXPECT_GE(top->y, kStripMarksTop);
+            EXPECT_LT(bottom->y, kStripMarksBottom);
+            marks.push_back({car, below, call.brush});
+        }
+    }
+    ASSERT_EQ(marks.size(), 4u);
+    EXPECT_TRUE(marks[0].car == 0 && marks[0].below && marks[0].fill == kGreen);
+    EXPECT_TRUE(marks[1].car == 1 && !marks[1].below && marks[1].fill == kBlack);
+    EXPECT_TRUE(marks[2].car == 2 && marks[2].below);
+    EXPECT_TRUE(marks[3].car == 2 && !marks[3].below);
+
+    // The bodies are those of a train without marks.
+    surface.calls.clear();
+    DrawTrainStrip(surface, *plain, s.state.currentCar, -1);
+    ASSERT_EQ(Bodies().size(), 4u);
+    for (std::size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(Bodies()[i].points, bodies[i].points);
+    }
+    EXPECT_EQ(surface.Only(Op::Polygon).size(), 4u * 5) << "no marks without cause";
 }
 
 struct HitCase {

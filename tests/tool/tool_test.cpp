@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "../schemefile/random_schemes.h"
+#include "drawing/render_image.h"
 #include "schemefile/scheme_writer.h"
 #include "tool_fixture.h"
 
@@ -316,6 +317,10 @@ TEST_F(ToolTest, RenderDrawsTheCarViewAndTheStrip) {
     EXPECT_EQ(strip.size(), QSize(800, 102));
     EXPECT_EQ(strip.pixelColor(60, 40), QColor(100, 255, 210));
     EXPECT_EQ(strip.pixelColor(172, 40), green);
+    EXPECT_EQ(
+        strip.convertToFormat(QImage::Format_RGB32),
+        RenderTrainStrip(*testing::TwoCarTrain(3), 1, 0).convertToFormat(QImage::Format_RGB32))
+        << "the editor's strip, with the marks of its complete and reversed cars";
 }
 
 TEST_F(ToolTest, RenderRefusesCarsAndPositionsOutsideTheScheme) {

@@ -12,6 +12,8 @@
 
 #include "drawing/palette.h"
 #include "drawing/render_image.h"
+#include "drawing/train_strip.h"
+#include "model/progress.h"
 #include "tool_fixture.h"
 
 namespace quorvane {
@@ -162,6 +164,19 @@ TEST_F(ToolTest, SheetPngShowsEveryCarsDiagramUnderTheStrip) {
             EXPECT_EQ(StripBodies(sheet, above), 9);
         }
     }
+
+    // The strip is the editor's, marks included (cars 1 to 3 are complete,
+    // every even one reversed), in rows of seven cars that start midway
+    // between the buffers.
+    ASSERT_TRUE(IsCarComplete(*scheme, 0) && !IsCarComplete(*scheme, 3));
+    const QImage strip = RenderTrainStrip(*scheme, -1, -1).convertToFormat(QImage::Format_RGB32);
+    const int cut = kStripBodyLeft - (kStripPitch - kStripBodyWidth) / 2;
+    const int rowHeight = kStripMarksBottom - kStripMarksTop;
+    EXPECT_EQ(Find(sheet, strip.copy(cut, kStripMarksTop, 7 * kStripPitch, rowHeight)).size(), 1u);
+    EXPECT_EQ(
+        Find(sheet, strip.copy(cut + 7 * kStripPitch, kStripMarksTop, 2 * kStripPitch, rowHeight))
+            .size(),
+        1u);
 }
 
 TEST_F(ToolTest, SheetSvgHoldsTheStripEveryCarAndItsHeader) {
