@@ -234,6 +234,15 @@ void SchemeDocument::SelectCar(const EditedTexts& edited, int car) {
     Changed(scheme_.mode);
 }
 
+void SchemeDocument::SelectAxle(const EditedTexts& edited, int axle) {
+    if (scheme_.mode != Mode::ParameterMode) {
+        return;
+    }
+    Store(edited);
+    quorvane::SelectAxle(scheme_, axle);
+    Changed(scheme_.mode);
+}
+
 void SchemeDocument::Undo() {
     if (!stack_.canUndo()) {
         return;

@@ -87,6 +87,9 @@ public:
     // A car picked in the strip: in ParameterMode the edits are stored and
     // the walk moves to the car; in LayoutMode the car becomes current.
     void SelectCar(const EditedTexts& edited, int car);
+    // A wheel clicked in the car diagram: in ParameterMode the edits are
+    // stored and the walk moves to that axle slot of the current car.
+    void SelectAxle(const EditedTexts& edited, int axle);
 
     void Undo();
     void Redo();

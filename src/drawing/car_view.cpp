@@ -1,5 +1,7 @@
 #include "drawing/car_view.h"
 
+#include <algorithm>
+
 #include "drawing/car_diagram.h"
 #include "drawing/scheme_marks.h"
 
@@ -22,6 +24,25 @@ void DrawCarView(DrawingSurface& surface, const CarView& view) {
     DrawCar(surface, car, view.highlightedAxle, kCarViewOriginX, kCarViewOriginY, car.axleCount,
             kCarViewWheelDepth, kCarViewAxleLength);
     DrawSchemeMarks(surface, view.schemeType, car.axleCount, car.bogieCount, view.lastCar);
+}
+
+int AxleAtCarViewPoint(const CarRecord& car, Point at) {
+    const int n = std::min(car.axleCount, kMaxAxles);
+    if (n < 1 || at.y < kCarViewOriginY - kCarViewWheelDepth - 1 ||
+        at.y > kCarViewOriginY + kCarViewAxleLength + kCarViewWheelDepth + 1) {
+        return -1;
+    }
+    const AxleShifts shifts = ComputeAxleShifts(car.axleCount, car.bogieCount);
+    const int pitch = AxlePitch(n);
+    for (int i = 0; i < n; ++i) {
+        // A pixel beyond the wheel's width each side: 42, the pitch is 43 or more.
+        const int x =
+            kCarViewOriginX + i * pitch + shifts[static_cast<std::size_t>(i)] * kShiftUnit;
+        if (at.x >= x - 1 && at.x < x + kWheelWidth + 1) {
+            return car.inverted ? n - 1 - i : i;
+        }
+    }
+    return -1;
 }
 
 }  // namespace quorvane

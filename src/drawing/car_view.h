@@ -37,4 +37,9 @@ CarView CarViewOf(const Scheme& scheme, int car, int highlightedAxle = -1);
 // DrawCar of the car, then its marks.
 void DrawCarView(DrawingSurface& surface, const CarView& view);
 
+// The axle slot whose wheels or bar the view draws at the point, or -1: a
+// column as wide as a wheel from the upper wheel's tread to the lower one's.
+// Columns of neighbouring axles never overlap.
+int AxleAtCarViewPoint(const CarRecord& car, Point at);
+
 }  // namespace quorvane

@@ -100,6 +100,17 @@ bool SelectCar(Scheme& scheme, int car) {
     return true;
 }
 
+bool SelectAxle(Scheme& scheme, int axle) {
+    if (scheme.mode != Mode::ParameterMode) {
+        return false;
+    }
+    const auto first = scheme.walk.begin();
+    const auto last = first + std::clamp(scheme.state.totalAxles, 0, kWalkLength);
+    const auto found =
+        std::find(first, last, WalkEntry{.car = scheme.state.currentCar, .axle = axle});
+    return found != last && MoveWalkCursor(scheme, static_cast<int>(found - first));
+}
+
 // MoveWalkCursor and SelectCar refuse a position outside the walk or the
 // train, which keeps each step at its end.
 bool PreviousWheelSet(Scheme& scheme) {
@@ -163,26 +174,44 @@ void StoreEditsToModel(Scheme& scheme, const ParameterTexts& edits) {
 
 namespace {
 
-// The side of the wheel the scheme type lists first at the walk position.
-int ShownNameSide(const Scheme& scheme) {
+// The side of the wheel the scheme type lists first of the axle.
+int ShownNameSide(const Scheme& scheme, int car, int axle) {
     if (scheme.state.schemeType < 1 || scheme.state.schemeType > 6) {
         return kLeftSide;
     }
-    return FirstListedWheel(scheme, scheme.state.currentCar, scheme.state.currentAxle).nameSide;
+    return FirstListedWheel(scheme, car, axle).nameSide;
+}
+
+int ShownNameSide(const Scheme& scheme) {
+    return ShownNameSide(scheme, scheme.state.currentCar, scheme.state.currentAxle);
+}
+
+ParameterTexts TextsAt(const Scheme& scheme, WalkEntry at) {
+    const CarRecord& car = scheme.cars.at(static_cast<std::size_t>(at.car));
+    const AxleSlot& axle = car.axles.at(static_cast<std::size_t>(at.axle));
+    const int shown = ShownNameSide(scheme, at.car, at.axle);
+    return ParameterTexts{
+        .series = car.series,
+        .carNumber = car.carNumber,
+        .axleName = axle.axleName,
+        .wheelSetName = axle.sides[static_cast<std::size_t>(shown)].wheelSetName,
+        .run = axle.run,
+    };
 }
 
 }  // namespace
 
 ParameterTexts LoadEditsFromModel(const Scheme& scheme) {
-    const CarRecord& car = CurrentCar(scheme);
-    const AxleSlot& axle = CurrentAxleSlot(scheme);
-    return ParameterTexts{
-        .series = car.series,
-        .carNumber = car.carNumber,
-        .axleName = axle.axleName,
-        .wheelSetName = axle.sides[static_cast<std::size_t>(ShownNameSide(scheme))].wheelSetName,
-        .run = axle.run,
-    };
+    return TextsAt(scheme, {.car = scheme.state.currentCar, .axle = scheme.state.currentAxle});
+}
+
+std::optional<ParameterTexts> PreviousWheelSetTexts(const Scheme& scheme) {
+    const int previous = scheme.state.walkCursor - 1;
+    if (scheme.mode != Mode::ParameterMode || previous < 0 ||
+        previous >= std::min(scheme.state.totalAxles, kWalkLength)) {
+        return std::nullopt;
+    }
+    return TextsAt(scheme, scheme.walk[static_cast<std::size_t>(previous)]);
 }
 
 std::optional<DifferingNames> DifferingWheelSetNames(const Scheme& scheme) {

@@ -62,6 +62,11 @@ bool MoveWalkCursor(Scheme& scheme, int index);
 // one), changes nothing.
 bool SelectCar(Scheme& scheme, int car);
 
+// ParameterMode: the walk moves to the entry of the given axle slot of the
+// current car, and the result is true, so the caller loads the edits. A slot
+// that no walk entry names, or LayoutMode, changes nothing.
+bool SelectAxle(Scheme& scheme, int axle);
+
 // The four walk buttons. Each moves by one within the walk or the train and
 // gives whether it moved; at either end it stays. The caller stores the edits
 // first and loads them again when the position moved.
@@ -98,6 +103,11 @@ void StoreEditsToModel(Scheme& scheme, const ParameterTexts& edits);
 // The texts of the walk position. The wheel-set name is that of the wheel
 // the scheme type lists first, which a file names first.
 ParameterTexts LoadEditsFromModel(const Scheme& scheme);
+
+// The texts of the wheel set before the walk position in the walk, as
+// LoadEditsFromModel gives them there: what fill-down copies. Nothing at the
+// walk's first entry or in LayoutMode.
+std::optional<ParameterTexts> PreviousWheelSetTexts(const Scheme& scheme);
 
 // The two wheel-set names of the walk position's axle when they differ: the
 // one the edit shows first, each with the side of its wheel.

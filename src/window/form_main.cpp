@@ -21,6 +21,7 @@
 #include <algorithm>
 #include <exception>
 #include <limits>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -321,6 +322,8 @@ void TFormMain::WireEvents() {
         connect(ControlWidget<QAbstractButton>(row.control), &QAbstractButton::clicked, this,
                 [this, click] { Guarded([&] { (this->*click)(); }); });
     }
+    connect(image1_, &SurfaceView::pressed, this,
+            [this](QPoint at) { Guarded([&] { Image1MouseDown(at); }); });
     connect(image2_, &SurfaceView::pressed, this,
             [this](QPoint at) { Guarded([&] { Image2MouseDown(at); }); });
     connect(image2_, &SurfaceView::moved, this,
@@ -335,6 +338,8 @@ void TFormMain::WireEvents() {
             });
         });
         connect(edit, &QLineEdit::textEdited, this, &TFormMain::ShowUnsavedState);
+        connect(edit, &ParameterEdit::fillDownRequested, this,
+                [this, edit] { Guarded([&] { FillDown(edit); }); });
     }
 }
 
@@ -401,6 +406,27 @@ void TFormMain::WireKeys() {
         auto* redo = new QShortcut(keys, this);
         connect(redo, &QShortcut::activated, this, [this] { Guarded([this] { btnRedoClick(); }); });
     }
+}
+
+void TFormMain::FillDown(ParameterEdit* edit) {
+    const std::optional<ParameterTexts> previous = PreviousWheelSetTexts(scheme());
+    if (!previous) {
+        ShowMessage(Utf8(kNothingToFillDown.In(language_)));
+        return;
+    }
+    const std::array<const std::string*, 5> texts{&previous->series, &previous->carNumber,
+                                                  &previous->axleName, &previous->wheelSetName,
+                                                  &previous->run};
+    const std::array<ParameterEdit*, 5> edits = Edits();
+    const auto field = std::find(edits.begin(), edits.end(), edit) - edits.begin();
+    const std::string& text = *texts.at(static_cast<std::size_t>(field));
+    // An edit shows a longer text shortened, and a shortened text cannot be typed.
+    if (text.size() > ParameterEdit::kLongText) {
+        ShowMessage(Utf8(kFillDownTooLong.In(language_)));
+        return;
+    }
+    edit->FillText(DecodeSchemeText(text));
+    ShowUnsavedState();
 }
 
 bool TFormMain::FocusNextEmptyEdit(const ParameterEdit* after) {
@@ -942,6 +968,17 @@ void TFormMain::cxButton14Click() {
 
 void TFormMain::chbInvertClick() {
     document_.SetInverted(InvertBox()->isChecked());
+}
+
+void TFormMain::Image1MouseDown(QPoint at) {
+    if (scheme().mode != Mode::ParameterMode) {
+        return;
+    }
+    const int axle = AxleAtCarViewPoint(CurrentCar(scheme()), {at.x(), at.y()});
+    if (axle >= 0) {
+        document_.SelectAxle(EditsNow(), axle);
+        FocusFirstEmptyEdit();
+    }
 }
 
 void TFormMain::Image2MouseDown(QPoint at) {

@@ -79,6 +79,7 @@ public:
     void cxButton13Click();
     void cxButton14Click();
     void chbInvertClick();
+    void Image1MouseDown(QPoint at);
     void Image2MouseDown(QPoint at);
     void Image2MouseMove(QPoint at);
     void editSeriesExit();
@@ -153,6 +154,8 @@ private:
     bool ConfirmDiscard();
     // Draws the strip with the given car hovered (-1 for none) and shows it.
     void DrawStrip(int hovered);
+    // Ctrl+D in an edit: the same field's text of the previous wheel set.
+    void FillDown(ParameterEdit* edit);
     // After a step from the keyboard: the first empty parameter edit.
     void FocusFirstEmptyEdit();
     // The first empty edit after the one given, in tab order; false when

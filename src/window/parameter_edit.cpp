@@ -72,6 +72,17 @@ void ParameterEdit::ShowSchemeText(std::string_view bytes) {
     shown_ = text();
 }
 
+void ParameterEdit::FillText(const QString& text) {
+    const bool wasShortened = IsShortened();
+    shortenedLength_ = 0;
+    setReadOnly(false);
+    setText(text);
+    selectAll();
+    if (wasShortened) {
+        emit shortenedTextReplaced();
+    }
+}
+
 std::optional<std::string> ParameterEdit::EditedText() const {
     if (!IsEdited()) {
         return std::nullopt;
@@ -109,6 +120,10 @@ void ParameterEdit::focusOutEvent(QFocusEvent* event) {
 void ParameterEdit::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         emit stepRequested(event->modifiers().testFlag(Qt::ShiftModifier));
+        return;
+    }
+    if (event->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_D)) {
+        emit fillDownRequested();
         return;
     }
     if (ReplacesShortenedText(event)) {

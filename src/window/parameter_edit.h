@@ -34,6 +34,9 @@ public:
     // bytes shows its beginning, read-only, until the operator types over it
     // or deletes it, which replaces it whole.
     void ShowSchemeText(std::string_view bytes);
+    // Fill-down: the text as if typed over whatever the edit held, a
+    // shortened text included, and selected, so that typing replaces it.
+    void FillText(const QString& text);
     // The operator's text when it differs from the one shown; nothing for an
     // edit left as it was.
     std::optional<std::string> EditedText() const;
@@ -51,6 +54,8 @@ signals:
     void focusLeft();
     // Enter asks for the next wheel set, Shift+Enter for the previous one.
     void stepRequested(bool backwards);
+    // Ctrl+D: fill the edit from the previous wheel set.
+    void fillDownRequested();
     // A shortened text was replaced: its tooltip no longer applies.
     void shortenedTextReplaced();
 

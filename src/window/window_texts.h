@@ -74,6 +74,11 @@ inline constexpr TextPair kLastWheelSetIncomplete{"Последняя колёс
                                                   "Last wheel set — %1 incomplete"};
 inline constexpr TextPair kLastWheelSetComplete{"Последняя колёсная пара — все заполнены",
                                                 "Last wheel set — all complete"};
+inline constexpr TextPair kNothingToFillDown{"Нечего копировать: это первая колёсная пара",
+                                             "Nothing to fill down: this is the first wheel set"};
+inline constexpr TextPair kFillDownTooLong{
+    "Текст предыдущей колёсной пары слишком длинный, чтобы его копировать",
+    "The previous wheel set's text is too long to fill down"};
 inline constexpr TextPair kSavedIncomplete{"Сохранено; не заполнено колёсных пар: %1",
                                            "Saved with %1 incomplete wheel sets"};
 inline constexpr TextPair kSavedOneIncomplete{"Сохранено; не заполнена 1 колёсная пара",

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #include "../model/fresh_scheme.h"
@@ -50,6 +51,56 @@ TEST(CarViewTest, AxleArrowsStandOnTheAxlesJustDrawn) {
     }
     EXPECT_EQ(shaftXs, expected);
     EXPECT_EQ(shaftXs, (std::vector<int>{32, 79, 139, 186, 246, 293}));
+}
+
+// Every wheel drawn, in every layout and orientation, is hit as the axle
+// its label names, across its tread and on its bar; the label row above,
+// the gaps between bogies and the space right of the car hit nothing.
+TEST(CarViewTest, AClickOnAWheelOrItsBarNamesTheAxleOfItsLabel) {
+    auto owner = testing::FreshScheme();
+    CarRecord& car = owner->cars[0];
+    for (int axles = 1; axles <= kMaxAxles; ++axles) {
+        for (int bogies = 1; bogies <= 8; ++bogies) {
+            for (bool inverted : {false, true}) {
+                car.axleCount = axles;
+                car.bogieCount = bogies;
+                car.inverted = inverted;
+                RecordingSurface surface(kCarViewWidth, kCarViewHeight);
+                DrawCarView(surface, CurrentCarView(*owner));
+                const Call* wheel = nullptr;
+                int wheels = 0;
+                for (const Call& call : surface.calls) {
+                    if (call.op == Op::Polygon && call.points.size() == 23) {
+                        wheel = &call;
+                    } else if (call.op == Op::Text && wheel != nullptr) {
+                        ++wheels;
+                        const int axle = std::stoi(call.text) - 1;
+                        const int x = wheel->points[12].x;  // where it meets the bar
+                        const int y = wheel->points[0].y;
+                        SCOPED_TRACE(::testing::Message() << axles << " axles, " << bogies
+                                                          << " bogies, wheel " << call.text);
+                        for (const int dx : {0, 18, kWheelWidth - 3}) {
+                            EXPECT_EQ(AxleAtCarViewPoint(car, {x + dx, y}), axle);
+                            EXPECT_EQ(AxleAtCarViewPoint(car, {x + dx, kCarViewOriginY + 35}),
+                                      axle);
+                        }
+                        EXPECT_EQ(AxleAtCarViewPoint(car, {x + 18, kCarViewOriginY - 14}), -1);
+                        wheel = nullptr;
+                    }
+                }
+                EXPECT_EQ(wheels, 2 * axles);
+            }
+        }
+    }
+    car.axleCount = 4;
+    car.bogieCount = 2;
+    car.inverted = false;
+    EXPECT_EQ(AxleAtCarViewPoint(car, {110, 75}), -1) << "between the bogies";
+    EXPECT_EQ(AxleAtCarViewPoint(car, {400, 75}), -1);
+    EXPECT_EQ(AxleAtCarViewPoint(car, {30, 32}), -1) << "above the upper tread";
+    EXPECT_EQ(AxleAtCarViewPoint(car, {30, 118}), -1) << "below the lower tread";
+    car.axleCount = 0;
+    EXPECT_EQ(AxleAtCarViewPoint(car, {30, 75}), -1);
 }
 
 // Counts that only a loaded file brings, or that nothing should bring at all.

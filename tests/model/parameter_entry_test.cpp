@@ -220,6 +220,49 @@ TEST_F(ParameterEntryTest, ClickOnTheCurrentCarGoesToItsFirstWalkEntry) {
     EXPECT_EQ(s.state.walkCursor, 4);
 }
 
+// A wheel clicked in the diagram: an axle slot of the current car.
+TEST_F(ParameterEntryTest, SelectAxleGoesToThatSlotOfTheCurrentCar) {
+    EXPECT_FALSE(SelectAxle(s, 2)) << "LayoutMode";
+    LayOutDirectFourAndReversedThree();
+    Accept();
+    NextCarInWalk(s);
+    ASSERT_EQ(Position(), CarAxle(1, 2));
+
+    EXPECT_TRUE(SelectAxle(s, 0));
+    EXPECT_EQ(Position(), CarAxle(1, 0));
+    EXPECT_EQ(s.state.walkCursor, 6) << "a reversed car's slot 0 is its last in the walk";
+    EXPECT_FALSE(SelectAxle(s, 3)) << "a slot beyond the car";
+    EXPECT_FALSE(SelectAxle(s, -1));
+    EXPECT_EQ(s.state.walkCursor, 6);
+}
+
+// What Ctrl+D copies: the texts of the walk's previous entry, across cars,
+// the wheel-set name as the edit would show it there.
+TEST_F(ParameterEntryTest, PreviousWheelSetTextsAreThoseOfTheWalksEntryBefore) {
+    LayOutDirectFourAndReversedThree();
+    s.state.schemeType = 5;
+    EXPECT_EQ(PreviousWheelSetTexts(s), std::nullopt) << "LayoutMode";
+    Accept();
+    EXPECT_EQ(PreviousWheelSetTexts(s), std::nullopt) << "the first wheel set";
+    s.cars[0].series = "ER2";
+    s.cars[0].carNumber = "101";
+    AxleSlot& last = s.cars[0].axles[3];
+    last.axleName = "4";
+    last.run = "400";
+    last.sides[kLeftSide].wheelSetName = "WL";
+    last.sides[kRightSide].wheelSetName = "WR";
+    NextCarInWalk(s);
+    ASSERT_EQ(Position(), CarAxle(1, 2));
+
+    const std::optional<ParameterTexts> previous = PreviousWheelSetTexts(s);
+    ASSERT_TRUE(previous);
+    MoveWalkCursor(s, 3);  // car 1's last wheel set, the walk entry before
+    EXPECT_EQ(*previous, LoadEditsFromModel(s));
+    EXPECT_EQ(previous->wheelSetName, "WR") << "type 5 lists the right wheel of axle 4 first";
+    EXPECT_EQ(previous->axleName, "4");
+    EXPECT_EQ(previous->carNumber, "101");
+}
+
 TEST_F(ParameterEntryTest, SelectCarInLayoutModeOnlyMakesTheCarCurrent) {
     AddCar(s);
     const int cursor = s.state.walkCursor;

@@ -131,6 +131,167 @@ private slots:
         QVERIFY(inView(0));
     }
 
+    void ctrlDFillsAFieldFromThePreviousWheelSet() {
+        Click(Control::AddCar);
+        Click(Control::SetScheme);
+        Key(Qt::Key_D, Qt::ControlModifier);
+        QCOMPARE(Status(), QStringLiteral("Nothing to fill down: this is the first wheel set"));
+        QCOMPARE(Text(Control::Series), QString());
+
+        TypeHere(QStringLiteral("ER2"));
+        Key(Qt::Key_Return);
+        TypeHere(QStringLiteral("101"));
+        Key(Qt::Key_Return);
+        TypeHere(QStringLiteral("A1"));
+        Key(Qt::Key_Return);
+        TypeHere(QStringLiteral("W1"));
+        Key(Qt::Key_Return);
+        TypeHere(QStringLiteral("100"));
+        Key(Qt::Key_Return);
+
+        // Selected, so that typing replaces it; Ctrl+D again brings it back.
+        QCOMPARE(FocusedName(), ObjectNameOf(Control::AxleName));
+        Key(Qt::Key_D, Qt::ControlModifier);
+        QCOMPARE(Text(Control::AxleName), QStringLiteral("A1"));
+        QCOMPARE(Edit(Control::AxleName)->selectedText(), QStringLiteral("A1"));
+        TypeHere(QStringLiteral("B"));
+        QCOMPARE(Text(Control::AxleName), QStringLiteral("B"));
+        Key(Qt::Key_D, Qt::ControlModifier);
+        QCOMPARE(Text(Control::AxleName), QStringLiteral("A1"));
+        Key(Qt::Key_Return);
+        TypeHere(QStringLiteral("W2"));
+        Key(Qt::Key_Return);
+        Key(Qt::Key_D, Qt::ControlModifier);
+        Key(Qt::Key_Return);
+        QCOMPARE(Text(Control::WalkPositionDisplay), QStringLiteral("3"));
+        const AxleSlot& second = S().cars[0].axles[1];
+        QCOMPARE(second.axleName, std::string("A1"));
+        QCOMPARE(second.run, std::string("100"));
+        QCOMPARE(second.sides[kRightSide].wheelSetName, std::string("W2"));
+
+        // Over a filled field of this wheel set, the previous one's replaces it.
+        Edit(Control::Series)->setFocus();
+        TypeHere(QStringLiteral("X"));
+        QCOMPARE(Text(Control::Series), QStringLiteral("ER2X"));
+        Key(Qt::Key_D, Qt::ControlModifier);
+        QCOMPARE(Text(Control::Series), QStringLiteral("ER2"));
+
+        // Walking on without asking fills nothing in; at car 2's first wheel
+        // set Ctrl+D takes car 1's number.
+        Click(Control::NextWheelSet);
+        Click(Control::NextWheelSet);
+        QCOMPARE(Text(Control::WalkPositionDisplay), QStringLiteral("5"));
+        QCOMPARE(Text(Control::CarNumber), QString());
+        QCOMPARE(Text(Control::AxleName), QString());
+        QCOMPARE(S().cars[0].axles[2].axleName, std::string());
+        QCOMPARE(S().cars[1].carNumber, std::string());
+        Edit(Control::CarNumber)->setFocus();
+        Key(Qt::Key_D, Qt::ControlModifier);
+        QCOMPARE(Text(Control::CarNumber), QStringLiteral("101"));
+        QVERIFY(Form().HasUnsavedWork());
+
+        // A text the edit would show shortened is not copied.
+        Edit(Control::Run)->setText(QString(1001, QLatin1Char('9')));
+        Click(Control::NextWheelSet);
+        Edit(Control::Run)->setFocus();
+        Key(Qt::Key_D, Qt::ControlModifier);
+        QCOMPARE(Status(),
+                 QStringLiteral("The previous wheel set's text is too long to fill down"));
+        QCOMPARE(Text(Control::Run), QString());
+    }
+
+    // A three-car train whose axle names and runs repeat, entered from the
+    // keyboard: every key but the characters of the texts is counted.
+    void aTrainTakesAboutOneKeyPerField() {
+        int keys = 0;
+        auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+            ++keys;
+            Key(key, modifiers);
+        };
+        Click(Control::AddCar);
+        Click(Control::AddCar);
+        press(Qt::Key_L, Qt::ControlModifier);  // Set
+        for (int p = 1; p <= 12; ++p) {
+            const int car = (p - 1) / 4;
+            if (p == 1) {
+                QCOMPARE(FocusedName(), ObjectNameOf(Control::Series));
+                TypeHere(QStringLiteral("ER2"));
+                press(Qt::Key_Return);
+            }
+            if ((p - 1) % 4 == 0) {
+                QCOMPARE(FocusedName(), ObjectNameOf(Control::CarNumber));
+                TypeHere(QString::number(101 + car));
+                press(Qt::Key_Return);
+            }
+            QCOMPARE(FocusedName(), ObjectNameOf(Control::AxleName));
+            if (p == 1) {
+                TypeHere(QStringLiteral("RU1"));
+            } else {
+                press(Qt::Key_D, Qt::ControlModifier);
+            }
+            press(Qt::Key_Return);
+            TypeHere(QStringLiteral("N%1").arg(p));
+            press(Qt::Key_Return);
+            if (p == 1) {
+                TypeHere(QStringLiteral("250"));
+            } else {
+                press(Qt::Key_D, Qt::ControlModifier);
+            }
+            press(Qt::Key_Return);
+        }
+        QCOMPARE(Status(), QStringLiteral("Last wheel set — all complete"));
+        for (int car = 0; car < 3; ++car) {
+            const CarRecord& record = S().cars[static_cast<std::size_t>(car)];
+            QCOMPARE(record.series, std::string("ER2"));
+            QCOMPARE(record.carNumber, std::to_string(101 + car));
+            for (int axle = 0; axle < 4; ++axle) {
+                const AxleSlot& slot = record.axles[static_cast<std::size_t>(axle)];
+                QCOMPARE(slot.axleName, std::string("RU1"));
+                QCOMPARE(slot.run, std::string("250"));
+                QCOMPARE(slot.sides[kLeftSide].wheelSetName,
+                         "N" + std::to_string(car * 4 + axle + 1));
+            }
+        }
+        // Set, an Enter for each field typed or filled, Ctrl+D for each filled.
+        const int fields = 12 * 5;
+        qInfo("%d keys beyond the characters for %d fields", keys, fields);
+        QCOMPARE(keys, 1 + (1 + 3 + 12 * 3) + 11 * 2);
+    }
+
+    // Four axles of two bogies: the wheels of slot i span x from 13, 64, 128
+    // and 179, the upper ones' treads at y 34 to 40.
+    void aClickOnAWheelMovesTheWalkThere() {
+        Click(Control::AddCar);
+        Click(Control::NextCarInLayout);
+        QTest::mouseClick(Widget<QCheckBox>(Control::Invert), Qt::LeftButton);
+        QWidget* diagram = Widget("Image1");
+        QTest::mouseClick(diagram, Qt::LeftButton, {}, QPoint(150, 36));
+        QCOMPARE(S().mode, Mode::LayoutMode);
+        QCOMPARE(S().state.currentCar, 1);
+
+        Click(Control::SetScheme);
+        TypeHere(QStringLiteral("S"));
+        QTest::mouseClick(diagram, Qt::LeftButton, {}, QPoint(150, 36));  // slot 2
+        QCOMPARE(Text(Control::WalkPositionDisplay), QStringLiteral("3"));
+        QCOMPARE(S().cars[0].series, std::string("S"));  // stored first
+        QCOMPARE(FocusedName(), ObjectNameOf(Control::CarNumber));
+        QTest::mouseClick(diagram, Qt::LeftButton, {}, QPoint(30, 75));  // the bar of slot 0
+        QCOMPARE(Text(Control::WalkPositionDisplay), QStringLiteral("1"));
+        QTest::mouseClick(diagram, Qt::LeftButton, {}, QPoint(30, 20));  // its label
+        QTest::mouseClick(diagram, Qt::LeftButton, {}, QPoint(600, 75));
+        QCOMPARE(Text(Control::WalkPositionDisplay), QStringLiteral("1"));
+
+        // A reversed car is drawn from its last axle: the rightmost is slot 0,
+        // the last of the car in the walk.
+        Key(Qt::Key_PageDown);
+        QCOMPARE(Text(Control::WalkPositionDisplay), QStringLiteral("5"));
+        QTest::mouseClick(diagram, Qt::LeftButton, {}, QPoint(200, 114));
+        QCOMPARE(Text(Control::WalkPositionDisplay), QStringLiteral("8"));
+        QCOMPARE(S().state.currentAxle, 0);
+        QCOMPARE(Status(), QStringLiteral("Car 2 of 2, axle 1 of 4 — wheel set 8 of 8 — 0 of 8 "
+                                          "wheel sets complete"));
+    }
+
     void editsLookDisabledBeforeSet() {
         auto colourOf = [this](Control edit) {
             return Edit(edit)->grab().toImage().pixelColor(Edit(edit)->rect().center());
