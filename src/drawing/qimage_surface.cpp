@@ -6,6 +6,7 @@
 #include <QRect>
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstring>
 
 namespace quorvane {
@@ -18,8 +19,12 @@ QColor ToQColor(Rgb c) {
     return QColor(c.r, c.g, c.b);
 }
 
-QImage WhiteImage(int width, int height) {
-    QImage image(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
+// At ratio r, r × r image pixels to a logical pixel; the resolution stays
+// at 96 dots per inch of logical pixels, so that fonts keep their size.
+QImage WhiteImage(int width, int height, double ratio) {
+    QImage image(static_cast<int>(std::ceil(width * ratio)),
+                 static_cast<int>(std::ceil(height * ratio)), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     image.setDotsPerMeterX(kDotsPerMeter);
     image.setDotsPerMeterY(kDotsPerMeter);
     image.fill(Qt::white);
@@ -46,8 +51,13 @@ QFont MakeFont(const TextStyle& style) {
 
 }  // namespace
 
-QImageSurface::QImageSurface(int width, int height, Rendering rendering)
-    : rendering_(rendering), image_(WhiteImage(width, height)), font_(MakeFont(fontStyle_)) {}
+QImageSurface::QImageSurface(int width, int height, Rendering rendering, double devicePixelRatio)
+    : rendering_(rendering),
+      ratio_(std::max(devicePixelRatio, 1.0)),
+      width_(std::max(width, 1)),
+      height_(std::max(height, 1)),
+      image_(WhiteImage(width_, height_, ratio_)),
+      font_(MakeFont(fontStyle_)) {}
 
 QImageSurface::~QImageSurface() {
     if (painter_.isActive()) {
@@ -62,14 +72,36 @@ const QImage& QImageSurface::Image() {
     return image_;
 }
 
-void QImageSurface::Resize(int width, int height) {
-    if (width == image_.width() && height == image_.height()) {
+void QImageSurface::SetDevicePixelRatio(double ratio) {
+    ratio = std::max(ratio, 1.0);
+    if (ratio == ratio_) {
         return;
     }
     if (painter_.isActive()) {
         painter_.end();
     }
-    QImage resized = WhiteImage(width, height);
+    ratio_ = ratio;
+    image_ = WhiteImage(width_, height_, ratio_);
+    stamps_.clear();
+}
+
+int QImageSurface::StampScale() const {
+    const double whole = std::round(ratio_);
+    return whole == ratio_ ? static_cast<int>(whole) : 0;
+}
+
+void QImageSurface::Resize(int width, int height) {
+    width = std::max(width, 1);
+    height = std::max(height, 1);
+    if (width == width_ && height == height_) {
+        return;
+    }
+    if (painter_.isActive()) {
+        painter_.end();
+    }
+    width_ = width;
+    height_ = height;
+    QImage resized = WhiteImage(width, height, ratio_);
     {
         QPainter copy(&resized);
         copy.drawImage(0, 0, image_);
@@ -81,6 +113,11 @@ QPainter& QImageSurface::Painter() {
     if (!painter_.isActive()) {
         painter_.begin(&image_);
         painter_.setRenderHint(QPainter::Antialiasing, false);
+        // At ratio 1 aliased drawing covers the pixel right of and below each
+        // coordinate; half a logical pixel further covers the same area above it.
+        if (ratio_ != 1) {
+            painter_.translate(0.5, 0.5);
+        }
         painter_.setBackground(Qt::white);
         painter_.setBrush(ToQColor(brushColour_));
         penApplied_ = false;
@@ -90,12 +127,14 @@ QPainter& QImageSurface::Painter() {
 }
 
 // A one-pixel pen leaves out the end point of a line, as the line-to of the
-// platforms the coordinates come from does; wider pens have round ends.
+// platforms the coordinates come from does; wider pens have round ends. Above
+// ratio 1 the one-pixel pen is a logical pixel wide, not one of the image's.
 void QImageSurface::ApplyPen() {
     QPainter& painter = Painter();
     if (!penApplied_) {
         const bool thin = penWidth_ <= 1;
-        painter.setPen(QPen(ToQColor(penColour_), thin ? 0 : penWidth_, Qt::SolidLine,
+        const double thinWidth = ratio_ == 1 ? 0 : 1;
+        painter.setPen(QPen(ToQColor(penColour_), thin ? thinWidth : penWidth_, Qt::SolidLine,
                             thin ? Qt::FlatCap : Qt::RoundCap, Qt::RoundJoin));
         penApplied_ = true;
     }
@@ -119,7 +158,8 @@ void QImageSurface::AppendToKey(const T& value) {
 template <typename Draw>
 bool QImageSurface::DrawStamped(Point at, Point extentTopLeft, Point extentBottomRight,
                                 const Draw& draw) {
-    if (rendering_ != Rendering::Stamped) {
+    const int scale = StampScale();
+    if (rendering_ != Rendering::Stamped || scale == 0) {
         return false;
     }
     auto found = stamps_.find(key_);
@@ -130,10 +170,11 @@ bool QImageSurface::DrawStamped(Point at, Point extentTopLeft, Point extentBotto
         found = stamps_.emplace(key_, MakeStamp(at, extentTopLeft, extentBottomRight, draw)).first;
     }
     const std::optional<Stamp>& stamp = found->second;
-    if (!stamp || !stamp->FitsIn(image_, at)) {
+    const Point onImage{at.x * scale, at.y * scale};
+    if (!stamp || !stamp->FitsIn(image_, onImage)) {
         return false;
     }
-    stamp->StampOn(image_, at);
+    stamp->StampOn(image_, onImage);
     return true;
 }
 
@@ -144,7 +185,7 @@ std::optional<Stamp> QImageSurface::MakeStamp(Point at, Point extentTopLeft,
                                               Point extentBottomRight, const Draw& draw) {
     const int width = extentBottomRight.x - extentTopLeft.x + 1;
     const int height = extentBottomRight.y - extentTopLeft.y + 1;
-    QImageSurface scratch(width, height, Rendering::Plain);
+    QImageSurface scratch(width, height, Rendering::Plain, ratio_);
     scratch.SetPenColour(penColour_);
     scratch.SetPenWidth(penWidth_);
     scratch.SetBrushColour(brushColour_);
@@ -157,7 +198,8 @@ std::optional<Stamp> QImageSurface::MakeStamp(Point at, Point extentTopLeft,
         draw(scratch, shift);
         renders[static_cast<std::size_t>(i)] = scratch.Image();
     }
-    return Stamp::FromRenders(renders[0], renders[1], anchor);
+    const int scale = StampScale();
+    return Stamp::FromRenders(renders[0], renders[1], {anchor.x * scale, anchor.y * scale});
 }
 
 void QImageSurface::LineTo(Point to) {
@@ -253,7 +295,10 @@ void QImageSurface::FillWhite() {
         std::memset(image_.bits(), 0xff, static_cast<std::size_t>(image_.sizeInBytes()));
         return;
     }
-    Painter().fillRect(image_.rect(), Qt::white);
+    if (painter_.isActive()) {
+        painter_.end();
+    }
+    image_.fill(Qt::white);
 }
 
 void QImageSurface::Text(Point topLeft, std::string_view text, const TextStyle& style) {

@@ -25,12 +25,20 @@ namespace quorvane {
 // QPainter and copies its pixels wherever it recurs; the pixels are the same
 // as Plain gives, which draws every call with QPainter. A drawing that would
 // reach past the image's edge, or that blends, always goes to QPainter.
+//
+// Coordinates are logical pixels. At a device pixel ratio above 1 the image
+// has that many pixels to each logical one (rounded up at the right and
+// bottom edges) and the drawing is made with all of them, not enlarged;
+// lines are then one logical pixel wide. Stamps are made at the ratio in use
+// when it is a whole number; at a fractional one every call goes to QPainter,
+// since a shape lands on other pixels wherever it stands.
 class QImageSurface final : public DrawingSurface {
 public:
     enum class Rendering { Stamped, Plain };
 
-    // The image starts white; sizes below 1 become 1.
-    QImageSurface(int width, int height, Rendering rendering = Rendering::Stamped);
+    // The image starts white; sizes below 1 become 1, a ratio below 1 is 1.
+    QImageSurface(int width, int height, Rendering rendering = Rendering::Stamped,
+                  double devicePixelRatio = 1);
     ~QImageSurface() override;
     QImageSurface(const QImageSurface&) = delete;
     QImageSurface& operator=(const QImageSurface&) = delete;
@@ -39,8 +47,12 @@ public:
     // afterwards leaves a copy taken here unchanged.
     const QImage& Image();
 
-    int Width() const override { return image_.width(); }
-    int Height() const override { return image_.height(); }
+    double DevicePixelRatio() const { return ratio_; }
+    // A new white image of the same logical size at the new ratio.
+    void SetDevicePixelRatio(double ratio);
+
+    int Width() const override { return width_; }
+    int Height() const override { return height_; }
     // The new area is white.
     void Resize(int width, int height) override;
 
@@ -79,7 +91,14 @@ private:
     template <typename T>
     void AppendToKey(const T& value);
 
+    // The whole number of device pixels a logical one stands for, or 0 when
+    // the ratio is fractional, which stamps nothing.
+    int StampScale() const;
+
     const Rendering rendering_;
+    double ratio_ = 1;
+    int width_ = 1;
+    int height_ = 1;
     std::unordered_map<std::string, std::optional<Stamp>> stamps_;  // by key; none: not stampable
     std::string key_;  // reused, so that a look-up does not allocate
 

@@ -9,14 +9,15 @@ namespace quorvane {
 // more to cut its stamp, and no shape is drawn often enough to repay it.
 constexpr QImageSurface::Rendering kOnce = QImageSurface::Rendering::Plain;
 
-QImage RenderCarView(const CarView& view) {
-    QImageSurface surface(kCarViewWidth, kCarViewHeight, kOnce);
+QImage RenderCarView(const CarView& view, double devicePixelRatio) {
+    QImageSurface surface(kCarViewWidth, kCarViewHeight, kOnce, devicePixelRatio);
     DrawCarView(surface, view);
     return surface.Image();
 }
 
-QImage RenderTrainStrip(const Scheme& scheme, int currentCar, int hoveredCar) {
-    QImageSurface surface(kStripFitWidth, kStripFitHeight, kOnce);
+QImage RenderTrainStrip(const Scheme& scheme, int currentCar, int hoveredCar,
+                        double devicePixelRatio) {
+    QImageSurface surface(kStripFitWidth, kStripFitHeight, kOnce, devicePixelRatio);
     DrawTrainStrip(surface, scheme, currentCar, hoveredCar);
     return surface.Image();
 }

@@ -40,6 +40,21 @@ std::optional<int> Number(const QCommandLineParser& parser, const QString& optio
     return value;
 }
 
+// The device pixel ratio the picture is drawn at: 1 to 8, fractions too.
+constexpr double kMaxScale = 8;
+double Scale(const QCommandLineParser& parser, const QString& option) {
+    if (!parser.isSet(option)) {
+        return 1;
+    }
+    bool ok = false;
+    const double value = parser.value(option).toDouble(&ok);
+    if (!ok || !(value >= 1 && value <= kMaxScale)) {
+        throw Failure{kToolUsage, "--scale takes a number from 1 to 8, not '" +
+                                      parser.value(option).toStdString() + "'"};
+    }
+    return value;
+}
+
 void InRange(int value, int last, const std::string& what) {
     if (value < 1 || value > last) {
         throw Failure{kToolFailed, what + " " + std::to_string(value) + " is outside 1.." +
@@ -47,10 +62,11 @@ void InRange(int value, int last, const std::string& what) {
     }
 }
 
-QImage CarPicture(const Scheme& scheme, std::optional<int> car, std::optional<int> walk) {
+QImage CarPicture(const Scheme& scheme, std::optional<int> car, std::optional<int> walk,
+                  double scale) {
     if (!walk) {
         InRange(*car, scheme.state.carCount, "car");
-        return RenderCarView(CarViewOf(scheme, *car - 1));
+        return RenderCarView(CarViewOf(scheme, *car - 1), scale);
     }
     // The walk that Set builds on the file's layout; the scheme stays as loaded.
     WalkOrder order;
@@ -62,10 +78,11 @@ QImage CarPicture(const Scheme& scheme, std::optional<int> car, std::optional<in
                                        std::to_string(at.car + 1) + ", not car " +
                                        std::to_string(*car)};
     }
-    return RenderCarView(CarViewOf(scheme, at.car, at.axle));
+    return RenderCarView(CarViewOf(scheme, at.car, at.axle), scale);
 }
 
-QImage Strip(const Scheme& scheme, std::optional<int> current, std::optional<int> hover) {
+QImage Strip(const Scheme& scheme, std::optional<int> current, std::optional<int> hover,
+             double scale) {
     const int cars = scheme.state.carCount;
     if (current) {
         InRange(*current, cars, "car");
@@ -74,7 +91,7 @@ QImage Strip(const Scheme& scheme, std::optional<int> current, std::optional<int
         InRange(*hover, cars, "hovered car");
     }
     return RenderTrainStrip(scheme, current ? *current - 1 : scheme.state.currentCar,
-                            hover ? *hover - 1 : -1);
+                            hover ? *hover - 1 : -1, scale);
 }
 
 // The format the output's suffix names, as QImageWriter calls it, or "pdf" or
@@ -130,13 +147,15 @@ int Render(const QStringList& words, std::ostream& out, std::ostream& err) {
     const QString current = QStringLiteral("current");
     const QString hover = QStringLiteral("hover");
     const QString output = QStringLiteral("o");
+    const QString scale = QStringLiteral("scale");
     parser.addOptions({{car, QString(), QStringLiteral("N")},
                        {walk, QString(), QStringLiteral("K")},
                        {strip, QString()},
                        {sheet, QString()},
                        {current, QString(), QStringLiteral("N")},
                        {hover, QString(), QStringLiteral("M")},
-                       {output, QString(), QStringLiteral("IMAGE")}});
+                       {output, QString(), QStringLiteral("IMAGE")},
+                       {scale, QString(), QStringLiteral("F")}});
     try {
         if (!parser.parse(QStringList{QStringLiteral("render")} + words)) {
             throw Failure{kToolUsage, parser.errorText().toStdString()};
@@ -149,11 +168,14 @@ int Render(const QStringList& words, std::ostream& out, std::ostream& err) {
         const bool sheetView = parser.isSet(sheet);
         if (carView + stripView + sheetView != 1 || !parser.isSet(output) ||
             parser.positionalArguments().size() != 1 ||
-            (!stripView && (parser.isSet(current) || parser.isSet(hover)))) {
+            (!stripView && (parser.isSet(current) || parser.isSet(hover))) ||
+            (sheetView && parser.isSet(scale))) {
             throw Failure{kToolUsage,
-                          "render takes FILE --car N [--walk K] -o IMAGE, FILE --strip "
-                          "[--current N] [--hover M] -o IMAGE, or FILE --sheet -o PDF|SVG|IMAGE"};
+                          "render takes FILE --car N [--walk K] [--scale F] -o IMAGE, FILE "
+                          "--strip [--current N] [--hover M] [--scale F] -o IMAGE, or FILE "
+                          "--sheet -o PDF|SVG|IMAGE"};
         }
+        const double ratio = Scale(parser, scale);
         const QString path = parser.value(output);
         const QByteArray format = OutputFormat(path, sheetView);
         const std::unique_ptr<Scheme> scheme = LoadOrReport(parser.positionalArguments()[0], err);
@@ -174,10 +196,10 @@ int Render(const QStringList& words, std::ostream& out, std::ostream& err) {
                 throw Failure{kToolFailed, path.toStdString() + ": " + error->toStdString()};
             }
         } else {
-            bytes =
-                Encoded(carView ? CarPicture(*scheme, Number(parser, car), Number(parser, walk))
-                                : Strip(*scheme, Number(parser, current), Number(parser, hover)),
-                        format);
+            bytes = Encoded(
+                carView ? CarPicture(*scheme, Number(parser, car), Number(parser, walk), ratio)
+                        : Strip(*scheme, Number(parser, current), Number(parser, hover), ratio),
+                format);
         }
         if (toStandardOutput) {
             out.write(bytes.constData(), bytes.size());

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QColor>
+#include <utility>
+#include <vector>
 
 #include "../model/fresh_scheme.h"
 #include "drawing/palette.h"
@@ -140,6 +142,119 @@ TEST_F(RenderImageTest, StripMarksLieOutsideTheBodies) {
         for (int x = 0; x < plain.width(); ++x) {
             ASSERT_EQ(PixelAt(marked, x, y), PixelAt(plain, x, y)) << "(" << x << ", " << y << ")";
         }
+    }
+}
+
+// The colour of every grey or green pixel of `image` whose neighbours all
+// share it: the inside of a body, a wheel or a bar, away from every edge,
+// outline and line drawn over it.
+std::vector<std::pair<QPoint, Rgb>> Insides(const QImage& image) {
+    std::vector<std::pair<QPoint, Rgb>> insides;
+    for (int y = 1; y + 1 < image.height(); ++y) {
+        for (int x = 1; x + 1 < image.width(); ++x) {
+            const Rgb colour = PixelAt(image, x, y);
+            bool inside = true;
+            for (int dy = -1; dy <= 1 && inside; ++dy) {
+                for (int dx = -1; dx <= 1 && inside; ++dx) {
+                    inside = PixelAt(image, x + dx, y + dy) == colour;
+                }
+            }
+            if (inside && (colour == kGrey || colour == kGreen)) {
+                insides.emplace_back(QPoint(x, y), colour);
+            }
+        }
+    }
+    return insides;
+}
+
+// At ratio 2 every fill lies where it lies at ratio 1, each of its pixels
+// now four; the labels are drawn again with the finer pixels, not enlarged.
+TEST_F(RenderImageTest, RatioTwoIsDrawnWithTheFinerPixelsNotEnlarged) {
+    s.state.schemeType = 5;
+    s.cars[0].inverted = true;
+    s.mode = Mode::ParameterMode;
+    AcceptLayout(s);
+    MoveWalkCursor(s, 1);
+    AddCar(s);
+    const QImage once = RenderCarView(CurrentCarView(s));
+    const QImage twice = RenderCarView(CurrentCarView(s), 2);
+    ASSERT_EQ(twice.size(), QSize(1600, 294));
+    EXPECT_EQ(twice.devicePixelRatio(), 2.0);
+
+    const std::vector<std::pair<QPoint, Rgb>> insides = Insides(once);
+    ASSERT_GT(insides.size(), 1000u);
+    int grey = 0;
+    int green = 0;
+    for (const auto& [at, colour] : insides) {
+        for (int dy = 0; dy < 2; ++dy) {
+            for (int dx = 0; dx < 2; ++dx) {
+                ASSERT_EQ(PixelAt(twice, 2 * at.x() + dx, 2 * at.y() + dy), colour)
+                    << "(" << at.x() << ", " << at.y() << ")";
+            }
+        }
+        grey += colour == kGrey ? 1 : 0;
+        green += colour == kGreen ? 1 : 0;
+    }
+    EXPECT_GT(grey, 1000) << "the wheels and bars";
+    EXPECT_GT(green, 50) << "the wheels of the walk position";
+
+    // The label "4R" of the first wheel column, below it, at y 119 to 130.
+    const QImage enlarged = once.scaled(1600, 294, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    int differing = 0;
+    for (int y = 2 * 116; y < 2 * 134; ++y) {
+        for (int x = 0; x < 2 * 50; ++x) {
+            differing += PixelAt(twice, x, y) != PixelAt(enlarged, x, y) ? 1 : 0;
+        }
+    }
+    EXPECT_GT(differing, 40);
+
+    const QImage strip = RenderTrainStrip(s, 0, 1, 2);
+    ASSERT_EQ(strip.size(), QSize(1600, 204));
+    for (const auto& [at, colour] : Insides(RenderTrainStrip(s, 0, 1))) {
+        ASSERT_EQ(PixelAt(strip, 2 * at.x() + 1, 2 * at.y() + 1), colour)
+            << "strip (" << at.x() << ", " << at.y() << ")";
+    }
+}
+
+// At ratio 1.5 the images are 1.5 times as wide and high, rounded up, the
+// last car's right buffers are whole and a thin line has no gap.
+TEST_F(RenderImageTest, FractionalRatioCutsNothingOffAndBreaksNoLine) {
+    for (int i = 0; i < 39; ++i) {
+        AddCar(s);
+    }
+    const QImage strip = RenderTrainStrip(s, 0, -1, 1.5);
+    ASSERT_EQ(strip.size(), QSize(6744, 132));
+    // The right buffers of car 40 end at x 4487 (6731 at 1.5).
+    EXPECT_EQ(PixelAt(strip, 6729, 52), kBlack);
+    EXPECT_EQ(PixelAt(strip, 6740, 52), kWhite);
+
+    // Every pixel of every red or blue line at ratio 1 has one of its colour
+    // next to where it lands at 1.5: no line has a gap.
+    for (int type = 1; type <= 6; ++type) {
+        s.state.schemeType = type;
+        const QImage once = RenderCarView(CurrentCarView(s));
+        const QImage car = RenderCarView(CurrentCarView(s), 1.5);
+        ASSERT_EQ(car.size(), QSize(1200, 221));
+        int checked = 0;
+        for (int y = 0; y < once.height(); ++y) {
+            for (int x = 0; x < once.width(); ++x) {
+                const Rgb colour = PixelAt(once, x, y);
+                if (colour != kRed && colour != kBlue) {
+                    continue;
+                }
+                bool found = false;
+                const int cx = static_cast<int>(x * 1.5);
+                const int cy = static_cast<int>(y * 1.5);
+                for (int dy = -1; dy <= 2 && !found; ++dy) {
+                    for (int dx = -1; dx <= 2 && !found; ++dx) {
+                        found = PixelAt(car, cx + dx, cy + dy) == colour;
+                    }
+                }
+                ASSERT_TRUE(found) << "type " << type << " at (" << x << ", " << y << ")";
+                ++checked;
+            }
+        }
+        EXPECT_GT(checked, 200) << "type " << type;
     }
 }
 

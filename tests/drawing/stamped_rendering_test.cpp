@@ -126,6 +126,33 @@ TEST_F(StampedRenderingTest, StripsOfOneToFortyCarsHoveredOrNot) {
     }
 }
 
+// At a whole device pixel ratio the stamps are made at that ratio, and the
+// surface that changes its ratio (the window moved to another screen) makes
+// them again: every type on both orientations, strips wide and narrow.
+TEST_F(StampedRenderingTest, StampsAtRatioTwoAndAfterARatioChange) {
+    for (const double ratio : {2.0, 1.0, 3.0, 2.0}) {
+        car.SetDevicePixelRatio(ratio);
+        strip.SetDevicePixelRatio(ratio);
+        for (int type = 1; type <= 6; ++type) {
+            for (const bool inverted : {false, true}) {
+                Shape(s, 40, 16 - 2 * type, type, type, inverted, true);
+                MoveWalkCursor(s, 40 * (16 - 2 * type) - 1 - type);
+                QImageSurface plain(kCarViewWidth, kCarViewHeight, Rendering::Plain, ratio);
+                DrawCarView(plain, CurrentCarView(s));
+                DrawCarView(car, CurrentCarView(s));
+                EXPECT_EQ(FirstDifference(car.Image(), plain.Image()), "")
+                    << "car view at ratio " << ratio << ", type " << type;
+                QImageSurface plainStrip(strip.Width(), strip.Height(), Rendering::Plain, ratio);
+                DrawTrainStrip(plainStrip, s, s.state.currentCar, type);
+                DrawTrainStrip(strip, s, s.state.currentCar, type);
+                EXPECT_EQ(FirstDifference(strip.Image(), plainStrip.Image()), "")
+                    << "strip at ratio " << ratio << ", type " << type;
+                ASSERT_EQ(car.Image().width(), static_cast<int>(kCarViewWidth * ratio));
+            }
+        }
+    }
+}
+
 TEST_F(StampedRenderingTest, DrawingsThatReachPastTheEdgeStillMatch) {
     QImageSurface stamped(30, 20);
     QImageSurface plain(30, 20, Rendering::Plain);

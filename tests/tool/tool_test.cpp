@@ -321,6 +321,14 @@ TEST_F(ToolTest, RenderDrawsTheCarViewAndTheStrip) {
         strip.convertToFormat(QImage::Format_RGB32),
         RenderTrainStrip(*testing::TwoCarTrain(3), 1, 0).convertToFormat(QImage::Format_RGB32))
         << "the editor's strip, with the marks of its complete and reversed cars";
+
+    // Drawn at the ratio asked for, as on a screen of that ratio.
+    const QImage twice = render({"--car", "2", "--scale", "2"});
+    EXPECT_EQ(twice.size(), QSize(1600, 294));
+    EXPECT_EQ(twice.convertToFormat(QImage::Format_RGB32),
+              RenderCarView(CarViewOf(*testing::TwoCarTrain(3), 1), 2)
+                  .convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(render({"--strip", "--scale", "1.5"}).size(), QSize(1200, 153));
 }
 
 TEST_F(ToolTest, RenderRefusesCarsAndPositionsOutsideTheScheme) {
@@ -338,6 +346,10 @@ TEST_F(ToolTest, RenderRefusesCarsAndPositionsOutsideTheScheme) {
         {{"--strip", "--hover", "0"}, 1, "hovered car 0 is outside 1..2"},
         {{"--car", "one"}, 2, "--car takes a number, not 'one'"},
         {{"--car", "1", "--strip"}, 2, "render takes FILE --car N"},
+        {{"--car", "1", "--scale", "0.5"}, 2, "--scale takes a number from 1 to 8, not '0.5'"},
+        {{"--strip", "--scale", "nan"}, 2, "--scale takes a number from 1 to 8, not 'nan'"},
+        {{"--car", "1", "--scale", "9"}, 2, "--scale takes a number from 1 to 8, not '9'"},
+        {{"--sheet", "--scale", "2"}, 2, "render takes FILE --car N"},
     };
     for (const Case& c : cases) {
         std::vector<std::string> words{"render", file};
