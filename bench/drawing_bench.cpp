@@ -16,9 +16,10 @@ constexpr int kRepetitions = 15;
 constexpr int kTypeWithMostMarks = 5;
 
 struct Window {
-    explicit Window(QImageSurface::Rendering rendering = QImageSurface::Rendering::Stamped)
-        : strip(kStripFitWidth, kStripFitHeight, rendering),
-          car(kCarViewWidth, kCarViewHeight, rendering) {
+    explicit Window(QImageSurface::Rendering rendering = QImageSurface::Rendering::Stamped,
+                    double ratio = 1)
+        : strip(kStripFitWidth, kStripFitHeight, rendering, ratio),
+          car(kCarViewWidth, kCarViewHeight, rendering, ratio) {
         DrawTrainStrip(strip, *scheme, scheme->state.currentCar, -1);
     }
 
@@ -69,6 +70,14 @@ void BM_FullRefreshPlain(benchmark::State& state) {
     }
 }
 
+// On a screen of device pixel ratio 2: four times the pixels, drawn.
+void BM_FullRefreshRatio2(benchmark::State& state) {
+    Window window(QImageSurface::Rendering::Stamped, 2);
+    for (auto _ : state) {
+        window.Refresh();
+    }
+}
+
 // The pointer sweeps along the train, one car further at each move.
 void BM_StripHover(benchmark::State& state) {
     Window window;
@@ -101,6 +110,7 @@ BENCHMARK(BM_FloorBoth)->Repetitions(kRepetitions)->ReportAggregatesOnly();
 BENCHMARK(BM_FloorStrip)->Repetitions(kRepetitions)->ReportAggregatesOnly();
 BENCHMARK(BM_FullRefresh)->Repetitions(kRepetitions)->ReportAggregatesOnly();
 BENCHMARK(BM_FullRefreshPlain)->Repetitions(kRepetitions)->ReportAggregatesOnly();
+BENCHMARK(BM_FullRefreshRatio2)->Repetitions(kRepetitions)->ReportAggregatesOnly();
 BENCHMARK(BM_StripHover)->Repetitions(kRepetitions)->ReportAggregatesOnly();
 BENCHMARK(BM_WholeTrainWalk)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 

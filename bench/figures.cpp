@@ -5,13 +5,17 @@
 namespace quorvane::bench {
 
 std::span<const Figure> Figures() {
-    static constexpr std::array<Figure, 21> kFigures{{
+    static constexpr std::array<Figure, 22> kFigures{{
         {"BM_FloorBoth", "floor: white fill, strip + car view"},
         {"BM_FloorStrip", "floor: white fill, strip"},
         {"BM_FullRefresh", "full refresh (strip 4496x88 + car 800x147)", Measure::Time, "us", 500,
          "BM_FloorBoth", 10},
         {"BM_FullRefreshPlain", "full refresh, plain QPainter (reference)", Measure::Time, "us", 0,
          "BM_FloorBoth"},
+        {"BM_FullRefreshRatio2",
+         "full refresh at device pixel ratio 2 (strip 8992x176 + car "
+         "1600x294)",
+         Measure::Time, "us", 0, "BM_FullRefresh", 5},
         {"BM_StripHover", "strip hover", Measure::Time, "us", 250, "BM_FloorStrip"},
         {"BM_WholeTrainWalk", "whole-train walk, 640 steps", Measure::Time, "ms", 500},
         {"BM_WriteLargest", "write largest file to bytes", Measure::Time, "us", 100},

@@ -64,7 +64,7 @@ bool OpenWithStoredEdits(TFormMain& form) {
 // the other direction puts the step back, untimed.
 void TimeSteps(benchmark::State& state, void (TFormMain::*timed)(), void (TFormMain::*untimed)(),
                bool undoing) {
-    TFormMain form(MakeQtDialogs(), Language::English);
+    TFormMain form(MakeQtDialogs(Language::English, true), Language::English);
     if (!OpenWithStoredEdits(form)) {
         state.SkipWithError("cannot open the largest file and store the edits");
         return;

@@ -67,7 +67,8 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     using quorvane::Control;
-    quorvane::TFormMain form(quorvane::MakeQtDialogs(), quorvane::Language::English);
+    quorvane::TFormMain form(quorvane::MakeQtDialogs(quorvane::Language::English, true),
+                             quorvane::Language::English);
     form.show();
     if (!form.OpenFile(QString::fromLocal8Bit(argv[1]))) {
         return 1;

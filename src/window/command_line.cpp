@@ -14,10 +14,12 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                                   QStringLiteral("Displays help on commandline options."));
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
-    const QCommandLineOption lang(QStringLiteral("lang"),
-                                  QStringLiteral("Captions in <language>: en (English) or ru "
-                                                 "(Russian). English when not given."),
-                                  QStringLiteral("language"), QStringLiteral("en"));
+    const QCommandLineOption lang(
+        QStringLiteral("lang"),
+        QStringLiteral("The editor's language: en (English) or ru (Russian). Without it, the "
+                       "desktop's first language decides: Russian if it is Russian, else "
+                       "English."),
+        QStringLiteral("language"));
     parser.addOption(lang);
     parser.addPositionalArgument(QStringLiteral("file"),
                                  QStringLiteral("A scheme file (.sch) to open at start."),
@@ -44,7 +46,9 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     const QString language = parser.value(lang);
     if (language == QLatin1String("ru")) {
         start.language = Language::Russian;
-    } else if (language != QLatin1String("en")) {
+    } else if (language == QLatin1String("en")) {
+        start.language = Language::English;
+    } else if (parser.isSet(lang)) {
         result.error = QStringLiteral("Unknown language '%1': use en or ru.").arg(language);
         result.exitCode = 2;
         return result;
@@ -60,6 +64,18 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     }
     result.start = start;
     return result;
+}
+
+Language DesktopLanguage(const QStringList& uiLanguages) {
+    if (uiLanguages.isEmpty()) {
+        return Language::English;
+    }
+    const QString first = uiLanguages.constFirst();
+    return first.compare(QLatin1String("ru"), Qt::CaseInsensitive) == 0 ||
+                   first.startsWith(QLatin1String("ru-"), Qt::CaseInsensitive) ||
+                   first.startsWith(QLatin1String("ru_"), Qt::CaseInsensitive)
+               ? Language::Russian
+               : Language::English;
 }
 
 }  // namespace quorvane

@@ -10,8 +10,8 @@
 namespace quorvane {
 
 struct StartOptions {
-    Language language = Language::English;  // unless --lang ru
-    QString file;                           // opened at start when not empty
+    std::optional<Language> language;  // --lang; nothing: the desktop's
+    QString file;                      // opened at start when not empty
 };
 
 struct CommandLine {
@@ -23,5 +23,10 @@ struct CommandLine {
 
 // arguments[0] is the program.
 CommandLine ParseCommandLine(const QStringList& arguments);
+
+// The language of a desktop whose languages are uiLanguages, most wanted
+// first (QLocale::uiLanguages, as "ru-RU"): Russian when the first is
+// Russian, else English.
+Language DesktopLanguage(const QStringList& uiLanguages);
 
 }  // namespace quorvane

@@ -9,15 +9,18 @@
 #include <QFileInfo>
 #include <QFont>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QUrl>
+#include <QWindow>
 #include <algorithm>
 #include <exception>
 #include <limits>
@@ -41,6 +44,7 @@
 #include "window/parameter_edit.h"
 #include "window/surface_view.h"
 #include "window/undo_keys.h"
+#include "window/window_place.h"
 #include "window/window_texts.h"
 
 namespace quorvane {
@@ -58,10 +62,6 @@ constexpr int kTextButtonWidth = 74;
 constexpr int kEditHeight = 21;
 constexpr int kCounterWidth = 33;
 constexpr int kParameterEditWidth = 90;
-
-const QString kWarningCaption = QStringLiteral("Внимание !");
-const QString kCannotOpenFile = QStringLiteral("Ошибка при открытии файла!!!");
-const QString kCannotWriteFile = QStringLiteral("Ошибка при записи файла!!!");
 
 QString Utf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -147,6 +147,11 @@ TFormMain::TFormMain(std::unique_ptr<SchemeDialogs> dialogs, Language language, 
     setFont(font);
     setFixedSize(kClientWidth, kClientHeight);
     move(kWindowPlace);
+    // The frame is not known before the window is shown; its client area
+    // stands in for it until then.
+    const QScreen* opensOn = QGuiApplication::screenAt(kWindowPlace);
+    PlaceWindow(QRect(kWindowPlace, size()),
+                opensOn != nullptr ? opensOn : QGuiApplication::primaryScreen());
     setAcceptDrops(true);
     BuildControls();
     FindControls();
@@ -656,6 +661,39 @@ bool TFormMain::ConfirmDiscard() {
     return false;
 }
 
+void TFormMain::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!shownOnce_ && windowHandle() != nullptr) {
+        shownOnce_ = true;
+        // Qt 6.4 tells of no change of the ratio itself, only of the screen.
+        connect(windowHandle(), &QWindow::screenChanged, this,
+                [this] { Guarded([this] { MatchScreenRatio(); }); });
+        PlaceWindow(frameGeometry(), screen());
+    }
+    MatchScreenRatio();
+}
+
+void TFormMain::PlaceWindow(QRect frame, const QScreen* screen) {
+    if (screen == nullptr || !PlatformPlacesWindows()) {
+        return;
+    }
+    const QPoint place = PlaceOnScreen(frame, screen->availableGeometry());
+    if (place != frame.topLeft()) {
+        move(place);
+    }
+}
+
+void TFormMain::MatchScreenRatio() {
+    const double ratio = devicePixelRatioF();
+    if (ratio == carSurface_.DevicePixelRatio() && ratio == stripSurface_.DevicePixelRatio()) {
+        return;
+    }
+    carSurface_.SetDevicePixelRatio(ratio);
+    stripSurface_.SetDevicePixelRatio(ratio);
+    stripHovered_ = kStripUnknown;
+    RefreshView();
+}
+
 void TFormMain::closeEvent(QCloseEvent* event) {
     bool mayClose = false;
     Guarded([&] { mayClose = ConfirmDiscard(); });
@@ -828,23 +866,23 @@ bool TFormMain::AskReplace(const TextPair& question, const QString& path) {
 bool TFormMain::WriteTo(const QString& path) {
     // Below the fixed first line: the file and why.
     auto warn = [&](const QString& first, const QString& reason) {
-        dialogs_->Warn(this, kWarningCaption,
+        dialogs_->Warn(this, Utf8(kWarningCaption.In(language_)),
                        first + QLatin1Char('\n') + QDir::toNativeSeparators(path) +
                            QStringLiteral(": ") + reason);
     };
     const std::optional<std::string> name = SchemeNameOfPath(path);
     if (!name) {
-        warn(kCannotOpenFile,
-             QStringLiteral("the file name holds a character that a scheme name cannot store"));
+        warn(Utf8(kCannotOpenFile.In(language_)), Utf8(kNameNotStorable.In(language_)));
         return false;
     }
     const WriteResult written = WriteScheme(scheme(), *name);
     if (!written.ok) {
-        warn(kCannotWriteFile, QString::fromStdString(written.error));
+        warn(Utf8(kCannotWriteFile.In(language_)), QString::fromStdString(written.error));
         return false;
     }
     if (const std::optional<SaveFailure> failure = SaveFileAtomically(path, written.bytes)) {
-        warn(failure->opening ? kCannotOpenFile : kCannotWriteFile, failure->reason);
+        warn(Utf8((failure->opening ? kCannotOpenFile : kCannotWriteFile).In(language_)),
+             failure->reason);
         return false;
     }
     lastFolder_ = QFileInfo(path).absolutePath();
@@ -880,7 +918,7 @@ bool TFormMain::LoadScheme(const QString& path) {
     ReadResult read =
         ReadSchemeFile(QFile::encodeName(path).toStdString(), scheme().state.schemeType);
     if (!read.scheme) {
-        dialogs_->Warn(this, kWarningCaption,
+        dialogs_->Warn(this, Utf8(kWarningCaption.In(language_)),
                        QFileInfo(path).fileName() + QStringLiteral(": ") +
                            QString::fromStdString(read.error.Message()));
         return false;

@@ -21,6 +21,7 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QScreen;
 class QScrollArea;
 class QStatusBar;
 
@@ -86,6 +87,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -152,6 +154,11 @@ private:
     bool LoadScheme(const QString& path);
     // Asks about unsaved work; true when the action may go on.
     bool ConfirmDiscard();
+    // Moves the window, frame and all, onto the available area of its screen
+    // where the platform lets it.
+    void PlaceWindow(QRect frame, const QScreen* screen);
+    // Both drawings at the device pixel ratio of the window's screen.
+    void MatchScreenRatio();
     // Draws the strip with the given car hovered (-1 for none) and shows it.
     void DrawStrip(int hovered);
     // Ctrl+D in an edit: the same field's text of the previous wheel set.
@@ -186,6 +193,7 @@ private:
     SurfaceView* image2_ = nullptr;
     QScrollArea* scrollBox1_ = nullptr;
     QStatusBar* statusBar_ = nullptr;
+    bool shownOnce_ = false;
     QLabel* statusLine_ = nullptr;
 };
 

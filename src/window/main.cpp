@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QIcon>
+#include <QLocale>
 #include <QMessageBox>
 #include <cstdio>
 #include <exception>
@@ -9,6 +10,7 @@
 #include "window/command_line.h"
 #include "window/form_main.h"
 #include "window/label_table.h"
+#include "window/qt_translations.h"
 #include "window/start_hooks.h"
 
 int main(int argc, char* argv[]) {
@@ -53,8 +55,16 @@ int main(int argc, char* argv[]) {
         QMessageBox::critical(nullptr, QString::fromUtf8(quorvane::Labels().title), *problem);
         return 1;
     }
+    // --lang wins over the desktop's language. The desktop's native file
+    // dialog speaks the desktop's language, so it is used only when that is
+    // the editor's too.
+    const quorvane::Language desktop = quorvane::DesktopLanguage(QLocale::system().uiLanguages());
+    const quorvane::Language language = commandLine.start->language.value_or(desktop);
+    if (const std::optional<QString> problem = quorvane::InstallQtTranslations(app, language)) {
+        std::fprintf(stderr, "quorvane: %s\n", qPrintable(*problem));
+    }
     try {
-        quorvane::TFormMain form(quorvane::MakeQtDialogs(), commandLine.start->language);
+        quorvane::TFormMain form(quorvane::MakeQtDialogs(language, language == desktop), language);
         quorvane::QuitAfterFirstPaintIfAsked(form);
         form.show();
         if (!commandLine.start->file.isEmpty()) {

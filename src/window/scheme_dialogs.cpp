@@ -9,7 +9,7 @@ namespace quorvane {
 namespace {
 
 const QString kSuffix = QStringLiteral("sch");
-const QString kFilter = QStringLiteral("SCH files (*.sch)");
+constexpr TextPair kFilter{"Файлы SCH (*.sch)", "SCH files (*.sch)"};
 
 std::optional<QString> Chosen(QFileDialog& dialog) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
@@ -20,14 +20,20 @@ std::optional<QString> Chosen(QFileDialog& dialog) {
 
 class QtDialogs final : public SchemeDialogs {
 public:
+    QtDialogs(Language language, bool nativeFileDialogs)
+        : filter_(QString::fromUtf8(kFilter.In(language).data(),
+                                    static_cast<qsizetype>(kFilter.In(language).size()))),
+          nativeFileDialogs_(nativeFileDialogs) {}
+
     std::optional<QString> AskSaveFileName(QWidget* parent, const QString& folder,
                                            const QString& proposedName) override {
         QFileDialog dialog(parent);
+        Prepare(dialog);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
         dialog.setDirectory(folder);
         dialog.setDefaultSuffix(kSuffix);
-        dialog.setNameFilter(kFilter);
+        dialog.setNameFilter(filter_);
         dialog.selectFile(proposedName);
         // The window asks itself, and only where a file would be lost: not
         // when a scheme is saved again under its own name.
@@ -37,11 +43,12 @@ public:
 
     std::optional<QString> AskOpenFileName(QWidget* parent, const QString& folder) override {
         QFileDialog dialog(parent);
+        Prepare(dialog);
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setDirectory(folder);
         dialog.setFileMode(QFileDialog::ExistingFile);
         dialog.setDefaultSuffix(kSuffix);
-        dialog.setNameFilter(kFilter);
+        dialog.setNameFilter(filter_);
         return Chosen(dialog);
     }
 
@@ -75,12 +82,20 @@ public:
         box.exec();
         return box.clickedButton() == replaceButton;
     }
+
+private:
+    void Prepare(QFileDialog& dialog) const {
+        dialog.setOption(QFileDialog::DontUseNativeDialog, !nativeFileDialogs_);
+    }
+
+    QString filter_;
+    bool nativeFileDialogs_;
 };
 
 }  // namespace
 
-std::unique_ptr<SchemeDialogs> MakeQtDialogs() {
-    return std::make_unique<QtDialogs>();
+std::unique_ptr<SchemeDialogs> MakeQtDialogs(Language language, bool nativeFileDialogs) {
+    return std::make_unique<QtDialogs>(language, nativeFileDialogs);
 }
 
 }  // namespace quorvane

@@ -6,6 +6,8 @@
 #include <memory>
 #include <optional>
 
+#include "document/language.h"
+
 class QWidget;
 
 namespace quorvane {
@@ -17,8 +19,8 @@ public:
     virtual ~SchemeDialogs() = default;
 
     // The save dialog: opens in folder, proposes the file name, completes a
-    // name without suffix with ".sch", shows only "SCH files (*.sch)". Nothing
-    // when cancelled.
+    // name without suffix with ".sch", shows only "SCH files (*.sch)" (in the
+    // editor's language). Nothing when cancelled.
     virtual std::optional<QString> AskSaveFileName(QWidget* parent, const QString& folder,
                                                    const QString& proposedName) = 0;
     // The open dialog, in folder, with the same suffix and filter.
@@ -34,6 +36,9 @@ public:
                             const QString& cancel) = 0;
 };
 
-std::unique_ptr<SchemeDialogs> MakeQtDialogs();
+// The dialogs of Qt in the editor's language. A desktop's native file
+// dialog speaks the desktop's language: unless nativeFileDialogs, Qt's own
+// dialog is shown instead, which speaks the translations Qt loaded.
+std::unique_ptr<SchemeDialogs> MakeQtDialogs(Language language, bool nativeFileDialogs);
 
 }  // namespace quorvane

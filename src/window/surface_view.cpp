@@ -20,8 +20,11 @@ void SurfaceView::Refresh() {
 }
 
 void SurfaceView::paintEvent(QPaintEvent* event) {
+    // The image may hold more pixels than the widget (a device pixel ratio
+    // above 1); drawn at its logical size, the painter clipped to the event.
+    static_cast<void>(event);
     QPainter painter(this);
-    painter.drawImage(event->rect(), surface_.Image(), event->rect());
+    painter.drawImage(QPoint(0, 0), surface_.Image());
 }
 
 void SurfaceView::mousePressEvent(QMouseEvent* event) {

@@ -74,6 +74,15 @@ inline constexpr TextPair kLastWheelSetIncomplete{"Последняя колёс
                                                   "Last wheel set — %1 incomplete"};
 inline constexpr TextPair kLastWheelSetComplete{"Последняя колёсная пара — все заполнены",
                                                 "Last wheel set — all complete"};
+// The warnings' caption and first lines; in Russian as the editor always had them.
+inline constexpr TextPair kWarningCaption{"Внимание !", "Warning"};
+inline constexpr TextPair kCannotOpenFile{"Ошибка при открытии файла!!!",
+                                          "The file cannot be opened."};
+inline constexpr TextPair kCannotWriteFile{"Ошибка при записи файла!!!",
+                                           "The file cannot be written."};
+inline constexpr TextPair kNameNotStorable{
+    "в имени файла есть знак, который имя схемы не может хранить",
+    "the file name holds a character that a scheme name cannot store"};
 inline constexpr TextPair kNothingToFillDown{"Нечего копировать: это первая колёсная пара",
                                              "Nothing to fill down: this is the first wheel set"};
 inline constexpr TextPair kFillDownTooLong{

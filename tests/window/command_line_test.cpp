@@ -37,5 +37,24 @@ TEST(CommandLineTest, DoubleDashEndsTheOptions) {
     EXPECT_EQ(Parse({QStringLiteral("-x.sch")}).exitCode, 2);
 }
 
+// Without --lang: the first of the desktop's languages decides.
+TEST(CommandLineTest, DesktopLanguageIsRussianOnlyWhenItsFirstIs) {
+    const struct {
+        QStringList languages;
+        Language language;
+    } cases[] = {
+        {{"ru-RU", "en-US"}, Language::Russian},
+        {{"ru"}, Language::Russian},
+        {{"RU_ru"}, Language::Russian},
+        {{"en-US", "ru-RU"}, Language::English},
+        {{"de-DE"}, Language::English},
+        {{"rue"}, Language::English},  // Rusyn
+        {{}, Language::English},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(DesktopLanguage(c.languages), c.language) << c.languages.join(',').toStdString();
+    }
+}
+
 }  // namespace
 }  // namespace quorvane

@@ -255,7 +255,7 @@ private slots:
         QCOMPARE(Snap(), before);
         QCOMPARE(S().cars[1].series, std::string("typed"));
         QCOMPARE(log_.warnings.size(), std::size_t(1));
-        QCOMPARE(log_.warnings[0].caption, QStringLiteral("Внимание !"));
+        QCOMPARE(log_.warnings[0].caption, QStringLiteral("Warning"));
         QCOMPARE(
             log_.warnings[0].text,
             QStringLiteral("broken.sch: line 5, column 1: car 2 of the 3 cars has no wheel entry"));
@@ -281,16 +281,24 @@ private slots:
         log_.saveAnswers.push_back(Path("plain/train.sch"));
         Click(Control::SaveScheme);
         QCOMPARE(log_.warnings.size(), std::size_t(1));
-        QCOMPARE(log_.warnings[0].caption, QStringLiteral("Внимание !"));
+        QCOMPARE(log_.warnings[0].caption, QStringLiteral("Warning"));
         // The fixed first line, then the file and why.
         const QStringList lines = log_.warnings[0].text.split(QLatin1Char('\n'));
         QCOMPARE(lines.size(), 2);
-        QCOMPARE(lines[0], QStringLiteral("Ошибка при открытии файла!!!"));
+        QCOMPARE(lines[0], QStringLiteral("The file cannot be opened."));
         QVERIFY2(lines[1].startsWith(Path("plain/train.sch") + QStringLiteral(": ")) &&
                      lines[1].size() > Path("plain/train.sch").size() + 2,
                  qPrintable(lines[1]));
         QCOMPARE(S().fileName, std::string("new_scheme"));
         QCOMPARE(Title(), QStringLiteral("Quorvane 2.0 - new_scheme*"));  // still unsaved
+
+        // In Russian, the caption and first line the editor always had.
+        Form().ApplyCaptions(Language::Russian);
+        log_.saveAnswers.push_back(Path("plain/train.sch"));
+        Click(Control::SaveScheme);
+        QCOMPARE(log_.warnings.size(), std::size_t(2));
+        QCOMPARE(log_.warnings[1].caption, QStringLiteral("Внимание !"));
+        QVERIFY(log_.warnings[1].text.startsWith(QStringLiteral("Ошибка при открытии файла!!!\n")));
     }
 
     void saveIntoAReadOnlyFolderWarns() {
@@ -327,7 +335,7 @@ private slots:
         QCOMPARE(::setrlimit(RLIMIT_FSIZE, &saved), 0);
 
         QCOMPARE(log_.warnings.size(), std::size_t(1));
-        QVERIFY(log_.warnings[0].text.startsWith(QStringLiteral("Ошибка при записи файла!!!\n") +
+        QVERIFY(log_.warnings[0].text.startsWith(QStringLiteral("The file cannot be written.\n") +
                                                  Path("train.sch") + QStringLiteral(": ")));
         QCOMPARE(Contents(Path("train.sch")), old);
         QCOMPARE(S().fileName, std::string("new_scheme"));
