@@ -14,7 +14,8 @@ namespace quorvane {
 
 // The screen the test runs on, named by QUORVANE_SCREEN: wide (1920 × 1080
 // at ratio 1), fractional (at 1.5: 1280 × 720 logical) or double (at 2:
-// 960 × 540 logical, smaller than the window).
+// 960 × 540 logical, smaller than the window); two is wide with a second
+// screen at 2 on its right.
 struct ScreenCase {
     QSize logical;
     double ratio;
@@ -98,6 +99,25 @@ private slots:
         QTest::mouseClick(Widget("Image1"), Qt::LeftButton, {}, QPoint(150, 36));
         QCOMPARE(S().state.currentAxle, 2);
         QCOMPARE(S().state.currentCar, 2);
+    }
+
+    // Qt 6.4 tells of no change of ratio, only of the screen: the window
+    // moved to the second screen draws again at its ratio, and back.
+    void aScreenOfAnotherRatioDrawsAgain() {
+        if (qgetenv("QUORVANE_SCREEN") != "two") {
+            QSKIP("one screen only");
+        }
+        const QList<QScreen*> screens = QGuiApplication::screens();
+        QCOMPARE(screens.size(), 2);
+        Click(Control::SetScheme);
+        for (const int to : {1, 0}) {
+            Form().windowHandle()->setScreen(screens[to]);
+            const double ratio = screens[to]->devicePixelRatio();
+            QCOMPARE(Form().devicePixelRatioF(), ratio);
+            QCOMPARE(Widget("Image1")->grab().toImage().convertToFormat(QImage::Format_RGB32),
+                     RenderCarView(CurrentCarView(S()), ratio)
+                         .convertToFormat(QImage::Format_RGB32));
+        }
     }
 };
 
