@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "document/language.h"
+#include "model/language.h"
 #include "model/parameter_entry.h"
 #include "model/scheme.h"
 

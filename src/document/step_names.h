@@ -3,7 +3,7 @@
 // of the car, the scheme type or the wheel set, as the window shows it.
 #pragma once
 
-#include "document/language.h"
+#include "model/language.h"
 
 namespace quorvane::step_names {
 

@@ -37,6 +37,16 @@ CarView CarViewOf(const Scheme& scheme, int car, int highlightedAxle = -1);
 // DrawCar of the car, then its marks.
 void DrawCarView(DrawingSurface& surface, const CarView& view);
 
+// Where the view draws the wheel of the axle slot on the side (kLeftSide or
+// kRightSide, the wheel's own): the middle of its tread's width, in the
+// upper or the lower row. A reversed car has its left wheels in the upper
+// row and its axles drawn from right to left.
+struct WheelPlace {
+    int x = 0;
+    bool upper = false;
+};
+WheelPlace WheelInCarView(const CarRecord& car, int axle, int side);
+
 // The axle slot whose wheels or bar the view draws at the point, or -1: a
 // column as wide as a wheel from the upper wheel's tread to the lower one's.
 // Columns of neighbouring axles never overlap.

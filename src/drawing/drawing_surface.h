@@ -62,7 +62,8 @@ public:
     virtual void Ellipse(Point topLeft, Point bottomRight) = 0;
     // White over the whole surface.
     virtual void FillWhite() = 0;
-    // Black text whose first character cell has its top left corner at `topLeft`.
+    // Black text (UTF-8) whose first character cell has its top left corner
+    // at `topLeft`.
     virtual void Text(Point topLeft, std::string_view text, const TextStyle& style) = 0;
 };
 

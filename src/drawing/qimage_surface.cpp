@@ -330,9 +330,13 @@ void QImageSurface::Text(Point topLeft, std::string_view text, const TextStyle& 
         fontAscent_ = painter.fontMetrics().ascent();
         fontApplied_ = true;
     }
-    text_.resize(static_cast<qsizetype>(text.size()));
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        text_[static_cast<qsizetype>(i)] = QChar(static_cast<unsigned char>(text[i]));
+    if (std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; })) {
+        text_.resize(static_cast<qsizetype>(text.size()));
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            text_[static_cast<qsizetype>(i)] = QChar(static_cast<unsigned char>(text[i]));
+        }
+    } else {
+        text_ = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     }
     painter.setBackgroundMode(style.opaqueBackground ? Qt::OpaqueMode : Qt::TransparentMode);
     painter.setPen(Qt::black);

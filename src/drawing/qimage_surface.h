@@ -115,7 +115,7 @@ private:
     TextStyle fontStyle_;
     QFont font_;
     int fontAscent_ = 0;
-    QString text_;                 // reused, so that labels do not allocate; bytes map as Latin-1
+    QString text_;                 // reused, so that ASCII labels do not allocate
     std::vector<QPoint> polygon_;  // reused likewise
 };
 

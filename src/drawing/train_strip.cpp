@@ -87,13 +87,18 @@ void DrawTrainStrip(DrawingSurface& surface, const Scheme& scheme, int currentCa
         surface.Resize(kStripFitWidth, kStripFitHeight);
     }
     surface.FillWhite();
+    DrawTrainStripCars(surface, scheme, 0, cars, currentCar, hoveredCar);
+}
 
-    for (int i = 0; i < cars; ++i) {
+void DrawTrainStripCars(DrawingSurface& surface, const Scheme& scheme, int first, int count,
+                        int currentCar, int hoveredCar) {
+    const int end = std::clamp(first + count, 0, std::clamp(scheme.state.carCount, 0, kMaxCars));
+    for (int i = std::max(first, 0); i < end; ++i) {
         Rgb colour = i == currentCar ? kGreen : kGrey;
         if (i == hoveredCar) {
             colour = kHoverGreen;
         }
-        const int x = kStripPitch * i + kStripBodyLeft;
+        const int x = kStripPitch * (i - first) + kStripBodyLeft;
         DrawCarPictogram(surface, x, kStripBodyTop, kStripBodyWidth, kStripBodyHeight, i + 1,
                          colour);
         const int middle = x + kStripBodyWidth / 2;

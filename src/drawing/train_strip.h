@@ -32,6 +32,12 @@ inline constexpr int kStripMarksBottom = 86;  // exclusive
 // so after a long train the strip stays wide. Counts above 40 draw 40 cars.
 void DrawTrainStrip(DrawingSurface& surface, const Scheme& scheme, int currentCar, int hoveredCar);
 
+// Cars first to first + count - 1 with their marks, the first where car 0
+// stands in the strip, on whatever the surface holds: a row of a strip
+// wrapped on paper. The surface keeps its size.
+void DrawTrainStripCars(DrawingSurface& surface, const Scheme& scheme, int first, int count,
+                        int currentCar, int hoveredCar);
+
 // One car: the body with (x, y) its top left corner, two buffers at each end,
 // and the number near the middle of the body.
 void DrawCarPictogram(DrawingSurface& surface, int x, int y, int width, int height, int number,

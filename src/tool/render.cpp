@@ -12,10 +12,11 @@
 #include <string_view>
 
 #include "drawing/render_image.h"
+#include "fileio/desktop_language.h"
 #include "fileio/save_file.h"
 #include "model/parameter_entry.h"
+#include "sheet/train_sheet.h"
 #include "tool/tool.h"
-#include "tool/train_sheet.h"
 
 namespace quorvane {
 
@@ -53,6 +54,36 @@ double Scale(const QCommandLineParser& parser, const QString& option) {
                                       parser.value(option).toStdString() + "'"};
     }
     return value;
+}
+
+// The sheet's language (as the editor decides it when not given), page
+// size and orientation.
+SheetOptions SheetOptionsOf(const QCommandLineParser& parser, const QString& lang,
+                            const QString& pageSize, const QString& landscape) {
+    SheetOptions options;
+    options.language = DesktopLanguage();
+    if (parser.isSet(lang)) {
+        const QString value = parser.value(lang);
+        if (value != QLatin1String("ru") && value != QLatin1String("en")) {
+            throw Failure{kToolUsage, "--lang takes ru or en, not '" + value.toStdString() + "'"};
+        }
+        options.language = value == QLatin1String("ru") ? Language::Russian : Language::English;
+    }
+    if (parser.isSet(pageSize)) {
+        const QString value = parser.value(pageSize);
+        if (value.compare(QLatin1String("A4"), Qt::CaseInsensitive) == 0) {
+            options.pageSize = QPageSize::A4;
+        } else if (value.compare(QLatin1String("A3"), Qt::CaseInsensitive) == 0) {
+            options.pageSize = QPageSize::A3;
+        } else if (value.compare(QLatin1String("Letter"), Qt::CaseInsensitive) == 0) {
+            options.pageSize = QPageSize::Letter;
+        } else {
+            throw Failure{kToolUsage,
+                          "--page-size takes A4, A3 or Letter, not '" + value.toStdString() + "'"};
+        }
+    }
+    options.landscape = parser.isSet(landscape);
+    return options;
 }
 
 void InRange(int value, int last, const std::string& what) {
@@ -148,7 +179,13 @@ int Render(const QStringList& words, std::ostream& out, std::ostream& err) {
     const QString hover = QStringLiteral("hover");
     const QString output = QStringLiteral("o");
     const QString scale = QStringLiteral("scale");
-    parser.addOptions({{car, QString(), QStringLiteral("N")},
+    const QString lang = QStringLiteral("lang");
+    const QString pageSize = QStringLiteral("page-size");
+    const QString landscape = QStringLiteral("landscape");
+    parser.addOptions({{lang, QString(), QStringLiteral("LANG")},
+                       {pageSize, QString(), QStringLiteral("SIZE")},
+                       {landscape, QString()},
+                       {car, QString(), QStringLiteral("N")},
                        {walk, QString(), QStringLiteral("K")},
                        {strip, QString()},
                        {sheet, QString()},
@@ -169,11 +206,13 @@ int Render(const QStringList& words, std::ostream& out, std::ostream& err) {
         if (carView + stripView + sheetView != 1 || !parser.isSet(output) ||
             parser.positionalArguments().size() != 1 ||
             (!stripView && (parser.isSet(current) || parser.isSet(hover))) ||
-            (sheetView && parser.isSet(scale))) {
+            (!sheetView &&
+             (parser.isSet(lang) || parser.isSet(pageSize) || parser.isSet(landscape)))) {
             throw Failure{kToolUsage,
                           "render takes FILE --car N [--walk K] [--scale F] -o IMAGE, FILE "
                           "--strip [--current N] [--hover M] [--scale F] -o IMAGE, or FILE "
-                          "--sheet -o PDF|SVG|IMAGE"};
+                          "--sheet [--lang ru|en] [--page-size A4|A3|Letter] [--landscape] "
+                          "[--scale F] -o PDF|SVG|IMAGE"};
         }
         const double ratio = Scale(parser, scale);
         const QString path = parser.value(output);
@@ -192,7 +231,11 @@ int Render(const QStringList& words, std::ostream& out, std::ostream& err) {
         }
         QByteArray bytes;
         if (sheetView) {
-            if (const std::optional<QString> error = DrawTrainSheet(*scheme, format, bytes)) {
+            SheetOptions options = SheetOptionsOf(parser, lang, pageSize, landscape);
+            options.scale = ratio;
+            options.fileName = QFileInfo(parser.positionalArguments()[0]).fileName();
+            if (const std::optional<QString> error =
+                    DrawTrainSheet(*scheme, format, options, bytes)) {
                 throw Failure{kToolFailed, path.toStdString() + ": " + error->toStdString()};
             }
         } else {

@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <optional>
 
-#include "document/language.h"
+#include "model/language.h"
 
 namespace quorvane {
 
@@ -23,10 +23,5 @@ struct CommandLine {
 
 // arguments[0] is the program.
 CommandLine ParseCommandLine(const QStringList& arguments);
-
-// The language of a desktop whose languages are uiLanguages, most wanted
-// first (QLocale::uiLanguages, as "ru-RU"): Russian when the first is
-// Russian, else English.
-Language DesktopLanguage(const QStringList& uiLanguages);
 
 }  // namespace quorvane

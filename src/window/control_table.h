@@ -9,7 +9,7 @@
 #include <span>
 #include <string_view>
 
-#include "document/language.h"
+#include "model/language.h"
 #include "model/mode_table.h"
 
 class QWidget;

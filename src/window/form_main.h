@@ -10,9 +10,9 @@
 #include <utility>
 #include <vector>
 
-#include "document/language.h"
 #include "document/scheme_document.h"
 #include "drawing/qimage_surface.h"
+#include "model/language.h"
 #include "model/mode_table.h"
 #include "model/parameter_entry.h"
 #include "model/scheme.h"

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "document/language.h"
+#include "model/language.h"
 
 namespace quorvane {
 

@@ -1,11 +1,11 @@
 #include <QApplication>
 #include <QIcon>
-#include <QLocale>
 #include <QMessageBox>
 #include <cstdio>
 #include <exception>
 #include <optional>
 
+#include "fileio/desktop_language.h"
 #include "fileio/scheme_text.h"
 #include "window/command_line.h"
 #include "window/form_main.h"
@@ -58,7 +58,7 @@ int main(int argc, char* argv[]) {
     // --lang wins over the desktop's language. The desktop's native file
     // dialog speaks the desktop's language, so it is used only when that is
     // the editor's too.
-    const quorvane::Language desktop = quorvane::DesktopLanguage(QLocale::system().uiLanguages());
+    const quorvane::Language desktop = quorvane::DesktopLanguage();
     const quorvane::Language language = commandLine.start->language.value_or(desktop);
     if (const std::optional<QString> problem = quorvane::InstallQtTranslations(app, language)) {
         std::fprintf(stderr, "quorvane: %s\n", qPrintable(*problem));

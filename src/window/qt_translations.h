@@ -6,7 +6,7 @@
 #include <QString>
 #include <optional>
 
-#include "document/language.h"
+#include "model/language.h"
 
 class QCoreApplication;
 

@@ -6,7 +6,7 @@
 #include <memory>
 #include <optional>
 
-#include "document/language.h"
+#include "model/language.h"
 
 class QWidget;
 

@@ -4,7 +4,7 @@
 // and English.
 #pragma once
 
-#include "document/language.h"
+#include "model/language.h"
 
 namespace quorvane {
 

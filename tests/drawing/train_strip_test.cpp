@@ -254,6 +254,50 @@ TEST_F(TrainStripTest, TickUnderACompleteCarArrowOverAReversedOne) {
     EXPECT_EQ(surface.Only(Op::Polygon).size(), 4u * 5) << "no marks without cause";
 }
 
+// A row of a strip wrapped on paper is the same drawing as those cars of
+// the whole strip, moved left by the cars before them, marks included.
+TEST_F(TrainStripTest, ARangeOfCarsIsThoseCarsOfTheStrip) {
+    for (int i = 0; i < 11; ++i) {
+        AddCar(s);
+    }
+    s.cars[8].inverted = true;
+    s.cars[9].series = "S";
+    s.cars[9].carNumber = "1";
+    for (AxleSlot& axle : s.cars[9].axles) {
+        axle = {.axleName = "1", .run = "1", .sides = {{{"W"}, {"W"}}}};
+    }
+    surface.calls.clear();
+    DrawTrainStrip(surface, s, -1, -1);
+    std::vector<Call> whole;
+    for (const Call& call : surface.calls) {
+        if (call.op != Op::Resize && call.op != Op::FillWhite && call.op != Op::SetBrushColour) {
+            whole.push_back(call);
+        }
+    }
+    RecordingSurface row{800, 102};
+    DrawTrainStripCars(row, s, 7, 4, -1, -1);
+    std::vector<Call> part;
+    for (Call call : row.calls) {
+        if (call.op == Op::SetBrushColour) {
+            continue;
+        }
+        for (Point& p : call.points) {
+            p.x += 7 * 112;
+        }
+        part.push_back(call);
+    }
+    ASSERT_GT(part.size(), 4u * 6);
+    const auto first = std::find_if(whole.begin(), whole.end(), [&](const Call& call) {
+        return call.points == part.front().points;
+    });
+    ASSERT_NE(first, whole.end());
+    ASSERT_GE(whole.end() - first, static_cast<std::ptrdiff_t>(part.size()));
+    for (std::size_t i = 0; i < part.size(); ++i) {
+        EXPECT_EQ(first[static_cast<std::ptrdiff_t>(i)].points, part[i].points) << i;
+        EXPECT_EQ(first[static_cast<std::ptrdiff_t>(i)].brush, part[i].brush) << i;
+    }
+}
+
 struct HitCase {
     int cars;
     Point at;

@@ -349,7 +349,6 @@ TEST_F(ToolTest, RenderRefusesCarsAndPositionsOutsideTheScheme) {
         {{"--car", "1", "--scale", "0.5"}, 2, "--scale takes a number from 1 to 8, not '0.5'"},
         {{"--strip", "--scale", "nan"}, 2, "--scale takes a number from 1 to 8, not 'nan'"},
         {{"--car", "1", "--scale", "9"}, 2, "--scale takes a number from 1 to 8, not '9'"},
-        {{"--sheet", "--scale", "2"}, 2, "render takes FILE --car N"},
     };
     for (const Case& c : cases) {
         std::vector<std::string> words{"render", file};

@@ -1,37 +1,50 @@
+// The measurement sheet as a crew gets it: the PDF's pages read back with
+// poppler's tools, the SVG as XML, the picture's size; and where the
+// position numbers sit on the drawn wheels.
 #include <gtest/gtest.h>
 
-#include <QColor>
+#include <QDate>
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
-#include <cstring>
-#include <numeric>
+#include <map>
 #include <string>
 #include <vector>
 
-#include "drawing/palette.h"
-#include "drawing/render_image.h"
-#include "drawing/train_strip.h"
-#include "model/progress.h"
+#include "../drawing/recording_surface.h"
+#include "drawing/car_diagram.h"
+#include "drawing/car_view.h"
+#include "model/wheel_order.h"
+#include "sheet/wheel_numbers.h"
 #include "tool_fixture.h"
 
 namespace quorvane {
 namespace {
 
-// A train of the given number of cars, each told apart by its axle count and
-// orientation, series "ЭР2" and car number 100 + its place.
-std::unique_ptr<Scheme> Train(int cars) {
-    auto scheme = testing::TwoCarTrain(5);
+// A train of the given number of cars, car c with 2 + c % 15 axles, every
+// second car reversed, series "ЭР2", car number 100 + its place, and texts
+// that name their car and axle: axle name AcNk, wheel sets WcNk (left) and
+// VcNk (right), runs RcNk.
+std::unique_ptr<Scheme> Train(int cars, int schemeType = 5) {
+    auto scheme = testing::TwoCarTrain(schemeType);
     scheme->state.carCount = cars;
     for (int c = 0; c < cars; ++c) {
         CarRecord& car = scheme->cars[static_cast<std::size_t>(c)];
-        car = scheme->cars[0];
+        car = CarRecord{};
         car.axleCount = 2 + c % 15;
-        car.bogieCount = 1;
+        car.bogieCount = 1 + c % 2;
         car.inverted = c % 2 == 1;
         car.series = "\xDD\xD0\x32";
         car.carNumber = std::to_string(100 + c + 1);
+        for (int k = 0; k < car.axleCount; ++k) {
+            AxleSlot& axle = car.axles[static_cast<std::size_t>(k)];
+            const std::string tag = std::to_string(c + 1) + "N" + std::to_string(k + 1);
+            axle.axleName = "A" + tag;
+            axle.run = "R" + tag;
+            axle.sides[kLeftSide].wheelSetName = "W" + tag;
+            axle.sides[kRightSide].wheelSetName = "V" + tag;
+        }
     }
     return scheme;
 }
@@ -44,148 +57,138 @@ QString Output(const char* program, const QStringList& arguments) {
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-// The car numbers of the headers on each page, read back with poppler's tools.
-std::vector<std::vector<int>> CarsByPage(const std::string& pdf) {
-    std::vector<std::vector<int>> pages;
-    const QStringList texts =
+// The text of each page, as pdftotext reads it.
+QStringList Pages(const std::string& pdf) {
+    QStringList pages =
         Output(QUORVANE_PDFTOTEXT, {QString::fromStdString(pdf), QStringLiteral("-")})
             .split(QChar('\f'));
-    static const QRegularExpression header(
-        QStringLiteral("Car (\\d+) — series ЭР2, number (\\d+)"));
-    for (qsizetype p = 0; p + 1 < texts.size(); ++p) {  // a form feed ends every page
-        pages.emplace_back();
-        for (const auto& match : header.globalMatch(texts[p])) {
-            const int car = match.captured(1).toInt();
-            EXPECT_EQ(match.captured(2).toInt(), 100 + car);
-            pages.back().push_back(car);
-        }
-    }
+    pages.removeLast();  // a form feed ends every page
     return pages;
 }
 
-TEST_F(ToolTest, SheetPdfPutsAFewCarsOnEachA4LandscapePage) {
-    for (int cars : {1, 5, 12, 40}) {
-        const std::string file = Put("train.sch", WriteScheme(*Train(cars), "train").bytes);
-        const std::string pdf = (dir / "train.pdf").string();
-        const ToolRun run = Tool({"render", file, "--sheet", "-o", pdf});
-        ASSERT_EQ(run.code, 0) << run.err;
+class SheetTest : public ToolTest {
+protected:
+    std::string Sheet(const Scheme& scheme, std::vector<std::string> options,
+                      const std::string& output = "train.pdf") {
+        const std::string file = Put("train.sch", WriteScheme(scheme, "train").bytes);
+        const std::string out = (dir / output).string();
+        std::vector<std::string> words{"render", file, "--sheet", "-o", out};
+        words.insert(words.end(), options.begin(), options.end());
+        const ToolRun run = Tool(words);
+        EXPECT_EQ(run.code, 0) << run.err;
+        return out;
+    }
+};
 
-        const QString info = Output(QUORVANE_PDFINFO, {QString::fromStdString(pdf)});
+// Every text a crew needs is real text on the pages, in vectors only.
+TEST_F(SheetTest, PdfHoldsEveryWheelsTextsOnA4PortraitPagesWithoutImages) {
+    const auto scheme = Train(3);
+    const std::string pdf = Sheet(*scheme, {"--lang", "en"});
+    const QString info = Output(QUORVANE_PDFINFO, {QString::fromStdString(pdf)});
+    EXPECT_TRUE(
+        info.contains(QRegularExpression(QStringLiteral("Page size: +595 x 842 pts \\(A4\\)"))))
+        << info.toStdString();
+    const QString images =
+        Output(QUORVANE_PDFIMAGES, {QStringLiteral("-list"), QString::fromStdString(pdf)});
+    EXPECT_EQ(images.split(QChar('\n'), Qt::SkipEmptyParts).size(), 2)
+        << images.toStdString() << "a header, no image";
+
+    const QStringList pages = Pages(pdf);
+    ASSERT_GE(pages.size(), 1);
+    const QString all = pages.join(QString());
+    for (int p = 0; p < pages.size(); ++p) {
         EXPECT_TRUE(
-            info.contains(QRegularExpression(QStringLiteral("Page size: +842 x 595 pts \\(A4\\)"))))
+            pages[p].contains(QStringLiteral("page %1 of %2").arg(p + 1).arg(pages.size())));
+        EXPECT_TRUE(pages[p].contains(QStringLiteral("train.sch · printed ") +
+                                      QDate::currentDate().toString(Qt::ISODate)));
+        EXPECT_TRUE(pages[p].contains(QStringLiteral("train — scheme type 5, 3 cars, 9 axles")));
+    }
+    EXPECT_TRUE(pages[0].contains(QStringLiteral("Red dot")));
+    EXPECT_TRUE(
+        all.contains(QStringLiteral("Car 2 of 3 — series ЭР2, number 102 — inverted — "
+                                    "3 axles, 2 bogies")));
+    for (const WheelEntry& entry : WheelOrder(*scheme)) {
+        const AxleSlot& axle = scheme->cars[static_cast<std::size_t>(entry.car)]
+                                   .axles[static_cast<std::size_t>(entry.axle)];
+        for (const std::string& text : {axle.axleName, axle.run, axle.sides[kLeftSide].wheelSetName,
+                                        axle.sides[kRightSide].wheelSetName}) {
+            EXPECT_TRUE(all.contains(QString::fromStdString(text))) << text;
+        }
+    }
+}
+
+// Each car's heading and every one of its texts are on one page, for 40
+// cars of 2 to 16 axles.
+TEST_F(SheetTest, FortyCarsNeverSplitACarAcrossPages) {
+    const auto scheme = Train(40);
+    const QStringList pages = Pages(Sheet(*scheme, {"--lang", "en"}));
+    for (int c = 0; c < 40; ++c) {
+        const QString heading = QStringLiteral("Car %1 of 40 —").arg(c + 1);
+        int page = -1;
+        for (int p = 0; p < pages.size(); ++p) {
+            if (pages[p].contains(heading)) {
+                EXPECT_EQ(page, -1) << "car " << c + 1 << " on two pages";
+                page = p;
+            }
+        }
+        ASSERT_GE(page, 0) << "car " << c + 1;
+        const CarRecord& car = scheme->cars[static_cast<std::size_t>(c)];
+        for (int k = 0; k < car.axleCount; ++k) {
+            const QString name = QString::fromStdString(
+                car.axles[static_cast<std::size_t>(k)].sides[kLeftSide].wheelSetName);
+            EXPECT_TRUE(pages[page].contains(QRegularExpression(name + QStringLiteral("\\b"))))
+                << name.toStdString() << " not on page " << page + 1;
+        }
+    }
+    EXPECT_FALSE(pages.join(QString()).contains(QStringLiteral("continued")));
+}
+
+// Other page sizes and landscape; where a car cannot fit one page at all
+// (16 axles on A4 landscape) its table goes on, headed again, on the next.
+TEST_F(SheetTest, PageSizesAndLandscape) {
+    const auto scheme = Train(15);
+    struct Case {
+        std::vector<std::string> options;
+        const char* size;
+    };
+    for (const Case& c : {Case{{"--page-size", "A3"}, "842 x 1191 pts \\(A3\\)"},
+                          Case{{"--page-size", "letter", "--landscape"}, "792 x 612 pts"},
+                          Case{{"--landscape"}, "842 x 595 pts \\(A4\\)"}}) {
+        std::vector<std::string> options = c.options;
+        options.insert(options.end(), {"--lang", "en"});
+        const std::string pdf = Sheet(*scheme, options);
+        const QString info = Output(QUORVANE_PDFINFO, {QString::fromStdString(pdf)});
+        EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Page size: +") + c.size)))
             << info.toStdString();
-        const std::vector<std::vector<int>> pages = CarsByPage(pdf);
-        EXPECT_TRUE(info.contains(QRegularExpression(
-            QStringLiteral("Pages: +%1\n").arg(static_cast<int>(pages.size())))));
-        std::vector<int> order;
-        for (const std::vector<int>& page : pages) {
-            EXPECT_GE(page.size(), 1u) << cars << " cars: a page without a car";
-            EXPECT_LE(page.size(), 4u) << cars << " cars";
-            order.insert(order.end(), page.begin(), page.end());
-        }
-        std::vector<int> expected(static_cast<std::size_t>(cars));
-        std::iota(expected.begin(), expected.end(), 1);
-        EXPECT_EQ(order, expected) << cars << " cars";
-        EXPECT_LE(pages.size(), static_cast<std::size_t>(cars / 4 + 2)) << cars << " cars";
     }
+    const QStringList pages = Pages((dir / "train.pdf").string());
+    const int at =
+        static_cast<int>(std::find_if(pages.begin(), pages.end(),
+                                      [](const QString& page) {
+                                          return page.contains(QStringLiteral("Car 15 of 15 —"));
+                                      }) -
+                         pages.begin());
+    ASSERT_LT(at + 1, pages.size());
+    EXPECT_TRUE(
+        pages[at + 1].contains(QStringLiteral("Car 15 of 15 — series ЭР2, number 115 — "
+                                              "direct — 16 axles, 1 bogies (continued)")));
+    EXPECT_TRUE(pages[at + 1].contains(QStringLiteral("W15N1")));
 }
 
-// Where the picture holds the whole of part, top left corners; rows compared whole.
-std::vector<QPoint> Find(const QImage& picture, const QImage& part) {
-    std::vector<QPoint> found;
-    const std::size_t rowBytes = static_cast<std::size_t>(part.width()) * 4;
-    for (int y = 0; y + part.height() <= picture.height(); ++y) {
-        for (int x = 0; x + part.width() <= picture.width(); ++x) {
-            bool same = true;
-            for (int row = 0; same && row < part.height(); ++row) {
-                same = std::memcmp(picture.constScanLine(y + row) + 4 * x, part.constScanLine(row),
-                                   rowBytes) == 0;
-            }
-            if (same) {
-                found.emplace_back(x, y);
-            }
-        }
-    }
-    return found;
+TEST_F(SheetTest, RussianHeadingsAndCyrillicTexts) {
+    const QStringList pages = Pages(Sheet(*Train(2), {"--lang", "ru"}));
+    ASSERT_EQ(pages.size(), 1);
+    EXPECT_TRUE(pages[0].contains(QStringLiteral("стр. 1 из 1")));
+    EXPECT_TRUE(pages[0].contains(
+        QStringLiteral("Вагон 2 из 2 — серия ЭР2, номер 102 — обратный — осей: 3, тележек: 2")));
+    EXPECT_TRUE(pages[0].contains(QStringLiteral("колёсная пара")));
+    EXPECT_TRUE(pages[0].contains(QStringLiteral("Красная точка")));
 }
 
-// Grey regions the size of a strip pictogram's body, above the given row.
-int StripBodies(const QImage& picture, int bottom) {
-    const QColor grey(kGrey.r, kGrey.g, kGrey.b);
-    std::vector<bool> seen(static_cast<std::size_t>(picture.width() * bottom));
-    int bodies = 0;
-    for (int y = 0; y < bottom; ++y) {
-        for (int x = 0; x < picture.width(); ++x) {
-            std::vector<QPoint> stack{{x, y}};
-            int area = 0;
-            while (!stack.empty()) {
-                const QPoint p = stack.back();
-                stack.pop_back();
-                if (p.x() < 0 || p.y() < 0 || p.x() >= picture.width() || p.y() >= bottom) {
-                    continue;
-                }
-                const std::size_t at = static_cast<std::size_t>(p.y() * picture.width() + p.x());
-                if (seen[at] || picture.pixelColor(p) != grey) {
-                    continue;
-                }
-                seen[at] = true;
-                ++area;
-                stack.insert(stack.end(), {{p.x() + 1, p.y()},
-                                           {p.x() - 1, p.y()},
-                                           {p.x(), p.y() + 1},
-                                           {p.x(), p.y() - 1}});
-            }
-            bodies += area > 1000 ? 1 : 0;
-        }
-    }
-    return bodies;
-}
-
-// The editor's own car view of every car is in the picture, once, in the
-// order of the train, below a strip that shows every car.
-TEST_F(ToolTest, SheetPngShowsEveryCarsDiagramUnderTheStrip) {
-    auto scheme = Train(9);
-    const std::string file = Put("train.sch", WriteScheme(*scheme, "train").bytes);
-    const std::string png = (dir / "train.png").string();
-    const ToolRun run = Tool({"render", file, "--sheet", "-o", png});
-    ASSERT_EQ(run.code, 0) << run.err;
-    const QImage sheet = QImage(QString::fromStdString(png)).convertToFormat(QImage::Format_RGB32);
-    ASSERT_FALSE(sheet.isNull());
-
-    int above = 0;
-    for (int c = 0; c < 9; ++c) {
-        const QImage view =
-            RenderCarView(CarViewOf(*scheme, c)).convertToFormat(QImage::Format_RGB32);
-        const std::vector<QPoint> found = Find(sheet, view);
-        ASSERT_EQ(found.size(), 1u) << "car " << c + 1;
-        EXPECT_GT(found[0].y(), above) << "car " << c + 1;
-        above = found[0].y();
-        if (c == 0) {
-            EXPECT_EQ(StripBodies(sheet, above), 9);
-        }
-    }
-
-    // The strip is the editor's, marks included (cars 1 to 3 are complete,
-    // every even one reversed), in rows of seven cars that start midway
-    // between the buffers.
-    ASSERT_TRUE(IsCarComplete(*scheme, 0) && !IsCarComplete(*scheme, 3));
-    const QImage strip = RenderTrainStrip(*scheme, -1, -1).convertToFormat(QImage::Format_RGB32);
-    const int cut = kStripBodyLeft - (kStripPitch - kStripBodyWidth) / 2;
-    const int rowHeight = kStripMarksBottom - kStripMarksTop;
-    EXPECT_EQ(Find(sheet, strip.copy(cut, kStripMarksTop, 7 * kStripPitch, rowHeight)).size(), 1u);
-    EXPECT_EQ(
-        Find(sheet, strip.copy(cut + 7 * kStripPitch, kStripMarksTop, 2 * kStripPitch, rowHeight))
-            .size(),
-        1u);
-}
-
-TEST_F(ToolTest, SheetSvgHoldsTheStripEveryCarAndItsHeader) {
-    const std::string file = Put("train.sch", WriteScheme(*Train(9), "train").bytes);
-    const std::string svg = (dir / "train.svg").string();
-    const ToolRun run = Tool({"render", file, "--sheet", "-o", svg});
-    ASSERT_EQ(run.code, 0) << run.err;
-
-    QXmlStreamReader xml(QString::fromStdString(Contents(svg)));
+TEST_F(SheetTest, SvgIsOneTallPictureOfVectorsAndTexts) {
+    const auto scheme = Train(9);
+    QXmlStreamReader xml(
+        QString::fromStdString(Contents(Sheet(*scheme, {"--lang", "en"}, "train.svg"))));
     int images = 0;
     QStringList texts;
     while (!xml.atEnd()) {
@@ -199,15 +202,23 @@ TEST_F(ToolTest, SheetSvgHoldsTheStripEveryCarAndItsHeader) {
         }
     }
     ASSERT_FALSE(xml.hasError()) << xml.errorString().toStdString();
-    EXPECT_EQ(images, 2 + 9) << "two rows of the strip and nine cars";
+    EXPECT_EQ(images, 0);
     // The text of a line may come in pieces, one for each script.
-    const QString text = texts.join(QString());
-    EXPECT_TRUE(text.contains(QStringLiteral("Car 2 — series ЭР2, number 102, inverted")))
-        << text.toStdString();
-    EXPECT_TRUE(text.contains(QStringLiteral("Car 9 — series ЭР2, number 109")));
+    const QString text = texts.join(QChar(' '));
+    EXPECT_TRUE(text.contains(QStringLiteral("page 1 of 1")));
+    EXPECT_TRUE(text.contains(QStringLiteral("W9N10")));
+    EXPECT_TRUE(text.contains(QStringLiteral("R1N2")));
 }
 
-TEST_F(ToolTest, SheetRefusals) {
+TEST_F(SheetTest, PictureAtTheScaleAskedFor) {
+    const auto scheme = Train(2);
+    const QImage once(QString::fromStdString(Sheet(*scheme, {}, "once.png")));
+    const QImage twice(QString::fromStdString(Sheet(*scheme, {"--scale", "2"}, "twice.png")));
+    ASSERT_FALSE(once.isNull());
+    EXPECT_EQ(twice.size(), once.size() * 2);
+}
+
+TEST_F(SheetTest, Refusals) {
     const std::string file = Put("train.sch", TrainFile(3));
     const std::string kept = Put("kept.pdf", "the old file");
     struct Case {
@@ -224,6 +235,11 @@ TEST_F(ToolTest, SheetRefusals) {
         {{"--sheet", "--car", "1", "-o", kept}, 2, "render takes FILE"},
         {{"--sheet", "--strip", "-o", kept}, 2, "render takes FILE"},
         {{"--sheet"}, 2, "render takes FILE"},
+        {{"--sheet", "--lang", "de", "-o", kept}, 2, "--lang takes ru or en, not 'de'"},
+        {{"--sheet", "--page-size", "B5", "-o", kept},
+         2,
+         "--page-size takes A4, A3 or Letter, not 'B5'"},
+        {{"--car", "1", "--landscape", "-o", kept}, 2, "render takes FILE"},
     };
     for (const Case& c : cases) {
         std::vector<std::string> words{"render", file};
@@ -234,6 +250,57 @@ TEST_F(ToolTest, SheetRefusals) {
     }
     EXPECT_EQ(Contents(kept), "the old file");
     EXPECT_FALSE(std::filesystem::exists(dir / "train.doc"));
+}
+
+// The number of each file entry stands over, or under, the drawn wheel
+// whose label is the entry's axle and side letter: type 5, whose reversed
+// cars list the right wheel of an axle first where direct ones list the
+// left, and whose wheel-set names go to the other wheel's entry.
+TEST(WheelNumbersTest, EachNumberStandsAtTheWheelItsEntryNames) {
+    for (const bool inverted : {false, true}) {
+        auto scheme = Train(3);
+        scheme->cars[1].inverted = inverted;
+        const CarRecord& car = scheme->cars[1];
+        testing::RecordingSurface surface(kCarViewWidth, kCarViewHeight);
+        DrawCarView(surface, CarViewOf(*scheme, 1));
+        const std::vector<NumberedWheel> wheels = NumberedWheelsOf(*scheme, 1);
+        ASSERT_EQ(wheels.size(), 2u * static_cast<std::size_t>(car.axleCount));
+        DrawWheelNumbers(surface, car, wheels);
+
+        // The wheels drawn: the left end of the tread, the row and the label.
+        struct Drawn {
+            int x;
+            bool upper;
+            std::string label;
+        };
+        std::vector<Drawn> drawn;
+        const testing::Call* wheel = nullptr;
+        std::map<int, std::string> numbers;  // by position: where it stands
+        for (const testing::Call& call : surface.calls) {
+            if (call.op == testing::Op::Polygon && call.points.size() == 23) {
+                wheel = &call;
+            } else if (call.op == testing::Op::Text && call.style.pointSize == 8 && wheel) {
+                drawn.push_back(
+                    {wheel->points[12].x, wheel->points[0].y == kCarViewOriginY, call.text});
+                wheel = nullptr;
+            } else if (call.op == testing::Op::Text && call.style.pointSize == 7) {
+                const int middle = call.points[0].x + static_cast<int>(call.text.size()) * 3;
+                const bool above = call.points[0].y < 0;
+                for (const Drawn& d : drawn) {
+                    if (middle >= d.x && middle < d.x + kWheelWidth - 3 && d.upper == above) {
+                        numbers[std::stoi(call.text)] = d.label;
+                    }
+                }
+            }
+        }
+        ASSERT_EQ(numbers.size(), wheels.size());
+        for (const NumberedWheel& w : wheels) {
+            const std::string label =
+                std::to_string(w.entry.axle + 1) + (w.entry.side == kLeftSide ? "L" : "R");
+            EXPECT_EQ(numbers[w.position], label)
+                << (inverted ? "reversed" : "direct") << ", position " << w.position;
+        }
+    }
 }
 
 }  // namespace

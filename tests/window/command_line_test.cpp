@@ -2,6 +2,8 @@
 // exists.
 #include "window/command_line.h"
 
+#include "fileio/desktop_language.h"
+
 #include <gtest/gtest.h>
 
 namespace quorvane {

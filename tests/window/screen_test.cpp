@@ -114,9 +114,9 @@ private slots:
             Form().windowHandle()->setScreen(screens[to]);
             const double ratio = screens[to]->devicePixelRatio();
             QCOMPARE(Form().devicePixelRatioF(), ratio);
-            QCOMPARE(Widget("Image1")->grab().toImage().convertToFormat(QImage::Format_RGB32),
-                     RenderCarView(CurrentCarView(S()), ratio)
-                         .convertToFormat(QImage::Format_RGB32));
+            QCOMPARE(
+                Widget("Image1")->grab().toImage().convertToFormat(QImage::Format_RGB32),
+                RenderCarView(CurrentCarView(S()), ratio).convertToFormat(QImage::Format_RGB32));
         }
     }
 };

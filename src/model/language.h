@@ -1,4 +1,4 @@
-// The two languages of the editor's texts.
+// The two languages of the editor's texts and of the sheets it prints.
 #pragma once
 
 #include <string_view>

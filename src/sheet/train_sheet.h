@@ -1,0 +1,50 @@
+// The measurement sheet: the whole train on pages a crew measures from.
+// Every page is headed by the scheme's name, its file, the date printed and
+// "page N of M"; the first holds the strip of the train and a legend of the
+// marks; then each car has its heading, its diagram with every wheel's
+// position number, and a table of its wheels in the order of measurement
+// with an empty column for what is measured. A car and its table stay on
+// one page whenever one page can hold them.
+//
+// Everything is drawn with QPainter as vectors: PDF pages and printers get
+// lines and real text, SVG one tall picture of the same, and image formats
+// a picture at the scale asked for. Needs a QGuiApplication (offscreen will
+// do).
+#pragma once
+
+#include <QByteArray>
+#include <QDate>
+#include <QPageSize>
+#include <QString>
+#include <optional>
+
+#include "model/language.h"
+#include "model/scheme.h"
+
+class QPagedPaintDevice;
+
+namespace quorvane {
+
+struct SheetOptions {
+    Language language = Language::English;
+    QPageSize::PageSizeId pageSize = QPageSize::A4;
+    bool landscape = false;
+    // The base name of the scheme's file; empty: "not saved".
+    QString fileName;
+    QDate printed = QDate::currentDate();
+    // Of a picture in an image format: its pixels to one of 96 dots per inch.
+    double scale = 1;
+};
+
+// Draws the sheet into bytes in the given format: "pdf" for pages, "svg" or
+// any image format Qt writes (QImageWriter's names) for one tall picture.
+// Gives why it failed, or nothing.
+std::optional<QString> DrawTrainSheet(const Scheme& scheme, const QByteArray& format,
+                                      const SheetOptions& options, QByteArray& bytes);
+
+// Prints the sheet's pages on a device that has begun no painter: a
+// printer or a PDF writer, whose page layout the options set (size,
+// orientation, 10 mm margins). False when the device cannot be painted on.
+bool PrintTrainSheet(const Scheme& scheme, const SheetOptions& options, QPagedPaintDevice& device);
+
+}  // namespace quorvane
