@@ -59,6 +59,9 @@ void BudgetReporter::ReportRuns(const std::vector<Run>& runs) {
         if (const auto heap = run.counters.find("heap_bytes"); heap != run.counters.end()) {
             median.heapBytes = heap->second.value;
         }
+        if (const auto output = run.counters.find("output_bytes"); output != run.counters.end()) {
+            median.outputBytes = output->second.value;
+        }
     }
     ConsoleReporter::ReportRuns(runs);
 }
@@ -74,6 +77,8 @@ double Value(const Figure& figure, const Median& median) {
             return median.residentBytes / (1024.0 * 1024.0);
         case Measure::HeapMegabytes:
             return median.heapBytes / (1024.0 * 1024.0);
+        case Measure::OutputMegabytes:
+            return median.outputBytes / (1024.0 * 1024.0);
     }
     return 0;
 }

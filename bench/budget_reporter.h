@@ -24,6 +24,7 @@ private:
         double seconds = 0;
         double residentBytes = 0;
         double heapBytes = 0;
+        double outputBytes = 0;
     };
     std::map<std::string, Median> medians_;
 };

@@ -5,7 +5,7 @@
 namespace quorvane::bench {
 
 std::span<const Figure> Figures() {
-    static constexpr std::array<Figure, 22> kFigures{{
+    static constexpr std::array<Figure, 24> kFigures{{
         {"BM_FloorBoth", "floor: white fill, strip + car view"},
         {"BM_FloorStrip", "floor: white fill, strip"},
         {"BM_FullRefresh", "full refresh (strip 4496x88 + car 800x147)", Measure::Time, "us", 500,
@@ -22,6 +22,9 @@ std::span<const Figure> Figures() {
         {"BM_ReadFloor", "floor: a new model given the texts of the file"},
         {"BM_ReadLargest", "read largest file into a new model, as the editor loads", Measure::Time,
          "us", 250, "BM_ReadFloor"},
+        {"BM_SheetPdfLargest", "sheet of the largest train to PDF", Measure::Time, "ms", 1000},
+        {"BM_SheetPdfLargest", "sheet of the largest train to PDF, size", Measure::OutputMegabytes,
+         "MB", 2},
         {"BM_ToolCheck", "quorvane-tool check, 10,000 files", Measure::Time, "ms", 2000},
         {"BM_ToolPlanHugeSeries", "quorvane-tool plan, 16 MiB file, one huge series", Measure::Time,
          "ms", 0},

@@ -8,8 +8,8 @@
 namespace quorvane::bench {
 
 // Resident memory comes from the counter resident_bytes, the heap in use
-// from heap_bytes.
-enum class Measure { Time, ResidentMegabytes, HeapMegabytes };
+// from heap_bytes, the size of what was written from output_bytes.
+enum class Measure { Time, ResidentMegabytes, HeapMegabytes, OutputMegabytes };
 
 struct Figure {
     const char* benchmark;  // the benchmark's name as registered

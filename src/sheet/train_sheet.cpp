@@ -332,16 +332,20 @@ private:
     std::vector<std::vector<Piece>> pages_;
 };
 
-QPageLayout PageLayoutOf(const SheetOptions& options) {
+}  // namespace
+
+QPageLayout SheetPageLayout(const SheetOptions& options) {
     return QPageLayout(QPageSize(options.pageSize),
                        options.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
                        QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
                        QPageLayout::Millimeter);
 }
 
+namespace {
+
 // The width of the page's printable area, in units.
 int PrintableWidth(const SheetOptions& options) {
-    return PageLayoutOf(options).paintRectPixels(static_cast<int>(kUnitsPerInch)).width();
+    return SheetPageLayout(options).paintRectPixels(static_cast<int>(kUnitsPerInch)).width();
 }
 
 bool WriteSvg(const Scheme& scheme, const SheetOptions& options, QIODevice& device) {
@@ -393,9 +397,6 @@ bool WriteImage(const Scheme& scheme, const SheetOptions& options, QIODevice& de
 }  // namespace
 
 bool PrintTrainSheet(const Scheme& scheme, const SheetOptions& options, QPagedPaintDevice& device) {
-    if (!device.setPageLayout(PageLayoutOf(options))) {
-        return false;
-    }
     QPainter painter;
     if (!painter.begin(&device)) {
         return false;
@@ -425,7 +426,8 @@ std::optional<QString> DrawTrainSheet(const Scheme& scheme, const QByteArray& fo
         QPdfWriter writer(&buffer);
         writer.setTitle(DecodeSchemeText(scheme.fileName));
         writer.setCreator(QStringLiteral("Quorvane"));
-        drawn = PrintTrainSheet(scheme, options, writer);
+        drawn = writer.setPageLayout(SheetPageLayout(options)) &&
+                PrintTrainSheet(scheme, options, writer);
     } else if (format == "svg") {
         drawn = WriteSvg(scheme, options, buffer);
     } else {

@@ -14,6 +14,7 @@
 
 #include <QByteArray>
 #include <QDate>
+#include <QPageLayout>
 #include <QPageSize>
 #include <QString>
 #include <optional>
@@ -42,9 +43,13 @@ struct SheetOptions {
 std::optional<QString> DrawTrainSheet(const Scheme& scheme, const QByteArray& format,
                                       const SheetOptions& options, QByteArray& bytes);
 
-// Prints the sheet's pages on a device that has begun no painter: a
-// printer or a PDF writer, whose page layout the options set (size,
-// orientation, 10 mm margins). False when the device cannot be painted on.
+// The page layout of the options: their size and orientation, 10 mm margins.
+QPageLayout SheetPageLayout(const SheetOptions& options);
+
+// Prints the sheet's pages on a device that has begun no painter, a printer
+// or a PDF writer, with the page layout the device has (SheetPageLayout, or
+// what the print dialog made of it). False when the device cannot be
+// painted on.
 bool PrintTrainSheet(const Scheme& scheme, const SheetOptions& options, QPagedPaintDevice& device);
 
 }  // namespace quorvane

@@ -1,5 +1,6 @@
 #include "window/form_main.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMimeData>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -327,6 +329,8 @@ void TFormMain::WireEvents() {
         connect(ControlWidget<QAbstractButton>(row.control), &QAbstractButton::clicked, this,
                 [this, click] { Guarded([&] { (this->*click)(); }); });
     }
+    AddSheetActions(image1_);
+    AddSheetActions(image2_);
     connect(image1_, &SurfaceView::pressed, this,
             [this](QPoint at) { Guarded([&] { Image1MouseDown(at); }); });
     connect(image2_, &SurfaceView::pressed, this,
@@ -403,6 +407,12 @@ void TFormMain::WireKeys() {
     auto* previousCar = new QShortcut(QKeySequence(Qt::Key_PageUp), this);
     connect(previousCar, &QShortcut::activated, this,
             [keyStep] { keyStep(Control::PreviousCarInWalk); });
+
+    auto* exportSheet = new QShortcut(QKeySequence(QStringLiteral("Ctrl+E")), this);
+    connect(exportSheet, &QShortcut::activated, this,
+            [this] { Guarded([this] { ExportSheet(); }); });
+    auto* printSheet = new QShortcut(QKeySequence(QStringLiteral("Ctrl+P")), this);
+    connect(printSheet, &QShortcut::activated, this, [this] { Guarded([this] { PrintSheet(); }); });
 
     // From anywhere in the window: the edits leave these keys to it.
     auto* undo = new QShortcut(UndoKey(), this);
@@ -485,6 +495,9 @@ void TFormMain::ApplyCaptions(Language language) {
     UpdateEditTips();
     ShowUnsavedState();
     ShowStatus();
+    for (const auto& [action, caption] : captionedActions_) {
+        action->setText(Utf8(caption.In(language)));
+    }
     for (const auto& [label, caption] : captionedLabels_) {
         label->setText(Utf8(caption.In(language)));
         label->adjustSize();
@@ -1006,6 +1019,86 @@ void TFormMain::cxButton14Click() {
 
 void TFormMain::chbInvertClick() {
     document_.SetInverted(InvertBox()->isChecked());
+}
+
+void TFormMain::AddSheetActions(QWidget* drawing) {
+    drawing->setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto* exportSheet = new QAction(drawing);
+    exportSheet->setShortcut(QKeySequence(QStringLiteral("Ctrl+E")));
+    // The window's own shortcut serves the key; here it is only shown.
+    exportSheet->setShortcutContext(Qt::WidgetShortcut);
+    connect(exportSheet, &QAction::triggered, this, [this] { Guarded([this] { ExportSheet(); }); });
+    auto* printSheet = new QAction(drawing);
+    printSheet->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
+    printSheet->setShortcutContext(Qt::WidgetShortcut);
+    connect(printSheet, &QAction::triggered, this, [this] { Guarded([this] { PrintSheet(); }); });
+    drawing->addAction(exportSheet);
+    drawing->addAction(printSheet);
+    captionedActions_.emplace_back(exportSheet, kExportSheetAction);
+    captionedActions_.emplace_back(printSheet, kPrintSheetAction);
+}
+
+SheetOptions TFormMain::SheetOptionsNow() const {
+    SheetOptions options;
+    options.language = language_;
+    if (!document_.filePath().isEmpty()) {
+        options.fileName = QFileInfo(document_.filePath()).fileName();
+    }
+    return options;
+}
+
+void TFormMain::ExportSheet() {
+    document_.StoreEdits(EditsNow());
+    const QString proposed = ShortenedSchemeText(scheme().fileName) + QStringLiteral(".pdf");
+    const std::optional<QString> path = dialogs_->AskExportFileName(this, lastFolder_, proposed);
+    if (!path) {
+        return;
+    }
+    const QByteArray format = QFileInfo(*path).suffix().toLower().toLatin1();
+    if (format != "pdf" && format != "svg" && format != "png") {
+        dialogs_->Warn(this, Utf8(kWarningCaption.In(language_)),
+                       Utf8(kSheetFormats.In(language_)));
+        return;
+    }
+    QByteArray bytes;
+    const std::optional<QString> error = DrawTrainSheet(scheme(), format, SheetOptionsNow(), bytes);
+    const std::optional<SaveFailure> failure =
+        error ? std::nullopt
+              : SaveFileAtomically(*path, std::string_view(bytes.constData(),
+                                                           static_cast<std::size_t>(bytes.size())));
+    if (error || failure) {
+        const QString reason = error ? *error : failure->reason;
+        const TextPair& first = failure && failure->opening ? kCannotOpenFile : kCannotWriteFile;
+        dialogs_->Warn(this, Utf8(kWarningCaption.In(language_)),
+                       Utf8(first.In(language_)) + QLatin1Char('\n') +
+                           QDir::toNativeSeparators(*path) + QStringLiteral(": ") + reason);
+        return;
+    }
+    lastFolder_ = QFileInfo(*path).absolutePath();
+    ShowMessage(Utf8(kSheetExported.In(language_)).arg(QFileInfo(*path).fileName()));
+}
+
+void TFormMain::PrintSheet() {
+    document_.StoreEdits(EditsNow());
+    if (!dialogs_->PrintersAvailable()) {
+        if (dialogs_->AskExportInstead(this, Utf8(kNoPrinterQuestion.In(language_)),
+                                       Utf8(kExportInsteadButton.In(language_)),
+                                       Utf8(kCancelButton.In(language_)))) {
+            ExportSheet();
+        }
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(SheetPageLayout(SheetOptionsNow()));
+    printer.setDocName(ShortenedSchemeText(scheme().fileName));
+    if (!dialogs_->AskPrint(this, printer)) {
+        return;
+    }
+    if (!PrintTrainSheet(scheme(), SheetOptionsNow(), printer)) {
+        dialogs_->Warn(this, Utf8(kWarningCaption.In(language_)), Utf8(kCannotPrint.In(language_)));
+        return;
+    }
+    ShowMessage(Utf8(kSheetPrinted.In(language_)));
 }
 
 void TFormMain::Image1MouseDown(QPoint at) {

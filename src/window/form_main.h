@@ -16,8 +16,10 @@
 #include "model/mode_table.h"
 #include "model/parameter_entry.h"
 #include "model/scheme.h"
+#include "sheet/train_sheet.h"
 #include "window/scheme_dialogs.h"
 
+class QAction;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -81,6 +83,10 @@ public:
     void cxButton14Click();
     void chbInvertClick();
     void Image1MouseDown(QPoint at);
+    // Ctrl+E and Ctrl+P, and the drawings' context menus: the measurement
+    // sheet of the scheme as it stands, typing stored first.
+    void ExportSheet();
+    void PrintSheet();
     void Image2MouseDown(QPoint at);
     void Image2MouseMove(QPoint at);
     void editSeriesExit();
@@ -154,6 +160,10 @@ private:
     bool LoadScheme(const QString& path);
     // Asks about unsaved work; true when the action may go on.
     bool ConfirmDiscard();
+    // The sheet in the editor's language, of the scheme's file and today.
+    SheetOptions SheetOptionsNow() const;
+    // The drawings' context menu: Export sheet and Print.
+    void AddSheetActions(QWidget* drawing);
     // Moves the window, frame and all, onto the available area of its screen
     // where the platform lets it.
     void PlaceWindow(QRect frame, const QScreen* screen);
@@ -189,6 +199,8 @@ private:
     // By Control, each of the kind the control table gives it.
     std::array<QWidget*, kControlCount> controls_{};
     std::vector<std::pair<QLabel*, TextPair>> captionedLabels_;
+    // The drawings' context menu entries, captioned in the language.
+    std::vector<std::pair<QAction*, TextPair>> captionedActions_;
     SurfaceView* image1_ = nullptr;
     SurfaceView* image2_ = nullptr;
     QScrollArea* scrollBox1_ = nullptr;

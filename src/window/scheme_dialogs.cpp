@@ -2,6 +2,9 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
 
 namespace quorvane {
@@ -10,6 +13,22 @@ namespace {
 
 const QString kSuffix = QStringLiteral("sch");
 constexpr TextPair kFilter{"Файлы SCH (*.sch)", "SCH files (*.sch)"};
+const QStringList kSheetFilters{QStringLiteral("PDF (*.pdf)"), QStringLiteral("SVG (*.svg)"),
+                                QStringLiteral("PNG (*.png)")};
+
+// A question of two buttons, the second the default and Escape's answer:
+// true for the first.
+bool AskTwoWays(QWidget* parent, QMessageBox::Icon icon, const QString& question,
+                const QString& yes, const QString& no) {
+    QMessageBox box(icon, parent ? parent->windowTitle() : QString(), question,
+                    QMessageBox::NoButton, parent);
+    QPushButton* yesButton = box.addButton(yes, QMessageBox::AcceptRole);
+    QPushButton* noButton = box.addButton(no, QMessageBox::RejectRole);
+    box.setDefaultButton(noButton);
+    box.setEscapeButton(noButton);
+    box.exec();
+    return box.clickedButton() == yesButton;
+}
 
 std::optional<QString> Chosen(QFileDialog& dialog) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
@@ -73,14 +92,32 @@ public:
 
     bool AskReplace(QWidget* parent, const QString& question, const QString& replace,
                     const QString& cancel) override {
-        QMessageBox box(QMessageBox::Warning, parent ? parent->windowTitle() : QString(), question,
-                        QMessageBox::NoButton, parent);
-        QPushButton* replaceButton = box.addButton(replace, QMessageBox::AcceptRole);
-        QPushButton* cancelButton = box.addButton(cancel, QMessageBox::RejectRole);
-        box.setDefaultButton(cancelButton);
-        box.setEscapeButton(cancelButton);
-        box.exec();
-        return box.clickedButton() == replaceButton;
+        return AskTwoWays(parent, QMessageBox::Warning, question, replace, cancel);
+    }
+
+    std::optional<QString> AskExportFileName(QWidget* parent, const QString& folder,
+                                             const QString& proposedName) override {
+        QFileDialog dialog(parent);
+        Prepare(dialog);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setDirectory(folder);
+        dialog.setDefaultSuffix(QStringLiteral("pdf"));
+        dialog.setNameFilters(kSheetFilters);
+        dialog.selectFile(proposedName);
+        return Chosen(dialog);
+    }
+
+    bool PrintersAvailable() override { return !QPrinterInfo::availablePrinters().isEmpty(); }
+
+    bool AskExportInstead(QWidget* parent, const QString& question, const QString& exportInstead,
+                          const QString& cancel) override {
+        return AskTwoWays(parent, QMessageBox::Information, question, exportInstead, cancel);
+    }
+
+    bool AskPrint(QWidget* parent, QPrinter& printer) override {
+        QPrintDialog dialog(&printer, parent);
+        return dialog.exec() == QDialog::Accepted;
     }
 
 private:

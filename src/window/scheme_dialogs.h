@@ -8,6 +8,7 @@
 
 #include "model/language.h"
 
+class QPrinter;
 class QWidget;
 
 namespace quorvane {
@@ -34,6 +35,20 @@ public:
     // false for cancel, which is the default and Escape's answer.
     virtual bool AskReplace(QWidget* parent, const QString& question, const QString& replace,
                             const QString& cancel) = 0;
+
+    // The dialog that exports the sheet: opens in folder, proposes the file
+    // name, offers .pdf, .svg and .png, completes a name without suffix with
+    // ".pdf". Nothing when cancelled.
+    virtual std::optional<QString> AskExportFileName(QWidget* parent, const QString& folder,
+                                                     const QString& proposedName) = 0;
+    // Whether the system knows any printer.
+    virtual bool PrintersAvailable() = 0;
+    // Asks, when no printer is set up, whether to export the sheet instead:
+    // true for the button captioned exportInstead.
+    virtual bool AskExportInstead(QWidget* parent, const QString& question,
+                                  const QString& exportInstead, const QString& cancel) = 0;
+    // The print dialog on printer: true when the operator prints.
+    virtual bool AskPrint(QWidget* parent, QPrinter& printer) = 0;
 };
 
 // The dialogs of Qt in the editor's language. A desktop's native file

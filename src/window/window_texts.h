@@ -83,6 +83,20 @@ inline constexpr TextPair kCannotWriteFile{"Ошибка при записи ф�
 inline constexpr TextPair kNameNotStorable{
     "в имени файла есть знак, который имя схемы не может хранить",
     "the file name holds a character that a scheme name cannot store"};
+// The sheet, from the keys and the drawings' context menus.
+inline constexpr TextPair kExportSheetAction{"Экспорт листа…", "Export sheet…"};
+inline constexpr TextPair kPrintSheetAction{"Печать…", "Print…"};
+inline constexpr TextPair kNoPrinterQuestion{
+    "Принтер не настроен. Экспортировать лист в файл вместо печати?",
+    "No printer is set up. Export the sheet to a file instead?"};
+inline constexpr TextPair kExportInsteadButton{"Экспорт…", "Export…"};
+// %1: the file's name.
+inline constexpr TextPair kSheetExported{"Лист сохранён в %1", "Sheet exported to %1"};
+inline constexpr TextPair kSheetPrinted{"Лист отправлен на печать", "Sheet sent to the printer"};
+inline constexpr TextPair kSheetFormats{"Лист сохраняется как .pdf, .svg или .png",
+                                        "A sheet is saved as .pdf, .svg or .png"};
+inline constexpr TextPair kCannotPrint{"Лист не удалось напечатать.",
+                                       "The sheet cannot be printed."};
 inline constexpr TextPair kNothingToFillDown{"Нечего копировать: это первая колёсная пара",
                                              "Nothing to fill down: this is the first wheel set"};
 inline constexpr TextPair kFillDownTooLong{

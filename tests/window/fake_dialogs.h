@@ -1,6 +1,7 @@
 // Dialog answers given in advance, and every warning the window showed.
 #pragma once
 
+#include <QPrinter>
 #include <QStringList>
 #include <deque>
 #include <optional>
@@ -29,6 +30,16 @@ struct DialogLog {
     std::deque<bool> replaceAnswers;  // none left: cancel
     QStringList replaceQuestions;
     bool throwOnSave = false;
+    std::deque<QString> exportAnswers;  // an empty answer, or none left: cancelled
+    int exportDialogsShown = 0;
+    QString lastExportFolder;
+    QString lastExportName;
+    bool printersAvailable = false;
+    QStringList exportInsteadQuestions;
+    std::deque<bool> exportInsteadAnswers;  // none left: cancel
+    // The print dialog prints into this PDF file; empty: cancelled.
+    QString printTo;
+    int printDialogsShown = 0;
 };
 
 class FakeDialogs final : public SchemeDialogs {
@@ -74,6 +85,37 @@ public:
         const bool answer = log_.replaceAnswers.front();
         log_.replaceAnswers.pop_front();
         return answer;
+    }
+
+    std::optional<QString> AskExportFileName(QWidget*, const QString& folder,
+                                             const QString& proposedName) override {
+        ++log_.exportDialogsShown;
+        log_.lastExportFolder = folder;
+        log_.lastExportName = proposedName;
+        return Next(log_.exportAnswers);
+    }
+
+    bool PrintersAvailable() override { return log_.printersAvailable; }
+
+    bool AskExportInstead(QWidget*, const QString& question, const QString&,
+                          const QString&) override {
+        log_.exportInsteadQuestions << question;
+        if (log_.exportInsteadAnswers.empty()) {
+            return false;
+        }
+        const bool answer = log_.exportInsteadAnswers.front();
+        log_.exportInsteadAnswers.pop_front();
+        return answer;
+    }
+
+    bool AskPrint(QWidget*, QPrinter& printer) override {
+        ++log_.printDialogsShown;
+        if (log_.printTo.isEmpty()) {
+            return false;
+        }
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(log_.printTo);
+        return true;
     }
 
 private:

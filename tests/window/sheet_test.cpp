@@ -1,0 +1,124 @@
+// The measurement sheet from the editor: Ctrl+E exports it, Ctrl+P prints
+// it (or offers to export it when no printer is set up), both from the
+// keys and the drawings' context menus, in either mode, with typing
+// stored first; and what the editor writes is what quorvane-tool writes.
+#include <QAction>
+#include <QDate>
+#include <QProcess>
+#include <QStatusBar>
+
+#include "window_fixture.h"
+
+namespace quorvane {
+
+using testing::Contents;
+
+class SheetTest : public testing::WindowFixture {
+    Q_OBJECT
+
+    // The PDF's text, as pdftotext reads it, without the date it was printed.
+    static QString PdfText(const QString& pdf) {
+        QProcess process;
+        process.start(QStringLiteral(QUORVANE_PDFTOTEXT), {pdf, QStringLiteral("-")});
+        if (!process.waitForFinished(30000) || process.exitCode() != 0) {
+            return QStringLiteral("<pdftotext failed>");
+        }
+        return QString::fromUtf8(process.readAllStandardOutput())
+            .replace(QDate::currentDate().toString(Qt::ISODate), QStringLiteral("DATE"));
+    }
+
+    static int Tool(const QStringList& arguments) {
+        QProcess process;
+        process.start(QStringLiteral(QUORVANE_TOOL), arguments);
+        return process.waitForFinished(30000) ? process.exitCode() : -1;
+    }
+
+private slots:
+    void init() { OpenWindow(); }
+    void cleanup() { CloseWindow(); }
+
+    void exportGivesWhatTheToolGivesWithTypingStored() {
+        EnterTwoCarTrain();
+        log_.saveAnswers = {Path("train.sch")};
+        Key(Qt::Key_S, Qt::ControlModifier);
+        Key(Qt::Key_PageUp);
+        Edit(Control::Run)->setText(QStringLiteral("777"));  // not stored yet
+
+        log_.exportAnswers = {Path("sheet.pdf")};
+        Key(Qt::Key_E, Qt::ControlModifier);
+        QCOMPARE(log_.exportDialogsShown, 1);
+        QCOMPARE(log_.lastExportName, QStringLiteral("train.pdf"));
+        QCOMPARE(Widget<QStatusBar>("StatusBar")->currentMessage(),
+                 QStringLiteral("Sheet exported to sheet.pdf"));
+        const QString editor = PdfText(Path("sheet.pdf"));
+        QVERIFY2(editor.contains(QStringLiteral("777")), qPrintable(editor));
+        QVERIFY(editor.contains(QStringLiteral("train.sch · printed DATE")));
+
+        // The tool, given the scheme as the editor now holds it.
+        log_.saveAnswers.clear();
+        Key(Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(Tool({QStringLiteral("render"), Path("train.sch"), QStringLiteral("--sheet"),
+                       QStringLiteral("--lang"), QStringLiteral("en"), QStringLiteral("-o"),
+                       Path("tool.pdf")}),
+                 0);
+        QCOMPARE(editor, PdfText(Path("tool.pdf")));
+    }
+
+    void printWithoutAPrinterOffersToExport() {
+        log_.printersAvailable = false;
+        log_.exportInsteadAnswers = {false, true};
+        Key(Qt::Key_P, Qt::ControlModifier);  // from the layout, before Set
+        QCOMPARE(log_.exportInsteadQuestions,
+                 QStringList({"No printer is set up. Export the sheet to a file instead?"}));
+        QCOMPARE(log_.exportDialogsShown, 0);
+        log_.exportAnswers = {Path("new.svg")};
+        Key(Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(log_.exportDialogsShown, 1);
+        QVERIFY(Contents(Path("new.svg")).contains("not saved"));
+        QCOMPARE(log_.printDialogsShown, 0);
+    }
+
+    // The print dialog's printer here writes a PDF: the same pages.
+    void printGivesTheExportsPages() {
+        EnterTwoCarTrain();
+        log_.printersAvailable = true;
+        log_.printTo = Path("printed.pdf");
+        Key(Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(log_.printDialogsShown, 1);
+        log_.exportAnswers = {Path("exported.pdf")};
+        Key(Qt::Key_E, Qt::ControlModifier);
+        const QString printed = PdfText(Path("printed.pdf"));
+        QVERIFY(printed.contains(QStringLiteral("W8")));
+        QCOMPARE(printed, PdfText(Path("exported.pdf")));
+    }
+
+    void bothDrawingsOfferTheSheetInTheOperatorsLanguage() {
+        for (const char* drawing : {"Image1", "Image2"}) {
+            QWidget* widget = Widget(drawing);
+            QCOMPARE(widget->contextMenuPolicy(), Qt::ActionsContextMenu);
+            const QList<QAction*> actions = widget->actions();
+            QCOMPARE(actions.size(), 2);
+            QCOMPARE(actions[0]->text(), QStringLiteral("Export sheet…"));
+            QCOMPARE(actions[1]->text(), QStringLiteral("Print…"));
+            Form().ApplyCaptions(Language::Russian);
+            QCOMPARE(actions[0]->text(), QStringLiteral("Экспорт листа…"));
+            Form().ApplyCaptions(Language::English);
+            log_.exportAnswers = {Path("menu.png")};
+            actions[0]->trigger();
+            QVERIFY(Contents(Path("menu.png")).startsWith("\x89PNG"));
+        }
+    }
+
+    void anUnknownSuffixIsRefused() {
+        log_.exportAnswers = {Path("sheet.doc")};
+        Key(Qt::Key_E, Qt::ControlModifier);
+        QCOMPARE(log_.warnings.size(), std::size_t(1));
+        QCOMPARE(log_.warnings[0].text, QStringLiteral("A sheet is saved as .pdf, .svg or .png"));
+        QVERIFY(!QFile::exists(Path("sheet.doc")));
+    }
+};
+
+}  // namespace quorvane
+
+QTEST_MAIN(quorvane::SheetTest)
+#include "sheet_test.moc"
