@@ -47,13 +47,7 @@ public:
     std::optional<QString> AskSaveFileName(QWidget* parent, const QString& folder,
                                            const QString& proposedName) override {
         QFileDialog dialog(parent);
-        Prepare(dialog);
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setFileMode(QFileDialog::AnyFile);
-        dialog.setDirectory(folder);
-        dialog.setDefaultSuffix(kSuffix);
-        dialog.setNameFilter(filter_);
-        dialog.selectFile(proposedName);
+        PrepareSave(dialog, folder, kSuffix, {filter_}, proposedName);
         // The window asks itself, and only where a file would be lost: not
         // when a scheme is saved again under its own name.
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
@@ -98,13 +92,7 @@ public:
     std::optional<QString> AskExportFileName(QWidget* parent, const QString& folder,
                                              const QString& proposedName) override {
         QFileDialog dialog(parent);
-        Prepare(dialog);
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setFileMode(QFileDialog::AnyFile);
-        dialog.setDirectory(folder);
-        dialog.setDefaultSuffix(QStringLiteral("pdf"));
-        dialog.setNameFilters(kSheetFilters);
-        dialog.selectFile(proposedName);
+        PrepareSave(dialog, folder, QStringLiteral("pdf"), kSheetFilters, proposedName);
         return Chosen(dialog);
     }
 
@@ -123,6 +111,17 @@ public:
 private:
     void Prepare(QFileDialog& dialog) const {
         dialog.setOption(QFileDialog::DontUseNativeDialog, !nativeFileDialogs_);
+    }
+
+    void PrepareSave(QFileDialog& dialog, const QString& folder, const QString& suffix,
+                     const QStringList& filters, const QString& proposedName) const {
+        Prepare(dialog);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setDirectory(folder);
+        dialog.setDefaultSuffix(suffix);
+        dialog.setNameFilters(filters);
+        dialog.selectFile(proposedName);
     }
 
     QString filter_;
