@@ -331,10 +331,15 @@ void TFormMain::WireEvents() {
     }
     AddSheetActions(image1_);
     AddSheetActions(image2_);
-    connect(image1_, &SurfaceView::pressed, this,
-            [this](QPoint at) { Guarded([&] { Image1MouseDown(at); }); });
+    // The right button opens the drawings' menu; on the strip any button
+    // picks the car, as it always did.
+    connect(image1_, &SurfaceView::pressed, this, [this](QPoint at, Qt::MouseButton button) {
+        if (button == Qt::LeftButton) {
+            Guarded([&] { Image1MouseDown(at); });
+        }
+    });
     connect(image2_, &SurfaceView::pressed, this,
-            [this](QPoint at) { Guarded([&] { Image2MouseDown(at); }); });
+            [this](QPoint at, Qt::MouseButton) { Guarded([&] { Image2MouseDown(at); }); });
     connect(image2_, &SurfaceView::moved, this,
             [this](QPoint at) { Guarded([&] { Image2MouseMove(at); }); });
     for (ParameterEdit* edit : Edits()) {

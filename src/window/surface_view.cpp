@@ -28,7 +28,7 @@ void SurfaceView::paintEvent(QPaintEvent* event) {
 }
 
 void SurfaceView::mousePressEvent(QMouseEvent* event) {
-    emit pressed(event->position().toPoint());
+    emit pressed(event->position().toPoint(), event->button());
 }
 
 void SurfaceView::mouseMoveEvent(QMouseEvent* event) {

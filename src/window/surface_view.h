@@ -19,7 +19,7 @@ public:
     void Refresh();
 
 signals:
-    void pressed(QPoint at);  // any mouse button
+    void pressed(QPoint at, Qt::MouseButton button);
     void moved(QPoint at);
 
 protected:

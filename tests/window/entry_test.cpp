@@ -277,7 +277,8 @@ private slots:
         QCOMPARE(FocusedName(), ObjectNameOf(Control::CarNumber));
         QTest::mouseClick(diagram, Qt::LeftButton, {}, QPoint(30, 75));  // the bar of slot 0
         QCOMPARE(Text(Control::WalkPositionDisplay), QStringLiteral("1"));
-        QTest::mouseClick(diagram, Qt::LeftButton, {}, QPoint(30, 20));  // its label
+        QTest::mouseClick(diagram, Qt::RightButton, {}, QPoint(150, 36));  // the menu's button
+        QTest::mouseClick(diagram, Qt::LeftButton, {}, QPoint(30, 20));    // its label
         QTest::mouseClick(diagram, Qt::LeftButton, {}, QPoint(600, 75));
         QCOMPARE(Text(Control::WalkPositionDisplay), QStringLiteral("1"));
 
