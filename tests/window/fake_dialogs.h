@@ -69,22 +69,12 @@ public:
 
     UnsavedChoice AskUnsaved(QWidget*, const QString& question) override {
         log_.unsavedQuestions << question;
-        if (log_.unsavedAnswers.empty()) {
-            return UnsavedChoice::Cancel;
-        }
-        const UnsavedChoice answer = log_.unsavedAnswers.front();
-        log_.unsavedAnswers.pop_front();
-        return answer;
+        return NextOr(log_.unsavedAnswers, UnsavedChoice::Cancel);
     }
 
     bool AskReplace(QWidget*, const QString& question, const QString&, const QString&) override {
         log_.replaceQuestions << question;
-        if (log_.replaceAnswers.empty()) {
-            return false;
-        }
-        const bool answer = log_.replaceAnswers.front();
-        log_.replaceAnswers.pop_front();
-        return answer;
+        return NextOr(log_.replaceAnswers, false);
     }
 
     std::optional<QString> AskExportFileName(QWidget*, const QString& folder,
@@ -100,12 +90,7 @@ public:
     bool AskExportInstead(QWidget*, const QString& question, const QString&,
                           const QString&) override {
         log_.exportInsteadQuestions << question;
-        if (log_.exportInsteadAnswers.empty()) {
-            return false;
-        }
-        const bool answer = log_.exportInsteadAnswers.front();
-        log_.exportInsteadAnswers.pop_front();
-        return answer;
+        return NextOr(log_.exportInsteadAnswers, false);
     }
 
     bool AskPrint(QWidget*, QPrinter& printer) override {
@@ -119,6 +104,17 @@ public:
     }
 
 private:
+    // The next answer given in advance, or fallback when none is left.
+    template <class Answer>
+    static Answer NextOr(std::deque<Answer>& answers, Answer fallback) {
+        if (answers.empty()) {
+            return fallback;
+        }
+        const Answer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
     static std::optional<QString> Next(std::deque<QString>& answers) {
         if (answers.empty()) {
             return std::nullopt;
