@@ -4,9 +4,9 @@
 #include <benchmark/benchmark.h>
 
 #include "drawing/car_view.h"
-#include "drawing/qimage_surface.h"
 #include "drawing/train_strip.h"
 #include "model/parameter_entry.h"
+#include "qpainter/qimage_surface.h"
 #include "trains.h"
 
 namespace quorvane::bench {

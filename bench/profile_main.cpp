@@ -11,8 +11,8 @@
 #include <memory>
 
 #include "drawing/car_view.h"
-#include "drawing/qimage_surface.h"
 #include "drawing/train_strip.h"
+#include "qpainter/qimage_surface.h"
 #include "schemefile/scheme_reader.h"
 #include "schemefile/scheme_writer.h"
 #include "trains.h"

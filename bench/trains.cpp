@@ -14,7 +14,7 @@ std::string Text(int length, int seed) {
     static constexpr char kAlphabet[] = "ABCDEFGH0123456789\xC0\xC1\xC2\xE0\xE1\xE2";
     std::string text;
     for (int i = 0; i < length; ++i) {
-        text += kAlphabet[(seed * 7 + i * 3) % (sizeof kAlphabet - 1)];
+        text += kAlphabet[static_cast<std::size_t>(seed * 7 + i * 3) % (sizeof kAlphabet - 1)];
     }
     return text;
 }

@@ -52,7 +52,8 @@ long long HeapInUseBytes() {
 // different from every text before it.
 QString TypedText(const char* prefix, int i) {
     const QString start = QString::fromLatin1(prefix);
-    return start + QStringLiteral("%1").arg(i, 20 - start.size(), 10, QLatin1Char('0'));
+    return start +
+           QStringLiteral("%1").arg(i, 20 - static_cast<int>(start.size()), 10, QLatin1Char('0'));
 }
 
 }  // namespace

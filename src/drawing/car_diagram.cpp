@@ -63,9 +63,10 @@ void DrawWheel(DrawingSurface& surface, bool invertedCar, int x, int y, int widt
     auto [end, ec] = std::to_chars(label, label + sizeof label - 1, axleIndex + 1);
     static_cast<void>(ec);  // the buffer holds any int
     *end++ = left ? 'L' : 'R';
-    const int m = static_cast<int>(end - label);
+    const auto length = static_cast<std::size_t>(end - label);
+    const int m = static_cast<int>(length);
     const int labelY = upper ? y - depth - 15 : y - depth + 15;
-    surface.Text({x + h - (m + 4), labelY}, std::string_view(label, end - label), TextStyle{});
+    surface.Text({x + h - (m + 4), labelY}, std::string_view(label, length), TextStyle{});
 }
 
 }  // namespace

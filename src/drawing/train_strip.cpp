@@ -136,8 +136,8 @@ void DrawCarPictogram(DrawingSurface& surface, int x, int y, int width, int heig
     char text[16];
     const auto [end, ec] = std::to_chars(text, text + sizeof text, number);
     static_cast<void>(ec);  // the buffer holds any int
-    surface.Text({x + width / 2 - 4, y + height / 2 - 8}, std::string_view(text, end - text),
-                 kNumberStyle);
+    surface.Text({x + width / 2 - 4, y + height / 2 - 8},
+                 std::string_view(text, static_cast<std::size_t>(end - text)), kNumberStyle);
 }
 
 int CarAtStripPoint(int carCount, int x, int y) {

@@ -1,7 +1,7 @@
 // Layout editing: the shape of the train before parameters are entered.
 //
-// Every step clamps silently at its limit. None checks the mode: the window
-// enables their controls only in LayoutMode.
+// Every step clamps silently at its limit. None checks the mode: the
+// document calls them only in LayoutMode.
 #pragma once
 
 #include <vector>

@@ -86,8 +86,8 @@ AxleSlot& CurrentAxleSlot(Scheme& scheme);
 const AxleSlot& CurrentAxleSlot(const Scheme& scheme);
 
 // Resets the scheme to one direct car of 4 axles and 2 bogies, scheme type 1,
-// LayoutMode, every text empty, no walk. Keeps fileName. The window sets its title
-// before and loads the edits and redraws after.
+// LayoutMode, every text empty, no walk. Keeps fileName; the document names
+// the new scheme.
 void NewScheme(Scheme& scheme);
 
 // Empties the texts and orientation of all 40 car slots and puts the walk

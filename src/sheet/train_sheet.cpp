@@ -18,10 +18,10 @@
 #include <vector>
 
 #include "drawing/car_view.h"
-#include "drawing/qpainter_surface.h"
 #include "drawing/train_strip.h"
 #include "fileio/scheme_text.h"
 #include "model/parameter_entry.h"
+#include "qpainter/qpainter_surface.h"
 #include "sheet/wheel_numbers.h"
 
 namespace quorvane {

@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "tool/tool.h"
+#include "version.h"
 
 namespace {
 
@@ -102,7 +103,7 @@ int main(int argc, char* argv[]) {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
     QCoreApplication::setApplicationName(QStringLiteral("quorvane-tool"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(QUORVANE_VERSION));
+    QCoreApplication::setApplicationVersion(QLatin1String(quorvane::kVersion));
 
     StandardOutputBuffer standardOutput;
     std::streambuf* const stdioOutput = std::cout.rdbuf(&standardOutput);

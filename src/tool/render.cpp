@@ -11,10 +11,10 @@
 #include <string>
 #include <string_view>
 
-#include "drawing/render_image.h"
 #include "fileio/desktop_language.h"
 #include "fileio/save_file.h"
 #include "model/parameter_entry.h"
+#include "qpainter/render_image.h"
 #include "sheet/train_sheet.h"
 #include "tool/tool.h"
 

@@ -17,6 +17,7 @@
 #include "tool/measurement_plan.h"
 #include "tool/render.h"
 #include "tool/scheme_json.h"
+#include "version.h"
 
 namespace quorvane {
 
@@ -252,7 +253,7 @@ int RunTool(const QStringList& arguments, std::istream& in, std::ostream& out, s
         return kToolOk;
     }
     if (parser.isSet(version)) {
-        out << "quorvane-tool " << QUORVANE_VERSION << '\n';
+        out << "quorvane-tool " << kVersion << '\n';
         return kToolOk;
     }
     QStringList words = parser.positionalArguments();

@@ -2,6 +2,8 @@
 
 #include <QCommandLineParser>
 
+#include "version.h"
+
 namespace quorvane {
 
 CommandLine ParseCommandLine(const QStringList& arguments) {
@@ -39,7 +41,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         return result;
     }
     if (parser.isSet(version)) {
-        result.output = QStringLiteral("quorvane %1\n").arg(QStringLiteral(QUORVANE_VERSION));
+        result.output = QStringLiteral("quorvane %1\n").arg(QLatin1String(kVersion));
         return result;
     }
     StartOptions start;

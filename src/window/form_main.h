@@ -11,11 +11,11 @@
 #include <vector>
 
 #include "document/scheme_document.h"
-#include "drawing/qimage_surface.h"
 #include "model/language.h"
 #include "model/mode_table.h"
 #include "model/parameter_entry.h"
 #include "model/scheme.h"
+#include "qpainter/qimage_surface.h"
 #include "sheet/train_sheet.h"
 #include "window/scheme_dialogs.h"
 

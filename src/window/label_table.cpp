@@ -1,10 +1,15 @@
 #include "window/label_table.h"
 
+#include <string>
+
+#include "version.h"
+
 namespace quorvane {
 
 const LabelTable& Labels() {
+    static const std::string title = std::string("Quorvane ") + kVersion;
     static const LabelTable table{
-        "Quorvane 2.0",
+        title,
         {
             {{"Число вагонов", "The number of cars"}, {"Label13"}},
             {{"Текущий вагон", "Current car"}, {"Label9"}},

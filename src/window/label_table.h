@@ -19,8 +19,8 @@ struct LabelTable {
     std::vector<CaptionPair> pairs;
 };
 
-// The table as the program fills it at start: the title "Quorvane 2.0" and
-// the captions of the labels.
+// The table as the program fills it at start: the title ("Quorvane" and the
+// version) and the captions of the labels.
 const LabelTable& Labels();
 
 }  // namespace quorvane

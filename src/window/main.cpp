@@ -7,6 +7,7 @@
 
 #include "fileio/desktop_language.h"
 #include "fileio/scheme_text.h"
+#include "version.h"
 #include "window/command_line.h"
 #include "window/form_main.h"
 #include "window/label_table.h"
@@ -43,7 +44,7 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quorvane"));
-    QApplication::setApplicationVersion(QStringLiteral(QUORVANE_VERSION));
+    QApplication::setApplicationVersion(QLatin1String(quorvane::kVersion));
     // No display name: Qt would append it to every window title that does
     // not end with it, and the desktop would show more than the title set.
 

@@ -3,7 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "drawing/qimage_surface.h"
+#include "qpainter/qimage_surface.h"
 
 namespace quorvane {
 

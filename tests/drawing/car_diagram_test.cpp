@@ -324,7 +324,7 @@ INSTANTIATE_TEST_SUITE_P(
                                  {13, 110}, {13, 115}, {14, 116}, {27, 116}, {27, 117}, {35, 117},
                                  {35, 116}, {27, 116}, {49, 116}, {50, 115}, {50, 110}},
                                 {"1L", {25, 119}}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& param) { return std::string(param.param.name); });
 
 TEST_F(CarDiagramTest, AxleBarRestoresTheBrush) {
     surface.SetBrushColour({1, 2, 3});

@@ -137,8 +137,9 @@ TEST_P(OddCountsTest, EveryTypeDrawsWithinTheTables) {
             const int bogies = std::clamp(c.bogies, 0, c.drawnAxles);
             const AxleShifts shifts = ComputeAxleShifts(c.axles, c.bogies);
             for (int i = 0; i < kMaxAxles; ++i) {
-                EXPECT_GE(shifts[i], 0);
-                EXPECT_LE(shifts[i], i < c.drawnAxles ? bogies : 0) << "axle " << i;
+                const int shift = shifts[static_cast<std::size_t>(i)];
+                EXPECT_GE(shift, 0);
+                EXPECT_LE(shift, i < c.drawnAxles ? bogies : 0) << "axle " << i;
             }
             EXPECT_EQ(surface.PenColour(), kDefaultPenColour);
             EXPECT_EQ(surface.PenWidth(), kDefaultPenWidth);

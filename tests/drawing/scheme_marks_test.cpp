@@ -172,7 +172,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {Red({31, 97}, {83, 97}), Red({83, 53}, {147, 52}), Red({146, 97}, {198, 97})},
                  {Blue({32, 52}, {32, 97}), Blue({83, 97}, {83, 52}), Blue({147, 52}, {147, 97}),
                   Blue({198, 97}, {198, 52})}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& param) { return std::string(param.param.name); });
 
 TEST_F(SchemeMarksTest, UnknownTypesDrawNothing) {
     for (int type : {0, 7, -1}) {
@@ -306,7 +306,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 {Blue({100, 80}, {100, 50}), Blue({100, 50}, {97, 56}),
                                  Blue({97, 56}, {102, 56}), Blue({102, 56}, {100, 51})},
                                 {100, 51}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& param) { return std::string(param.param.name); });
 
 }  // namespace
 }  // namespace quorvane

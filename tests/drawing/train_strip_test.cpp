@@ -123,7 +123,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ColourCase{"NoneHovered", 1, -1, {kGrey, kGreen, kGrey}},
                       ColourCase{"OtherHovered", 1, 2, {kGrey, kGreen, kHoverGreen}},
                       ColourCase{"HoverWinsOverCurrent", 1, 1, {kGrey, kHoverGreen, kGrey}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& param) { return std::string(param.param.name); });
 
 TEST_F(TrainStripTest, NumbersStartAtTheSamePointWhateverTheirLength) {
     Draw(10);

@@ -22,7 +22,7 @@ protected:
 TEST_F(LayoutTest, TrainGrowsToFortyCarsOfFourAxlesAndTwoBogies) {
     Repeat(39, AddCar);
     ASSERT_EQ(s.state.carCount, 40);
-    for (int c = 0; c < 40; ++c) {
+    for (std::size_t c = 0; c < 40; ++c) {
         EXPECT_EQ(s.cars[c].axleCount, 4) << "car " << c;
         EXPECT_EQ(s.cars[c].bogieCount, 2) << "car " << c;
     }
@@ -146,7 +146,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CountCase{"RemoveAxleLowersBogies", 5, 5, RemoveAxle, 4, 4},
                       CountCase{"RemoveAxleAtTwo", 2, 2, RemoveAxle, 2, 2},
                       CountCase{"RemoveAxleKeepsFewerBogies", 5, 2, RemoveAxle, 4, 2}),
-    [](const ::testing::TestParamInfo<CountCase>& info) { return info.param.name; });
+    [](const ::testing::TestParamInfo<CountCase>& param) { return param.param.name; });
 
 TEST_F(LayoutTest, SixteenAxlesTakeAtMostEightBogies) {
     Repeat(12, AddAxle);

@@ -35,7 +35,8 @@ protected:
     std::vector<CarAxle> Walk() const {
         std::vector<CarAxle> walk;
         for (int k = 0; k < s.state.totalAxles; ++k) {
-            walk.emplace_back(s.walk[k].car, s.walk[k].axle);
+            const WalkEntry& entry = s.walk[static_cast<std::size_t>(k)];
+            walk.emplace_back(entry.car, entry.axle);
         }
         return walk;
     }
@@ -83,7 +84,7 @@ TEST_F(ParameterEntryTest, StoreSpreadsTheSeriesAndTheWheelSetName) {
 
     StoreEditsToModel(s, ParameterTexts{"ER2", "2044", "7", "W-31", "900"});
 
-    for (int c = 0; c < 3; ++c) {
+    for (std::size_t c = 0; c < 3; ++c) {
         EXPECT_EQ(s.cars[c].series, "ER2") << "car " << c;
     }
     EXPECT_EQ(s.cars[3].series, "outside the train");
@@ -301,30 +302,30 @@ TEST_F(ParameterEntryTest, SetAgainResumesAtTheSameCarAndAxle) {
     };
     const std::vector<Case> cases{
         {"nothing changed", [](Scheme&) {}, {1, 1}, 5},
-        {"a car added behind", [](Scheme& s) { AddCar(s); }, {1, 1}, 5},
+        {"a car added behind", [](Scheme& scheme) { AddCar(scheme); }, {1, 1}, 5},
         {"the car made direct, at its first slot",
-         [](Scheme& s) {
-             s.state.currentAxle = 0;  // walk entry 6 before
-             SetInverted(s, false);
+         [](Scheme& scheme) {
+             scheme.state.currentAxle = 0;  // walk entry 6 before
+             SetInverted(scheme, false);
          },
          {1, 0},
          4},
         {"an axle added before it",
-         [](Scheme& s) {
-             PreviousCarInLayout(s);
-             AddAxle(s);
-             NextCarInLayout(s);
+         [](Scheme& scheme) {
+             PreviousCarInLayout(scheme);
+             AddAxle(scheme);
+             NextCarInLayout(scheme);
          },
          {1, 1},
          6},
         {"the car shortened below the axle",
-         [](Scheme& s) {
-             s.state.currentAxle = 2;
-             RemoveAxle(s);
+         [](Scheme& scheme) {
+             scheme.state.currentAxle = 2;
+             RemoveAxle(scheme);
          },
          {1, 1},
          4},
-        {"the car removed", [](Scheme& s) { RemoveCar(s); }, {0, 1}, 1},
+        {"the car removed", [](Scheme& scheme) { RemoveCar(scheme); }, {0, 1}, 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -9,7 +9,7 @@ namespace quorvane {
 namespace {
 
 void ExpectAllTextsEmpty(const Scheme& scheme) {
-    for (int c = 0; c < kMaxCars; ++c) {
+    for (std::size_t c = 0; c < kMaxCars; ++c) {
         const CarRecord& car = scheme.cars[c];
         SCOPED_TRACE("car slot " + std::to_string(c));
         EXPECT_FALSE(car.inverted);

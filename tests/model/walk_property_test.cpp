@@ -145,10 +145,11 @@ private:
     void CheckWalkOrder() {
         int k = 0;
         for (int c = 0; c < s_.state.carCount; ++c) {
-            const CarRecord& car = s_.cars[c];
+            const CarRecord& car = s_.cars[static_cast<std::size_t>(c)];
             for (int j = 0; j < car.axleCount; ++j, ++k) {
                 const int axle = car.inverted ? car.axleCount - 1 - j : j;
-                ASSERT_EQ(std::make_pair(s_.walk[k].car, s_.walk[k].axle), std::make_pair(c, axle))
+                const WalkEntry& entry = s_.walk[static_cast<std::size_t>(k)];
+                ASSERT_EQ(std::make_pair(entry.car, entry.axle), std::make_pair(c, axle))
                     << "walk entry " << k;
             }
         }
@@ -164,7 +165,7 @@ private:
         ASSERT_GE(st.currentCar, 0);
         ASSERT_LT(st.currentCar, st.carCount);
         for (int c = 0; c < st.carCount; ++c) {
-            const CarRecord& car = s_.cars[c];
+            const CarRecord& car = s_.cars[static_cast<std::size_t>(c)];
             ASSERT_GE(car.axleCount, 2);
             ASSERT_LE(car.axleCount, kMaxAxles);
             ASSERT_GE(car.bogieCount, 1);
@@ -176,7 +177,7 @@ private:
         }
         ASSERT_GE(st.walkCursor, 0);
         ASSERT_LT(st.walkCursor, st.totalAxles);
-        const WalkEntry& here = s_.walk[st.walkCursor];
+        const WalkEntry& here = s_.walk[static_cast<std::size_t>(st.walkCursor)];
         ASSERT_EQ(std::make_pair(here.car, here.axle),
                   std::make_pair(st.currentCar, st.currentAxle));
     }

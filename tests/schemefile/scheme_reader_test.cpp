@@ -60,7 +60,7 @@ TEST(SchemeReaderTest, TwoCarExamplesLoadBackWithEveryCountAndText) {
         EXPECT_EQ(s.fileName, "train");
         EXPECT_EQ(s.state.schemeType, type);
         EXPECT_EQ(s.state.carCount, 2);
-        for (int c = 0; c < 2; ++c) {
+        for (std::size_t c = 0; c < 2; ++c) {
             const CarRecord& want = saved->cars[c];
             const CarRecord& got = s.cars[c];
             EXPECT_EQ(got.inverted, want.inverted);
@@ -68,7 +68,7 @@ TEST(SchemeReaderTest, TwoCarExamplesLoadBackWithEveryCountAndText) {
             EXPECT_EQ(got.bogieCount, want.bogieCount);
             EXPECT_EQ(got.series, want.series);
             EXPECT_EQ(got.carNumber, want.carNumber);
-            for (int a = 0; a < want.axleCount; ++a) {
+            for (std::size_t a = 0; a < static_cast<std::size_t>(want.axleCount); ++a) {
                 EXPECT_EQ(got.axles[a].axleName, want.axles[a].axleName);
                 EXPECT_EQ(got.axles[a].run, want.axles[a].run);
                 EXPECT_EQ(got.axles[a].sides[0].wheelSetName, want.axles[a].sides[0].wheelSetName);

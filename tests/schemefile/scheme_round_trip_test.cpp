@@ -59,15 +59,15 @@ TEST(SchemeRoundTripTest, RandomSchemesComeBackWhole) {
         ASSERT_EQ(back->state.carCount, saved->state.carCount);
         ASSERT_EQ(back->fileName, "round trip");
         for (int c = 0; c < saved->state.carCount; ++c) {
-            const CarRecord& want = saved->cars[c];
-            const CarRecord& got = back->cars[c];
+            const CarRecord& want = saved->cars[static_cast<std::size_t>(c)];
+            const CarRecord& got = back->cars[static_cast<std::size_t>(c)];
             SCOPED_TRACE("round " + std::to_string(round) + ", car " + std::to_string(c + 1));
             ASSERT_EQ(got.inverted, want.inverted);
             ASSERT_EQ(got.axleCount, want.axleCount);
             ASSERT_EQ(got.bogieCount, want.bogieCount);
             ASSERT_EQ(got.series, want.series);
             ASSERT_EQ(got.carNumber, want.carNumber);
-            for (int a = 0; a < want.axleCount; ++a) {
+            for (std::size_t a = 0; a < static_cast<std::size_t>(want.axleCount); ++a) {
                 const AxleSlot& w = want.axles[a];
                 const AxleSlot& g = got.axles[a];
                 ASSERT_EQ(g.axleName, w.axleName);

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "../schemefile/random_schemes.h"
-#include "drawing/render_image.h"
+#include "qpainter/render_image.h"
 #include "schemefile/scheme_writer.h"
 #include "tool_fixture.h"
 
@@ -220,7 +220,8 @@ TEST_F(ToolTest, CountsThatTheReaderTakesAreWrittenBack) {
             car.axleCount = cars[c].axles;
             car.bogieCount = cars[c].bogies;
             for (int a = 0; a < car.axleCount; ++a) {
-                testing::FillAxle(car, a, std::to_string(a + 1), "W" + std::to_string(c * 16 + a),
+                testing::FillAxle(car, a, std::to_string(a + 1),
+                                  "W" + std::to_string(static_cast<int>(c) * 16 + a),
                                   std::to_string(a * 10));
             }
         }

@@ -467,7 +467,7 @@ private slots:
             const SchemeState& st = S().state;
             QVERIFY(st.carCount >= 1 && st.carCount <= kMaxCars);
             QVERIFY(st.currentCar >= 0 && st.currentCar < st.carCount);
-            const CarRecord& car = S().cars[st.currentCar];
+            const CarRecord& car = S().cars[static_cast<std::size_t>(st.currentCar)];
             QCOMPARE(
                 Counters(),
                 QStringList({QString::number(st.carCount), QString::number(car.axleCount),
@@ -476,7 +476,7 @@ private slots:
                              QString::number(st.currentCar + 1)}));
             QCOMPARE(Widget<QCheckBox>(Control::Invert)->isChecked(), car.inverted);
             if (S().mode == Mode::ParameterMode) {
-                const WalkEntry& here = S().walk[st.walkCursor];
+                const WalkEntry& here = S().walk[static_cast<std::size_t>(st.walkCursor)];
                 QVERIFY(st.walkCursor >= 0 && st.walkCursor < st.totalAxles);
                 QCOMPARE(here.car, st.currentCar);
                 QCOMPARE(here.axle, st.currentAxle);

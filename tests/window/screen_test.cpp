@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "drawing/car_view.h"
-#include "drawing/render_image.h"
+#include "qpainter/render_image.h"
 #include "window/window_place.h"
 #include "window_fixture.h"
 

@@ -1,5 +1,5 @@
 // Pixel checks of real renders, probing the coordinates of the drawings.
-#include "drawing/render_image.h"
+#include "qpainter/render_image.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "drawing/qpainter_surface.h"
+#include "qpainter/qpainter_surface.h"
 
 #include <QColor>
 #include <QFontMetricsF>

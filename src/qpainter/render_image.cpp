@@ -1,6 +1,6 @@
-#include "drawing/render_image.h"
+#include "qpainter/render_image.h"
 
-#include "drawing/qimage_surface.h"
+#include "qpainter/qimage_surface.h"
 #include "drawing/train_strip.h"
 
 namespace quorvane {

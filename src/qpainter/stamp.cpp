@@ -1,4 +1,4 @@
-#include "drawing/stamp.h"
+#include "qpainter/stamp.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "drawing/qimage_surface.h"
+#include "qpainter/qimage_surface.h"
 
 #include <QColor>
 #include <QFontMetrics>

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "drawing/drawing_surface.h"
-#include "drawing/stamp.h"
+#include "qpainter/stamp.h"
 
 namespace quorvane {
 

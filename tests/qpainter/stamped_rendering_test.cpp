@@ -11,9 +11,9 @@
 
 #include "../model/fresh_scheme.h"
 #include "drawing/car_view.h"
-#include "drawing/qimage_surface.h"
 #include "drawing/train_strip.h"
 #include "model/parameter_entry.h"
+#include "qpainter/qimage_surface.h"
 
 namespace quorvane {
 namespace {
