@@ -1,19 +1,16 @@
 #include "tool/tool.h"
 
 #include <QCommandLineParser>
-#include <QFile>
 #include <algorithm>
 #include <istream>
 #include <memory>
 #include <optional>
 #include <ostream>
 
-#include "fileio/save_file.h"
+#include "fileio/scheme_files.h"
 #include "fileio/scheme_text.h"
 #include "model/layout.h"
 #include "model/parameter_entry.h"
-#include "schemefile/scheme_reader.h"
-#include "schemefile/scheme_writer.h"
 #include "tool/measurement_plan.h"
 #include "tool/render.h"
 #include "tool/scheme_json.h"
@@ -74,10 +71,6 @@ std::string Local(const QString& text) {
     return text.toLocal8Bit().toStdString();
 }
 
-std::string FilePath(const QString& path) {
-    return QFile::encodeName(path).toStdString();
-}
-
 int Usage(std::ostream& err, const std::string& problem) {
     err << "quorvane-tool: " << problem << "\nTry 'quorvane-tool --help'.\n";
     return kToolUsage;
@@ -94,11 +87,6 @@ std::optional<QStringList> Files(const QString& command, const QStringList& word
         return std::nullopt;
     }
     return parser.positionalArguments();
-}
-
-// Loads as the editor does after New: the scheme that was open has its type.
-ReadResult Load(const QString& file) {
-    return ReadSchemeFile(FilePath(file), kNewSchemeType);
 }
 
 std::string Counted(int count, const char* one, const char* many) {
@@ -130,14 +118,15 @@ std::string UnusualCars(const Scheme& scheme) {
 int Check(const QStringList& files, std::ostream& out) {
     int code = kToolOk;
     for (const QString& file : files) {
-        const ReadResult result = Load(file);
+        // Loaded as the editor loads after New.
+        const SchemeLoadResult result = LoadSchemeFile(file);
         out << Local(file) << ": ";
         if (result.scheme) {
             out << "ok (" << result.scheme->state.carCount << " cars, "
                 << AxlesInTrain(*result.scheme) << " axles, scheme type "
                 << result.scheme->state.schemeType << ")" << UnusualCars(*result.scheme) << '\n';
         } else {
-            out << result.error.Message() << '\n';
+            out << Local(result.reason) << '\n';
             code = kToolFailed;
         }
     }
@@ -190,8 +179,8 @@ int Write(const QString& file, std::istream& in, std::ostream& err) {
                      "write needs a file, not '-': the name line of a scheme comes from the "
                      "name of its file");
     }
-    const std::optional<std::string> name = SchemeNameOfPath(file);
-    if (!name) {
+    // Refused before the input is read.
+    if (!SchemeNameOfPath(file)) {
         err << Local(file) << ": the file name holds a character that Windows-1251 cannot store\n";
         return kToolFailed;
     }
@@ -208,13 +197,13 @@ int Write(const QString& file, std::istream& in, std::ostream& err) {
         err << "standard input: " << parsed.error << '\n';
         return kToolFailed;
     }
-    const WriteResult written = WriteScheme(*parsed.scheme, *name);
-    if (!written.ok) {
-        err << Local(file) << ": " << written.error << '\n';
-        return kToolFailed;
-    }
-    if (const std::optional<SaveFailure> failure = SaveFileAtomically(file, written.bytes)) {
-        err << Local(file) << ": cannot be written: " << Local(failure->reason) << '\n';
+    const SchemeSaveResult saved = SaveSchemeFile(*parsed.scheme, file);
+    if (saved.failure) {
+        using Kind = SchemeSaveFailure::Kind;
+        const bool written =
+            saved.failure->kind == Kind::CannotOpen || saved.failure->kind == Kind::CannotWrite;
+        err << Local(file) << (written ? ": cannot be written: " : ": ")
+            << Local(saved.failure->reason) << '\n';
         return kToolFailed;
     }
     return kToolOk;
@@ -223,9 +212,9 @@ int Write(const QString& file, std::istream& in, std::ostream& err) {
 }  // namespace
 
 std::unique_ptr<Scheme> LoadOrReport(const QString& file, std::ostream& err) {
-    ReadResult result = Load(file);
+    SchemeLoadResult result = LoadSchemeFile(file);
     if (!result.scheme) {
-        err << Local(file) << ": " << result.error.Message() << '\n';
+        err << Local(file) << ": " << Local(result.reason) << '\n';
     }
     return std::move(result.scheme);
 }
