@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "document/step_names.h"
+#include "fileio/language_text.h"
 #include "model/layout.h"
 #include "model/scheme_change.h"
 
@@ -55,8 +56,7 @@ void SchemeDocument::Changed(Mode before) {
 }
 
 QString SchemeDocument::Name(const TextPair& name) const {
-    const std::string_view text = name.In(language_);
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return InLanguage(name, language_);
 }
 
 QString SchemeDocument::Name(const TextPair& name, int number) const {

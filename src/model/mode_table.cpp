@@ -53,6 +53,10 @@ constexpr std::array kTable{
     // No mode disables them; the window does while there is nothing to undo or redo.
     Fixed(Control::Undo, kEnabled),
     Fixed(Control::Redo, kEnabled),
+    // Ctrl+S, like Save, once there are texts to save.
+    Parameter(Control::SaveInPlace),
+    Fixed(Control::ExportSheet, kEnabled),
+    Fixed(Control::PrintSheet, kEnabled),
     Fixed(Control::CarCountDisplay, kDisplay),
     Fixed(Control::AxleCountDisplay, kDisplay),
     Fixed(Control::BogieCountDisplay, kDisplay),

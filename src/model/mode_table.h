@@ -1,5 +1,6 @@
-// Which control is enabled or read-only in which mode, as data: the window
-// applies it, and tests check it without any widget.
+// Which control and command is enabled or read-only in which mode, as data:
+// the window applies it to its widgets and actions, and tests check it
+// without any widget.
 #pragma once
 
 #include <cstddef>
@@ -9,7 +10,8 @@
 
 namespace quorvane {
 
-// Every control whose state the modes decide or fix, by what it does.
+// Every control and command whose state the modes decide or fix, by what it
+// does.
 enum class Control {
     // Layout steppers.
     RemoveCar,
@@ -43,6 +45,10 @@ enum class Control {
     // The undo stack.
     Undo,
     Redo,
+    // Commands with keys and menu entries but no control of their own.
+    SaveInPlace,
+    ExportSheet,
+    PrintSheet,
     // The counter displays.
     CarCountDisplay,
     AxleCountDisplay,

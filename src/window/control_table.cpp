@@ -1,15 +1,9 @@
 #include "window/control_table.h"
 
-#include <QLineEdit>
-#include <QPushButton>
 #include <array>
 #include <cstddef>
-#include <stdexcept>
-#include <string>
 
 #include "window/form_main.h"
-#include "window/invert_check_box.h"
-#include "window/parameter_edit.h"
 
 namespace quorvane {
 
@@ -18,23 +12,66 @@ namespace {
 using K = ControlKind;
 using F = TFormMain;
 
+constexpr KeyList kNoKeys{};
+
+constexpr KeyList Keys(QKeyCombination first, QKeyCombination second = {}) {
+    return {first, second};
+}
+
+constexpr WindowControl Row(Control control, std::string_view name, ControlKind kind,
+                            TextPair caption, TextPair tip, KeyList keys, void (F::*call)()) {
+    return {control, name, kind, caption, tip, {}, {}, keys, kNoKeys, control, call};
+}
+
+// A picture button: its tooltip says what it does.
 constexpr WindowControl Button(Control control, std::string_view name, TextPair tip,
-                               void (F::*click)()) {
-    return {control, name, K::Button, {}, tip, click};
+                               void (F::*call)(), KeyList keys = kNoKeys) {
+    return Row(control, name, K::Button, {}, tip, keys, call);
+}
+// A walk button whose step the parameter fields take on a key of their own.
+constexpr WindowControl FieldKeyButton(Control control, std::string_view name, TextPair tip,
+                                       void (F::*call)(), KeyList fieldKeys) {
+    WindowControl row = Button(control, name, tip, call);
+    row.fieldKeys = fieldKeys;
+    return row;
 }
 constexpr WindowControl CaptionedButton(Control control, std::string_view name, TextPair caption,
-                                        void (F::*click)()) {
-    return {control, name, K::Button, caption, {}, click};
+                                        void (F::*call)(), KeyList keys) {
+    return Row(control, name, K::Button, caption, {}, keys, call);
 }
-constexpr WindowControl TippedButton(Control control, std::string_view name, TextPair caption,
-                                     TextPair tip, void (F::*click)()) {
-    return {control, name, K::Button, caption, tip, click};
+constexpr WindowControl Command(Control control, TextPair caption, TextPair tip, KeyList keys,
+                                void (F::*call)()) {
+    return Row(control, {}, K::Command, caption, tip, keys, call);
 }
 constexpr WindowControl Edit(Control control, std::string_view name) {
-    return {control, name, K::ParameterEdit, {}, {}, nullptr};
+    return Row(control, name, K::ParameterEdit, {}, {}, kNoKeys, nullptr);
 }
 constexpr WindowControl Display(Control control, std::string_view name) {
-    return {control, name, K::Display, {}, {}, nullptr};
+    return Row(control, name, K::Display, {}, {}, kNoKeys, nullptr);
+}
+
+constexpr WindowControl SetRow() {
+    WindowControl row = Row(
+        Control::SetScheme, "btnSet", K::Button, {"Принять", "Set scheme"},
+        {"Принять схему и начать ввод параметров", "Fix the layout and enter the wheel parameters"},
+        Keys(Qt::CTRL | Qt::Key_L), &F::btnSetClick);
+    row.walkCaption = {"Изменить схему", "Edit layout"};
+    row.walkTip = {
+        "Снова изменить вагоны, оси, тележки и тип схемы; тексты остаются у своих вагонов и осей",
+        "Change cars, axles, bogies and the scheme type again; every text stays with its car and "
+        "axle"};
+    return row;
+}
+
+constexpr WindowControl SaveRow() {
+    WindowControl row =
+        Row(Control::SaveScheme, "btnSave", K::Button, {"Сохранить схему", "Save scheme"},
+            {"Сохранить в файл, выбранный в диалоге (%1). %2 сохраняет в файл схемы без диалога",
+             "Save to a file chosen in the dialog (%1). %2 saves into the scheme's own file "
+             "without the dialog"},
+            Keys(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &F::btnSaveClick);
+    row.tipKeysOf = Control::SaveInPlace;
+    return row;
 }
 
 constexpr std::array kControls{
@@ -53,40 +90,45 @@ constexpr std::array kControls{
            {"Предыдущий тип схемы", "Previous scheme type"}, &F::cxButton8Click),
     Button(Control::NextSchemeType, "cxButton9", {"Следующий тип схемы", "Next scheme type"},
            &F::cxButton9Click),
-    WindowControl{
-        Control::Invert, "chbInvert", K::CheckBox, {"Обратный", "Invert"}, {}, &F::chbInvertClick},
-    Button(Control::PreviousWheelSet, "cxButton1",
-           {"Предыдущая колёсная пара (Shift+Enter)", "Previous wheel set (Shift+Enter)"},
-           &F::cxButton1Click),
-    Button(Control::NextWheelSet, "cxButton10",
-           {"Следующая колёсная пара (Enter)", "Next wheel set (Enter)"}, &F::cxButton10Click),
-    Button(Control::PreviousCarInWalk, "cxButton11",
-           {"Предыдущий вагон (Page Up)", "Previous car (Page Up)"}, &F::cxButton11Click),
-    Button(Control::NextCarInWalk, "cxButton12",
-           {"Следующий вагон (Page Down)", "Next car (Page Down)"}, &F::cxButton12Click),
+    Row(Control::Invert, "chbInvert", K::CheckBox, {"Обратный", "Invert"}, {}, kNoKeys,
+        &F::chbInvertClick),
+    FieldKeyButton(Control::PreviousWheelSet, "cxButton1",
+                   {"Предыдущая колёсная пара", "Previous wheel set"}, &F::cxButton1Click,
+                   Keys(Qt::SHIFT | Qt::Key_Enter)),
+    FieldKeyButton(Control::NextWheelSet, "cxButton10",
+                   {"Следующая колёсная пара", "Next wheel set"}, &F::cxButton10Click,
+                   Keys(Qt::Key_Enter)),
+    Button(Control::PreviousCarInWalk, "cxButton11", {"Предыдущий вагон", "Previous car"},
+           &F::cxButton11Click, Keys(Qt::Key_PageUp)),
+    Button(Control::NextCarInWalk, "cxButton12", {"Следующий вагон", "Next car"},
+           &F::cxButton12Click, Keys(Qt::Key_PageDown)),
     Edit(Control::Series, "editSeries"),
     Edit(Control::CarNumber, "editNumber"),
     Edit(Control::AxleName, "editAxle"),
     Edit(Control::WheelSetName, "editWheelPair"),
     Edit(Control::Run, "editRun"),
-    CaptionedButton(Control::NewScheme, "btnNew", {"Новая схема", "New scheme"}, &F::btnNewClick),
-    // Its caption and tip in ParameterMode are the window's.
-    TippedButton(Control::SetScheme, "btnSet", {"Принять", "Set scheme"},
-                 {"Принять схему и начать ввод параметров (Ctrl+L)",
-                  "Fix the layout and enter the wheel parameters (Ctrl+L)"},
-                 &F::btnSetClick),
-    TippedButton(Control::SaveScheme, "btnSave", {"Сохранить схему", "Save scheme"},
-                 {"Сохранить в файл, выбранный в диалоге (Ctrl+Shift+S). Ctrl+S сохраняет в "
-                  "файл схемы без диалога",
-                  "Save to a file chosen in the dialog (Ctrl+Shift+S). Ctrl+S saves into the "
-                  "scheme's own file without the dialog"},
-                 &F::btnSaveClick),
+    CaptionedButton(Control::NewScheme, "btnNew", {"Новая схема", "New scheme"}, &F::btnNewClick,
+                    Keys(Qt::CTRL | Qt::Key_N)),
+    SetRow(),
+    SaveRow(),
     CaptionedButton(Control::LoadScheme, "btnLoad", {"Загрузить схему", "Load scheme"},
-                    &F::btnLoadClick),
-    CaptionedButton(Control::Exit, "btnExit", {"Выход", "Exit"}, &F::btnExitClick),
+                    &F::btnLoadClick, Keys(Qt::CTRL | Qt::Key_O)),
+    CaptionedButton(Control::Exit, "btnExit", {"Выход", "Exit"}, &F::btnExitClick,
+                    Keys(Qt::CTRL | Qt::Key_Q)),
     // Their tooltips name the step they would take back or make again.
-    CaptionedButton(Control::Undo, "btnUndo", {"Отменить", "Undo"}, &F::btnUndoClick),
-    CaptionedButton(Control::Redo, "btnRedo", {"Повторить", "Redo"}, &F::btnRedoClick),
+    CaptionedButton(Control::Undo, "btnUndo", {"Отменить", "Undo"}, &F::btnUndoClick,
+                    Keys(Qt::CTRL | Qt::Key_Z)),
+    CaptionedButton(Control::Redo, "btnRedo", {"Повторить", "Redo"}, &F::btnRedoClick,
+                    Keys(Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Qt::CTRL | Qt::Key_Y)),
+    Command(Control::SaveInPlace, {"Сохранить", "Save"},
+            {"Сохранить в файл схемы без диалога",
+             "Save into the scheme's own file without the "
+             "dialog"},
+            Keys(Qt::CTRL | Qt::Key_S), &F::SaveInPlace),
+    Command(Control::ExportSheet, {"Экспорт листа…", "Export sheet…"}, {},
+            Keys(Qt::CTRL | Qt::Key_E), &F::ExportSheet),
+    Command(Control::PrintSheet, {"Печать…", "Print…"}, {}, Keys(Qt::CTRL | Qt::Key_P),
+            &F::PrintSheet),
     Display(Control::CarCountDisplay, "editNumCar"),
     Display(Control::AxleCountDisplay, "editNumAxle"),
     Display(Control::BogieCountDisplay, "editNumBogie"),
@@ -98,21 +140,6 @@ constexpr std::array kControls{
 
 static_assert(OneRowPerControlInOrder(kControls));
 
-bool IsOfKind(QWidget* widget, ControlKind kind) {
-    switch (kind) {
-        case ControlKind::Button:
-            return qobject_cast<QPushButton*>(widget) != nullptr;
-        case ControlKind::CheckBox:
-            return dynamic_cast<InvertCheckBox*>(widget) != nullptr;
-        case ControlKind::ParameterEdit:
-            return qobject_cast<ParameterEdit*>(widget) != nullptr;
-        case ControlKind::Display:
-            return qobject_cast<QLineEdit*>(widget) != nullptr &&
-                   qobject_cast<ParameterEdit*>(widget) == nullptr;
-    }
-    return false;
-}
-
 }  // namespace
 
 std::span<const WindowControl> WindowControls() {
@@ -123,20 +150,14 @@ const WindowControl& WindowControlOf(Control control) {
     return kControls.at(static_cast<std::size_t>(control));
 }
 
-std::array<QWidget*, kControlCount> FindControlWidgets(const QWidget& root) {
-    std::array<QWidget*, kControlCount> widgets{};
-    for (const WindowControl& row : kControls) {
-        const std::string name(row.objectName);
-        QWidget* widget = root.findChild<QWidget*>(QString::fromStdString(name));
-        if (widget == nullptr) {
-            throw std::logic_error("the window has no control '" + name + "'");
+QList<QKeySequence> KeySequences(const KeyList& keys) {
+    QList<QKeySequence> sequences;
+    for (const QKeyCombination key : keys) {
+        if (key.key() != Qt::Key_unknown) {
+            sequences << QKeySequence(key);
         }
-        if (!IsOfKind(widget, row.kind)) {
-            throw std::logic_error("the window's control '" + name + "' is of another kind");
-        }
-        widgets[static_cast<std::size_t>(row.control)] = widget;
     }
-    return widgets;
+    return sequences;
 }
 
 }  // namespace quorvane

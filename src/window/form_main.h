@@ -1,53 +1,46 @@
-// The editor's one window, a view of the document: its controls, its
-// captions and title, the refresh of both drawings and every counter, and
-// the wiring of every control event to the document and the scheme files.
+// The editor's one window, a view of the document: it composes its widgets,
+// the command actions, the parameter panel, the two drawings, the status
+// line and the file controller, runs each command's handler, and shows the
+// document whenever it changes.
 #pragma once
 
 #include <QWidget>
-#include <array>
 #include <functional>
 #include <memory>
-#include <utility>
-#include <vector>
 
 #include "document/scheme_document.h"
 #include "model/language.h"
 #include "model/mode_table.h"
-#include "model/parameter_entry.h"
 #include "model/scheme.h"
-#include "qpainter/qimage_surface.h"
-#include "sheet/train_sheet.h"
 #include "window/scheme_dialogs.h"
+#include "window/window_layout.h"
 
 class QAction;
-class QLabel;
-class QLineEdit;
-class QPushButton;
 class QScreen;
-class QScrollArea;
-class QStatusBar;
 
 namespace quorvane {
 
-class InvertCheckBox;
-class ParameterEdit;
-class SurfaceView;
+class CommandActions;
+class FileController;
+class ParameterPanel;
+class SchemeDrawings;
+class WindowStatus;
 
 class TFormMain final : public QWidget {
     Q_OBJECT
 
 public:
-    // Throws when the window lacks a control of the control table.
     explicit TFormMain(std::unique_ptr<SchemeDialogs> dialogs,
                        Language language = Language::English, QWidget* parent = nullptr);
     ~TFormMain() override;
 
     const SchemeDocument& document() const { return document_; }
     const Scheme& scheme() const { return document_.scheme(); }
+    // The action of a command: what its keys, its button and its menu entry
+    // trigger. Null for a control that is no command.
+    QAction* Action(Control control) const;
 
-    // Whether closing, New or Load would lose work: the document is modified
-    // (not undone back to its last save, load or New), or an edit holds
-    // typing not stored yet.
+    // Whether closing, New or Load would lose work.
     bool HasUnsavedWork() const;
 
     // Loads a file as Load does, without the dialog and without asking about
@@ -58,8 +51,7 @@ public:
     void UpdateTitle();
     void RefreshView();
 
-    // The event handlers, by control and event.
-    void FormCreate();
+    // The handlers of the commands, by control, as the control table calls them.
     void btnNewClick();
     void btnSetClick();
     void btnSaveClick();
@@ -82,14 +74,11 @@ public:
     void cxButton13Click();
     void cxButton14Click();
     void chbInvertClick();
-    void Image1MouseDown(QPoint at);
-    // Ctrl+E and Ctrl+P, and the drawings' context menus: the measurement
-    // sheet of the scheme as it stands, typing stored first.
+    // Ctrl+S, and Export sheet and Print, from their keys and the drawings'
+    // context menus.
+    void SaveInPlace();
     void ExportSheet();
     void PrintSheet();
-    void Image2MouseDown(QPoint at);
-    void Image2MouseMove(QPoint at);
-    void editSeriesExit();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -98,115 +87,43 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    void BuildControls();
-    // Finds every control of the control table and every captioned label, or
-    // throws naming the first that is missing or of another kind.
-    void FindControls();
-    void WireEvents();
-    void WireKeys();
+    void Wire();
 
+    // Runs a command, an exception shown, and puts the focus where typing
+    // goes on when the command moved the walk, changed the mode or left the
+    // focus where it should not stay.
+    void Run(const std::function<void()>& command);
+    void PlaceFocusAfter(Mode modeBefore, int walkBefore);
+    // During the walk the first empty field, else the first; in the layout
+    // the strip.
+    void FocusWhereTypingGoes();
     // Runs a handler; an exception that escapes it is shown, and the editor
     // goes on with the scheme as the handler left it.
     void Guarded(const std::function<void()>& handler);
 
-    template <class Widget>
-    Widget* ControlWidget(Control control) const {
-        return static_cast<Widget*>(controls_[static_cast<std::size_t>(control)]);
-    }
-    QPushButton* Button(Control control) const;
-    ParameterEdit* Edit(Control control) const;
-    QLineEdit* Display(Control control) const;
-    InvertCheckBox* InvertBox() const;
-    // The five parameter edits, series first.
-    std::array<ParameterEdit*, 5> Edits() const;
-
     // Everything the document shows: the edits, both drawings, the counters,
-    // the title and the undo controls.
+    // the title, the status line and the undo actions.
     void ShowDocument();
-    void ApplyControlStates(ControlState (*stateOf)(Control));
-    // The control states of the document's mode.
+    // The counter displays and the Invert box.
+    void ShowCounters();
+    // The enabled and read-only states of the mode, controls and actions.
     void ApplyModeStates();
-    void ShowSetButtonTexts();
-    // The edits as the operator leaves them: those changed, with their texts.
-    EditedTexts EditsNow() const;
-    // Whether an edit holds typing that differs from the model.
-    bool HasTypedEdits() const;
-    // Shows the texts of the walk position, as untouched; empty in LayoutMode.
-    void LoadEditsFromModel();
-    // The tooltips of the edits: a shortened text, two wheel-set names.
-    void UpdateEditTips();
-    void MarkEmptyFields();
-    // The marks of unsaved work: the title's and the undo controls'.
+    // The marks of unsaved work: the title's and the undo actions'.
     void ShowUnsavedState();
-    void UpdateUndoControls(bool typed);
-    // Ctrl+S and the unsaved-work question's Save: into the scheme's own file
-    // without a dialog, asking first when another program changed it; with
-    // the dialog when the scheme has no file yet.
-    bool SaveInPlace();
-    // The Save button and Ctrl+Shift+S: the dialog, which proposes the own
-    // file, or "NAME.sch" in the folder last used.
-    bool SaveWithDialog();
-    // Whether saving may replace what is at path: nothing, the scheme's own
-    // file as it was opened or saved, or a file the operator agreed to
-    // replace when asked.
-    bool MayReplace(const QString& path);
-    // Whether path names the file the scheme was opened from or saved to.
-    bool IsOwnFile(const QString& path) const;
-    // The question of kind question about the file at path: true for Replace.
-    bool AskReplace(const TextPair& question, const QString& path);
-    // Writes the scheme to path atomically; a failure is shown and leaves
-    // the old file and the scheme's unsaved mark as they were.
-    bool WriteTo(const QString& path);
-    bool LoadScheme(const QString& path);
-    // Asks about unsaved work; true when the action may go on.
-    bool ConfirmDiscard();
-    // The sheet in the editor's language, of the scheme's file and today.
-    SheetOptions SheetOptionsNow() const;
-    // The drawings' context menu: Export sheet and Print.
-    void AddSheetActions(QWidget* drawing);
     // Moves the window, frame and all, onto the available area of its screen
     // where the platform lets it.
     void PlaceWindow(QRect frame, const QScreen* screen);
-    // Both drawings at the device pixel ratio of the window's screen.
-    void MatchScreenRatio();
-    // Draws the strip with the given car hovered (-1 for none) and shows it.
-    void DrawStrip(int hovered);
-    // Ctrl+D in an edit: the same field's text of the previous wheel set.
-    void FillDown(ParameterEdit* edit);
-    // After a step from the keyboard: the first empty parameter edit.
-    void FocusFirstEmptyEdit();
-    // The first empty edit after the one given, in tab order; false when
-    // there is none.
-    bool FocusNextEmptyEdit(const ParameterEdit* after);
-    // Where the operator is and how much of the train is entered.
-    void ShowStatus();
-    // A message in the status line, until the document next changes.
-    void ShowMessage(const QString& message);
 
     std::unique_ptr<SchemeDialogs> dialogs_;
     SchemeDocument document_;
     Language language_;
-    // Where a save dialog for a scheme without a file, and the open dialog,
-    // start: the folder of the file last opened or saved.
-    QString lastFolder_;
-    QImageSurface carSurface_;
-    QImageSurface stripSurface_;
-    // The hovered car the strip shows; kStripUnknown after a draw that did
-    // not finish or a handler that failed before its refresh.
-    static constexpr int kStripUnknown = -2;
-    int stripHovered_ = kStripUnknown;
-
-    // By Control, each of the kind the control table gives it.
-    std::array<QWidget*, kControlCount> controls_{};
-    std::vector<std::pair<QLabel*, TextPair>> captionedLabels_;
-    // The drawings' context menu entries, captioned in the language.
-    std::vector<std::pair<QAction*, TextPair>> captionedActions_;
-    SurfaceView* image1_ = nullptr;
-    SurfaceView* image2_ = nullptr;
-    QScrollArea* scrollBox1_ = nullptr;
-    QStatusBar* statusBar_ = nullptr;
+    WindowWidgets widgets_;
+    CommandActions* actions_;
+    ParameterPanel* panel_;
+    SchemeDrawings* drawings_;
+    WindowStatus* status_;
+    FileController* files_;
     bool shownOnce_ = false;
-    QLabel* statusLine_ = nullptr;
 };
 
 }  // namespace quorvane

@@ -1,14 +1,15 @@
 #include "window/parameter_edit.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QToolTip>
 #include <QValidator>
+#include <algorithm>
 
 #include "fileio/scheme_text.h"
 #include "schemefile/field_bytes.h"
-#include "window/undo_keys.h"
 
 namespace quorvane {
 
@@ -101,11 +102,20 @@ bool ParameterEdit::ReplacesShortenedText(QKeyEvent* event) const {
            event->matches(QKeySequence::Paste) || event->matches(QKeySequence::Cut);
 }
 
+bool ParameterEdit::HoldsCommandKey(const QKeyEvent& event) const {
+    const QKeySequence pressed(event.keyCombination());
+    const QList<QAction*> actions = window()->actions();
+    return std::any_of(actions.begin(), actions.end(), [&pressed](const QAction* action) {
+        return action->isEnabled() && action->shortcuts().contains(pressed);
+    });
+}
+
 bool ParameterEdit::event(QEvent* event) {
-    // A line edit accepts the override of these keys even with nothing to
-    // undo, which would keep them from the window's shortcuts.
+    // A line edit takes the override of its own editing keys, some of which
+    // are command keys on some desktops (Ctrl+E: end of line under X11);
+    // the window's commands win over them.
     if (event->type() == QEvent::ShortcutOverride &&
-        IsUndoOrRedoKey(*static_cast<QKeyEvent*>(event))) {
+        HoldsCommandKey(*static_cast<QKeyEvent*>(event))) {
         event->ignore();
         return true;
     }

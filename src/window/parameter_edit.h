@@ -60,7 +60,7 @@ signals:
     void shortenedTextReplaced();
 
 protected:
-    // Leaves the keys of undo and redo to the window.
+    // Leaves every key that an enabled action of its window holds to it.
     bool event(QEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -68,6 +68,7 @@ protected:
 private:
     void ShowRefusalHint();
     bool ReplacesShortenedText(QKeyEvent* event) const;
+    bool HoldsCommandKey(const QKeyEvent& event) const;
 
     QString refusalHint_;
     QString shown_;

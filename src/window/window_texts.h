@@ -1,7 +1,7 @@
-// The window's texts beyond its captions and tooltips: the hint of a refused
-// character, the tooltips of shortened texts, differing names and the undo
-// buttons, the Set button in ParameterMode, and the questions, in Russian
-// and English.
+// The window's texts beyond the captions and tooltips of its controls: the
+// hint of a refused character, the tooltips of shortened texts, differing
+// names and the undo buttons, the status line, and the questions and
+// warnings, in Russian and English.
 #pragma once
 
 #include "model/language.h"
@@ -48,16 +48,6 @@ inline constexpr TextPair kChangedOnDiskQuestion{
 inline constexpr TextPair kReplaceButton{"Заменить", "Replace"};
 inline constexpr TextPair kCancelButton{"Отмена", "Cancel"};
 
-// The Set button while the walk goes on; the control table holds its texts
-// in LayoutMode.
-inline constexpr TextPair kEditLayoutCaption{"Изменить схему", "Edit layout"};
-inline constexpr TextPair kEditLayoutTip{
-    "Снова изменить вагоны, оси, тележки и тип схемы; тексты остаются у своих вагонов и осей "
-    "(Ctrl+L)",
-    "Change cars, axles, bogies and the scheme type again; every text stays with its car and "
-    "axle (Ctrl+L)",
-};
-
 // The status line. Walk: %1 car, %2 cars, %3 axle in its car, %4 its axles,
 // %5 wheel set, %6 wheel sets, %7 complete ones. Layout: %1 car, %2 cars,
 // %3 complete wheel sets, %4 wheel sets.
@@ -84,8 +74,7 @@ inline constexpr TextPair kNameNotStorable{
     "в имени файла есть знак, который имя схемы не может хранить",
     "the file name holds a character that a scheme name cannot store"};
 // The sheet, from the keys and the drawings' context menus.
-inline constexpr TextPair kExportSheetAction{"Экспорт листа…", "Export sheet…"};
-inline constexpr TextPair kPrintSheetAction{"Печать…", "Print…"};
+inline constexpr TextPair kExportDialogTitle{"Экспорт листа", "Export sheet"};
 inline constexpr TextPair kNoPrinterQuestion{
     "Принтер не настроен. Экспортировать лист в файл вместо печати?",
     "No printer is set up. Export the sheet to a file instead?"};
@@ -109,13 +98,12 @@ inline constexpr TextPair kSavedOneIncomplete{"Сохранено; не запо
 inline constexpr TextPair kSavedComplete{"Сохранено; все колёсные пары заполнены",
                                          "Saved, every wheel set complete"};
 
-// The tooltips of the undo buttons. %1: the step, as the undo stack names it.
-inline constexpr TextPair kUndoTip{"Отменить: %1 (Ctrl+Z)", "Undo: %1 (Ctrl+Z)"};
-inline constexpr TextPair kRedoTip{"Повторить: %1 (Ctrl+Shift+Z, Ctrl+Y)",
-                                   "Redo: %1 (Ctrl+Shift+Z, Ctrl+Y)"};
-inline constexpr TextPair kNothingToUndoTip{"Нечего отменять (Ctrl+Z)", "Nothing to undo (Ctrl+Z)"};
-inline constexpr TextPair kNothingToRedoTip{"Нечего повторять (Ctrl+Shift+Z, Ctrl+Y)",
-                                            "Nothing to redo (Ctrl+Shift+Z, Ctrl+Y)"};
+// The tooltips of the undo buttons, their keys after them. %1: the step, as
+// the undo stack names it.
+inline constexpr TextPair kUndoTip{"Отменить: %1", "Undo: %1"};
+inline constexpr TextPair kRedoTip{"Повторить: %1", "Redo: %1"};
+inline constexpr TextPair kNothingToUndoTip{"Нечего отменять", "Nothing to undo"};
+inline constexpr TextPair kNothingToRedoTip{"Нечего повторять", "Nothing to redo"};
 // The step Undo takes back first: what is typed in the edits and not stored.
 inline constexpr TextPair kTypingStep{"набранный текст", "typing"};
 

@@ -1,7 +1,6 @@
 // The layout is a two-way door: "Edit layout" goes back to it with every text
 // kept, a car or axle added there joins empty, and Set goes on with the walk
 // where it was.
-#include "window/window_texts.h"
 #include "window_fixture.h"
 
 namespace quorvane {
@@ -59,7 +58,9 @@ private slots:
         QCOMPARE(S().mode, Mode::ParameterMode);
         QVERIFY(SetButton()->isEnabled());
         QCOMPARE(SetButton()->text(), QStringLiteral("Edit layout"));
-        QCOMPARE(SetButton()->toolTip(), QString::fromUtf8(kEditLayoutTip.english));
+        QCOMPARE(SetButton()->toolTip(),
+                 QStringLiteral("Change cars, axles, bogies and the scheme type again; every text "
+                                "stays with its car and axle (Ctrl+L)"));
         Form().ApplyCaptions(Language::Russian);
         QCOMPARE(SetButton()->text(), QStringLiteral("Изменить схему"));
         Form().ApplyCaptions(Language::English);

@@ -137,23 +137,50 @@ private slots:
     }
 
     // The undo buttons' tooltips name their step; the undo tests check them.
-    // Every picture button has one; of the captioned, those that have keys.
+    // Every picture button has one, and every button with keys names them
+    // as the desktop does, taken from its action.
     void tooltipsNameEveryPictureButtonInBothLanguages() {
-        auto namesItsStep = [](Control control) {
-            return control == Control::Undo || control == Control::Redo;
+        struct Tip {
+            Control control;
+            Language language;
+            QString text;
         };
+        const std::vector<Tip> tips{
+            {Control::AddCar, Language::English, "Add a car"},
+            {Control::NextSchemeType, Language::Russian, "Следующий тип схемы"},
+            {Control::NextWheelSet, Language::English, "Next wheel set (Enter)"},
+            {Control::PreviousWheelSet, Language::Russian,
+             "Предыдущая колёсная пара (Shift+Enter)"},
+            {Control::PreviousCarInWalk, Language::English, "Previous car (PgUp)"},
+            {Control::NextCarInWalk, Language::English, "Next car (PgDown)"},
+            {Control::SetScheme, Language::English,
+             "Fix the layout and enter the wheel parameters (Ctrl+L)"},
+            {Control::SaveScheme, Language::English,
+             "Save to a file chosen in the dialog (Ctrl+Shift+S). Ctrl+S saves into the "
+             "scheme's own file without the dialog"},
+            {Control::SaveScheme, Language::Russian,
+             "Сохранить в файл, выбранный в диалоге (Ctrl+Shift+S). Ctrl+S сохраняет в файл "
+             "схемы без диалога"},
+            {Control::NewScheme, Language::English, "New scheme (Ctrl+N)"},
+            {Control::LoadScheme, Language::Russian, "Загрузить схему (Ctrl+O)"},
+            {Control::Exit, Language::English, "Exit (Ctrl+Q)"},
+        };
+        for (const Tip& tip : tips) {
+            Form().ApplyCaptions(tip.language);
+            QCOMPARE(Widget(tip.control)->toolTip(), tip.text);
+        }
         for (Language language : {Language::Russian, Language::English}) {
             Form().ApplyCaptions(language);
             for (const WindowControl& row : WindowControls()) {
-                if (!namesItsStep(row.control)) {
-                    QCOMPARE(Widget(row.control)->toolTip(),
-                             QString::fromUtf8(row.tip.In(language)));
+                if (row.kind != ControlKind::Button) {
+                    continue;
                 }
-            }
-        }
-        for (const WindowControl& row : WindowControls()) {
-            if (row.kind == ControlKind::Button && row.caption.empty()) {
-                QVERIFY(!Widget(row.control)->toolTip().isEmpty());
+                const QString tip = Widget(row.control)->toolTip();
+                QVERIFY2(!tip.isEmpty(), row.objectName.data());
+                for (const QKeySequence& keys : Form().Action(row.control)->shortcuts()) {
+                    QVERIFY2(tip.contains(keys.toString(QKeySequence::NativeText)),
+                             qPrintable(tip));
+                }
             }
         }
     }

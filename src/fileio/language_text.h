@@ -1,0 +1,17 @@
+// A text of the program's own in the language it speaks: the one way from a
+// TextPair to what Qt shows.
+#pragma once
+
+#include <QString>
+#include <string_view>
+
+#include "model/language.h"
+
+namespace quorvane {
+
+inline QString InLanguage(const TextPair& text, Language language) {
+    const std::string_view utf8 = text.In(language);
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+}  // namespace quorvane
