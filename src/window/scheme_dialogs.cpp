@@ -7,6 +7,9 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 
+#include "fileio/language_text.h"
+#include "window/window_texts.h"
+
 namespace quorvane {
 
 namespace {
@@ -40,14 +43,12 @@ std::optional<QString> Chosen(QFileDialog& dialog) {
 class QtDialogs final : public SchemeDialogs {
 public:
     QtDialogs(Language language, bool nativeFileDialogs)
-        : filter_(QString::fromUtf8(kFilter.In(language).data(),
-                                    static_cast<qsizetype>(kFilter.In(language).size()))),
-          nativeFileDialogs_(nativeFileDialogs) {}
+        : language_(language), nativeFileDialogs_(nativeFileDialogs) {}
 
     std::optional<QString> AskSaveFileName(QWidget* parent, const QString& folder,
                                            const QString& proposedName) override {
         QFileDialog dialog(parent);
-        PrepareSave(dialog, folder, kSuffix, {filter_}, proposedName);
+        PrepareSave(dialog, folder, kSuffix, {InLanguage(kFilter, language_)}, proposedName);
         // The window asks itself, and only where a file would be lost: not
         // when a scheme is saved again under its own name.
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
@@ -61,7 +62,7 @@ public:
         dialog.setDirectory(folder);
         dialog.setFileMode(QFileDialog::ExistingFile);
         dialog.setDefaultSuffix(kSuffix);
-        dialog.setNameFilter(filter_);
+        dialog.setNameFilter(InLanguage(kFilter, language_));
         return Chosen(dialog);
     }
 
@@ -91,7 +92,7 @@ public:
 
     std::optional<QString> AskExportFileName(QWidget* parent, const QString& folder,
                                              const QString& proposedName) override {
-        QFileDialog dialog(parent);
+        QFileDialog dialog(parent, InLanguage(kExportDialogTitle, language_));
         PrepareSave(dialog, folder, QStringLiteral("pdf"), kSheetFilters, proposedName);
         return Chosen(dialog);
     }
@@ -124,7 +125,7 @@ private:
         dialog.selectFile(proposedName);
     }
 
-    QString filter_;
+    Language language_;
     bool nativeFileDialogs_;
 };
 

@@ -153,6 +153,35 @@ private slots:
         Click(Control::LoadScheme);
         QCOMPARE(log_.lastOpenFolder, dir_->path());
     }
+
+    // What the file pipeline refuses reaches the operator as the editor's
+    // warning: its first line, the file, and why; nothing is written and
+    // the scheme stays unsaved.
+    void aRefusedSaveSaysWhyAndWritesNothing() {
+        struct Refusal {
+            QString name;
+            QString firstLine;
+            QString reason;
+        };
+        const std::vector<Refusal> refusals{
+            {QStringLiteral("поезд中.sch"), QStringLiteral("The file cannot be opened."),
+             QStringLiteral("the file name holds a character that a scheme name cannot store")},
+            {QStringLiteral("missing/train.sch"), QStringLiteral("The file cannot be opened."),
+             QStringLiteral("the folder %1 does not exist").arg(Path("missing"))},
+        };
+        Click(Control::SetScheme);
+        for (const Refusal& refusal : refusals) {
+            log_.warnings.clear();
+            log_.saveAnswers = {Path(refusal.name)};
+            Click(Control::SaveScheme);
+            QCOMPARE(log_.warnings.size(), std::size_t(1));
+            QCOMPARE(log_.warnings[0].text, refusal.firstLine + QLatin1Char('\n') +
+                                                Path(refusal.name) + QStringLiteral(": ") +
+                                                refusal.reason);
+            QCOMPARE(Title(), QStringLiteral("Quorvane 2.0 - new_scheme*"));
+            QVERIFY(QDir(dir_->path()).isEmpty());
+        }
+    }
 };
 
 }  // namespace quorvane

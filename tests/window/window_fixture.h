@@ -189,7 +189,8 @@ protected:
         dir_ = std::make_unique<QTemporaryDir>();
         form_ = std::make_unique<TFormMain>(std::make_unique<FakeDialogs>(log_), language);
         form_->show();
-        QApplication::setActiveWindow(form_.get());
+        // Through the platform, which X11 needs as well as offscreen.
+        form_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form_.get()));
     }
 
