@@ -383,8 +383,8 @@ TEST_F(ToolTest, RenderSaysWhyThePictureCannotBeWritten) {
         {{"--strip"}, "out", "no picture format goes by the suffix ''; use one of .bmp, "},
         {{"--sheet"},
          "out.PDFX",
-         "no picture format goes by the suffix 'PDFX'; use one of .pdf, "
-         ".svg, .bmp, "},
+         "no sheet format goes by the suffix 'PDFX'; use one of .pdf, .svg, .png, .jpg, .jpeg, "
+         ".bmp, .tif, .tiff\n"},
         {{"--car", "1"},
          "gone/out.png",
          "cannot be written: the folder " + (dir / "gone").string() + " does not exist"},

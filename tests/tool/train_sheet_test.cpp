@@ -229,7 +229,7 @@ TEST_F(SheetTest, Refusals) {
     const std::vector<Case> cases{
         {{"--sheet", "-o", (dir / "train.doc").string()},
          1,
-         "no picture format goes by the suffix 'doc'"},
+         "no sheet format goes by the suffix 'doc'"},
         {{"--sheet", "-o", (dir / "gone" / "train.pdf").string()}, 1, "cannot be written"},
         {{"--sheet", "--current", "1", "-o", kept}, 2, "render takes FILE"},
         {{"--sheet", "--car", "1", "-o", kept}, 2, "render takes FILE"},
