@@ -4,7 +4,8 @@
 QUORVANE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 QUORVANE_PACKAGES=(cmake ninja-build g++ libgtest-dev libbenchmark-dev qt6-base-dev fonts-dejavu-core
     clang libclang-rt-14-dev libcsv-dev qt6-svg-dev poppler-utils desktop-file-utils libxml2-utils
-    shared-mime-info dpkg-dev file xvfb xauth x11-utils qt6-translations-l10n qt6-qpa-plugins)
+    shared-mime-info dpkg-dev file xvfb xauth x11-utils qt6-translations-l10n qt6-qpa-plugins
+    qt6-image-formats-plugins)
 
 install_missing_packages() {
     local missing=() package

@@ -368,13 +368,53 @@ bool WriteSvg(const Scheme& scheme, const SheetOptions& options, QIODevice& devi
     return painter.end();
 }
 
+// The pictures a sheet is made as, and the Debian package that brings the
+// writer of each (PNG and BMP are built into Qt).
+struct PictureFormat {
+    const char* name;  // QImageWriter's
+    const char* shown;
+    const char* package;
+    int largest;  // pixels each way, 0: no bound a sheet comes near
+};
+constexpr std::array<PictureFormat, 4> kPictureFormats{{
+    {"png", "PNG", "libqt6gui6", 0},
+    {"jpg", "JPEG", "libqt6gui6", 65500},
+    {"bmp", "BMP", "libqt6gui6", 0},
+    {"tif", "TIFF", "qt6-image-formats-plugins", 0},
+}};
+
+const PictureFormat* PictureFormatNamed(const QByteArray& format) {
+    const auto* picture =
+        std::find_if(kPictureFormats.begin(), kPictureFormats.end(),
+                     [&](const PictureFormat& known) { return format == known.name; });
+    return picture == kPictureFormats.end() ? nullptr : picture;
+}
+
 bool WriteImage(const Scheme& scheme, const SheetOptions& options, QIODevice& device,
-                const QByteArray& format, QString& error) {
+                const PictureFormat& format, QString& error) {
     const Sheet sheet(scheme, options, PrintableWidth(options), INT_MAX);
     const double scale = std::max(options.scale, 1.0);
     const QSize size(PrintableWidth(options) + 2 * kImagePadding,
                      sheet.Height(0) + 2 * kImagePadding);
-    QImage image((QSizeF(size) * scale).toSize(), QImage::Format_RGB32);
+    const QSize pixels = (QSizeF(size) * scale).toSize();
+    // Said before drawing: the writer itself would only say "Unknown error".
+    if (format.largest > 0 && std::max(pixels.width(), pixels.height()) > format.largest) {
+        error = QStringLiteral(
+                    "the picture, %1 x %2 pixels, is larger than a %3 picture can be "
+                    "(%4 pixels each way)")
+                    .arg(pixels.width())
+                    .arg(pixels.height())
+                    .arg(QLatin1String(format.shown))
+                    .arg(format.largest);
+        return false;
+    }
+    QImage image(pixels, QImage::Format_RGB32);
+    if (image.isNull()) {
+        error = QStringLiteral("the picture, %1 x %2 pixels, is too large to be made")
+                    .arg(pixels.width())
+                    .arg(pixels.height());
+        return false;
+    }
     const int dotsPerMeter = static_cast<int>(std::lround(kUnitsPerInch / 0.0254 * scale));
     image.setDotsPerMeterX(dotsPerMeter);
     image.setDotsPerMeterY(dotsPerMeter);
@@ -386,15 +426,39 @@ bool WriteImage(const Scheme& scheme, const SheetOptions& options, QIODevice& de
         painter.translate(kImagePadding, kImagePadding);
         sheet.PaintPage(painter, 0);
     }
-    QImageWriter writer(&device, format);
+    QImageWriter writer(&device, format.name);
+    if (QByteArrayView(format.name) == "tif") {
+        writer.setCompression(1);  // LZW: the sheet is mostly white
+    }
     if (!writer.write(image)) {
-        error = writer.errorString();
+        error = QStringLiteral("the picture cannot be made as %1: %2")
+                    .arg(QLatin1String(format.shown), writer.errorString());
         return false;
     }
     return true;
 }
 
 }  // namespace
+
+std::optional<QString> SheetFormatProblem(const QByteArray& format) {
+    if (format == "pdf" || format == "svg") {
+        return std::nullopt;
+    }
+    const PictureFormat* picture = PictureFormatNamed(format);
+    if (!picture) {
+        return QStringLiteral("a sheet is not made in the format '%1'")
+            .arg(QString::fromLatin1(format));
+    }
+    // Qt's image plugins are a package of their own; without them the
+    // format is simply missing, and would otherwise fail only after drawing.
+    if (!QImageWriter::supportedImageFormats().contains(format)) {
+        return QStringLiteral(
+                   "this system has no writer for %1 pictures: Qt's image format "
+                   "plugin for them is missing (Debian package %2)")
+            .arg(QLatin1String(picture->shown), QLatin1String(picture->package));
+    }
+    return std::nullopt;
+}
 
 bool PrintTrainSheet(const Scheme& scheme, const SheetOptions& options, QPagedPaintDevice& device) {
     QPainter painter;
@@ -418,6 +482,9 @@ bool PrintTrainSheet(const Scheme& scheme, const SheetOptions& options, QPagedPa
 
 std::optional<QString> DrawTrainSheet(const Scheme& scheme, const QByteArray& format,
                                       const SheetOptions& options, QByteArray& bytes) {
+    if (std::optional<QString> problem = SheetFormatProblem(format)) {
+        return problem;
+    }
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QString error = QStringLiteral("the sheet cannot be drawn");
@@ -431,9 +498,10 @@ std::optional<QString> DrawTrainSheet(const Scheme& scheme, const QByteArray& fo
     } else if (format == "svg") {
         drawn = WriteSvg(scheme, options, buffer);
     } else {
-        drawn = WriteImage(scheme, options, buffer, format, error);
+        drawn = WriteImage(scheme, options, buffer, *PictureFormatNamed(format), error);
     }
     if (!drawn) {
+        bytes.clear();  // no piece of a sheet is taken for one
         return error;
     }
     return std::nullopt;

@@ -37,9 +37,14 @@ struct SheetOptions {
     double scale = 1;
 };
 
+// Why the sheet is not drawn in format (a QImageWriter name): a sheet is
+// drawn only as "pdf", "svg" or the pictures "png", "jpg", "bmp" and "tif",
+// which keep it whole (an icon format would shrink it), and a picture only
+// when this Qt has a writer for it. Nothing when it can be drawn.
+std::optional<QString> SheetFormatProblem(const QByteArray& format);
+
 // Draws the sheet into bytes in the given format: "pdf" for pages, "svg" or
-// any image format Qt writes (QImageWriter's names) for one tall picture.
-// Gives why it failed, or nothing.
+// a picture format for one tall picture. Gives why it failed, or nothing.
 std::optional<QString> DrawTrainSheet(const Scheme& scheme, const QByteArray& format,
                                       const SheetOptions& options, QByteArray& bytes);
 

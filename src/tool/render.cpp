@@ -15,6 +15,7 @@
 #include "fileio/save_file.h"
 #include "model/parameter_entry.h"
 #include "qpainter/render_image.h"
+#include "sheet/sheet_export.h"
 #include "sheet/train_sheet.h"
 #include "tool/tool.h"
 
@@ -125,24 +126,19 @@ QImage Strip(const Scheme& scheme, std::optional<int> current, std::optional<int
                             hover ? *hover - 1 : -1, scale);
 }
 
-// The format the output's suffix names, as QImageWriter calls it, or "pdf" or
-// "svg" for a sheet; PNG for standard output.
-QByteArray OutputFormat(const QString& path, bool sheet) {
+// The format the suffix of a car's or the strip's picture names, as
+// QImageWriter calls it; PNG for standard output. (A sheet has its own rule.)
+QByteArray OutputFormat(const QString& path) {
     if (path == QLatin1String(kStandardOutputName)) {
         return "png";
     }
     const QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
-    if (QImageWriter::supportedImageFormats().contains(format) ||
-        (sheet && (format == "pdf" || format == "svg"))) {
+    if (QImageWriter::supportedImageFormats().contains(format)) {
         return format;
     }
     QStringList suffixes;
     for (const QByteArray& known : QImageWriter::supportedImageFormats()) {
         suffixes << QStringLiteral(".") + QString::fromLatin1(known);
-    }
-    if (sheet) {
-        suffixes.prepend(QStringLiteral(".svg"));
-        suffixes.prepend(QStringLiteral(".pdf"));
     }
     throw Failure{kToolFailed, path.toStdString() + ": no picture format goes by the suffix '" +
                                    QFileInfo(path).suffix().toStdString() + "'; use one of " +
@@ -162,9 +158,16 @@ QByteArray Encoded(const QImage& image, const QByteArray& format) {
     return bytes;
 }
 
-[[noreturn]] void CannotWrite(const QString& path, const SaveFailure& failure) {
-    throw Failure{kToolFailed,
-                  path.toStdString() + ": cannot be written: " + failure.reason.toStdString()};
+[[noreturn]] void CannotWrite(const QString& path, const QString& reason) {
+    throw Failure{kToolFailed, path.toStdString() + ": cannot be written: " + reason.toStdString()};
+}
+
+[[noreturn]] void SheetNotExported(const QString& path, const SheetExportFailure& failure) {
+    using Kind = SheetExportFailure::Kind;
+    if (failure.kind == Kind::CannotOpen || failure.kind == Kind::CannotWrite) {
+        CannotWrite(path, failure.reason);
+    }
+    throw Failure{kToolFailed, path.toStdString() + ": " + failure.reason.toStdString()};
 }
 
 }  // namespace
@@ -212,48 +215,65 @@ int Render(const QStringList& words, std::ostream& out, std::ostream& err) {
                           "render takes FILE --car N [--walk K] [--scale F] -o IMAGE, FILE "
                           "--strip [--current N] [--hover M] [--scale F] -o IMAGE, or FILE "
                           "--sheet [--lang ru|en] [--page-size A4|A3|Letter] [--landscape] "
-                          "[--scale F] -o PDF|SVG|IMAGE"};
+                          "[--scale F] -o SHEET"};
         }
         const double ratio = Scale(parser, scale);
         const QString path = parser.value(output);
-        const QByteArray format = OutputFormat(path, sheetView);
+        const bool toStandardOutput = path == QLatin1String(kStandardOutputName);
+        // A sheet's suffix is checked before the scheme is even loaded, as a
+        // picture's is.
+        QByteArray format = "png";
+        if (sheetView && !toStandardOutput) {
+            if (const std::optional<SheetExportFailure> refusal = SheetPathRefusal(path)) {
+                SheetNotExported(path, *refusal);
+            }
+        } else {
+            format = OutputFormat(path);
+        }
         const std::unique_ptr<Scheme> scheme = LoadOrReport(parser.positionalArguments()[0], err);
         if (!scheme) {
             return kToolFailed;
         }
-        // Opened before drawing: a folder that is missing or locked shows at once.
-        const bool toStandardOutput = path == QLatin1String(kStandardOutputName);
-        AtomicFileWriter file(path);
-        if (!toStandardOutput) {
-            if (const std::optional<SaveFailure> failure = file.Open()) {
-                CannotWrite(path, *failure);
-            }
-        }
-        QByteArray bytes;
         if (sheetView) {
             SheetOptions options = SheetOptionsOf(parser, lang, pageSize, landscape);
             options.scale = ratio;
             options.fileName = QFileInfo(parser.positionalArguments()[0]).fileName();
+            if (!toStandardOutput) {
+                if (const std::optional<SheetExportFailure> failure =
+                        ExportTrainSheet(*scheme, path, options)) {
+                    SheetNotExported(path, *failure);
+                }
+                return kToolOk;
+            }
+            QByteArray bytes;
             if (const std::optional<QString> error =
                     DrawTrainSheet(*scheme, format, options, bytes)) {
-                throw Failure{kToolFailed, path.toStdString() + ": " + error->toStdString()};
+                throw Failure{kToolFailed, error->toStdString()};
             }
-        } else {
-            bytes = Encoded(
-                carView ? CarPicture(*scheme, Number(parser, car), Number(parser, walk), ratio)
-                        : Strip(*scheme, Number(parser, current), Number(parser, hover), ratio),
-                format);
+            out.write(bytes.constData(), bytes.size());
+            return kToolOk;
         }
+        // Opened before drawing: a folder that is missing or locked shows at once.
+        AtomicFileWriter file(path);
+        if (!toStandardOutput) {
+            if (const std::optional<SaveFailure> failure = file.Open()) {
+                CannotWrite(path, failure->reason);
+            }
+        }
+        const QByteArray bytes =
+            Encoded(carView ? CarPicture(*scheme, Number(parser, car), Number(parser, walk), ratio)
+                            : Strip(*scheme, Number(parser, current), Number(parser, hover), ratio),
+                    format);
         if (toStandardOutput) {
             out.write(bytes.constData(), bytes.size());
             return kToolOk;
         }
         const std::string_view view(bytes.constData(), static_cast<std::size_t>(bytes.size()));
         if (std::optional<SaveFailure> failure = file.Write(view)) {
-            CannotWrite(path, *failure);
+            CannotWrite(path, failure->reason);
         }
         if (std::optional<SaveFailure> failure = file.Commit()) {
-            CannotWrite(path, *failure);
+            CannotWrite(path, failure->reason);
         }
     } catch (const Failure& failure) {
         err << "quorvane-tool render: " << failure.message << '\n';

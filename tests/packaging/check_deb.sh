@@ -1,7 +1,7 @@
 #!/bin/sh
 # Builds the Debian package with CPack and checks its files and that it
 # depends on the Qt libraries the programs link and on what the editor
-# cannot start or draw without.
+# cannot start or draw without, and the sheet's TIFF writer.
 # Usage: check_deb.sh BUILD_DIR WORK_DIR
 set -eu
 build=$1
@@ -24,7 +24,7 @@ deb=$1
 
 depends=$(dpkg-deb --field "$deb" Depends)
 for library in libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libc6 qt6-qpa-plugins \
-    fonts-dejavu-core qt6-translations-l10n; do
+    fonts-dejavu-core qt6-translations-l10n qt6-image-formats-plugins; do
     echo "$depends" | grep -Eq "(^|, )$library( |,|$)" || fail "Depends lacks $library: $depends"
 done
 dpkg-deb --contents "$deb" | awk '{print $6}' >"$work/contents"

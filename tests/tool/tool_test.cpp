@@ -248,14 +248,29 @@ TEST_F(ToolTest, CountsThatTheReaderTakesAreWrittenBack) {
     }
 }
 
-TEST_F(ToolTest, WriteReportsAFolderThatDoesNotExist) {
+// A folder that is missing, or a file name that a name line cannot hold,
+// is named, and nothing is made.
+TEST_F(ToolTest, WriteReportsWhereItCannotWrite) {
     const std::string json = R"({"schemeType": 1, "cars": [{"inverted": false, "bogieCount": 1, )"
                              R"("series": "", "carNumber": "", "axles": [)"
                              R"({"axleName": "", "run": "", "wheelSetNames": ["", ""]}, )"
                              R"({"axleName": "", "run": "", "wheelSetNames": ["", ""]}]}]})";
-    const ToolRun run = Tool({"write", (dir / "gone" / "train.sch").string()}, json);
-    EXPECT_EQ(run.code, 1);
-    EXPECT_NE(run.err.find("train.sch: cannot be written: "), std::string::npos) << run.err;
+    struct Case {
+        std::string path;
+        std::string message;  // after "PATH: "
+    };
+    const std::vector<Case> cases{
+        {(dir / "gone" / "train.sch").string(),
+         "cannot be written: the folder " + (dir / "gone").string() + " does not exist"},
+        {(dir / "train中.sch").string(),
+         "the file name holds a character that Windows-1251 cannot store"},
+    };
+    for (const Case& c : cases) {
+        const ToolRun run = Tool({"write", c.path}, json);
+        EXPECT_EQ(run.code, 1);
+        EXPECT_EQ(run.err, c.path + ": " + c.message + "\n");
+        EXPECT_TRUE(Listing().empty());
+    }
 }
 
 // A write cut short (here by the file size limit of the process, as a full
@@ -383,8 +398,8 @@ TEST_F(ToolTest, RenderSaysWhyThePictureCannotBeWritten) {
         {{"--strip"}, "out", "no picture format goes by the suffix ''; use one of .bmp, "},
         {{"--sheet"},
          "out.PDFX",
-         "no picture format goes by the suffix 'PDFX'; use one of .pdf, "
-         ".svg, .bmp, "},
+         "no sheet format goes by the suffix 'PDFX'; use one of .pdf, .svg, .png, .jpg, .jpeg, "
+         ".bmp, .tif, .tiff\n"},
         {{"--car", "1"},
          "gone/out.png",
          "cannot be written: the folder " + (dir / "gone").string() + " does not exist"},

@@ -1,0 +1,189 @@
+// The measurement sheet as a crew gets it: the PDF's pages read back with
+// poppler's tools, the SVG as XML, the picture's size.
+#include "sheet/train_sheet.h"
+
+#include <gtest/gtest.h>
+
+#include <QDate>
+#include <QImage>
+#include <QRegularExpression>
+#include <QXmlStreamReader>
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "model/wheel_order.h"
+#include "read_sheet.h"
+#include "sheet/sheet_export.h"
+#include "sheet_fixture.h"
+
+namespace quorvane {
+namespace {
+
+using testing::PdfInfo;
+using testing::PdfPages;
+using testing::Train;
+
+// In English, from the file train.sch, printed on a day of its own.
+SheetOptions English() {
+    SheetOptions options;
+    options.language = Language::English;
+    options.fileName = QStringLiteral("train.sch");
+    options.printed = QDate(2026, 12, 10);
+    return options;
+}
+
+class TrainSheetTest : public testing::SheetFolderTest {
+protected:
+    // The sheet exported to name in dir, whose suffix gives its format.
+    std::string Sheet(const Scheme& scheme, const SheetOptions& options,
+                      const std::string& name = "train.pdf") {
+        const std::string path = Path(name);
+        const std::optional<SheetExportFailure> failure =
+            ExportTrainSheet(scheme, QString::fromStdString(path), options);
+        EXPECT_FALSE(failure) << failure->reason.toStdString();
+        return path;
+    }
+};
+
+// Every text a crew needs is real text on the pages, in vectors only.
+TEST_F(TrainSheetTest, PdfHoldsEveryWheelsTextsOnA4PortraitPagesWithoutImages) {
+    const auto scheme = Train(3);
+    const std::string pdf = Sheet(*scheme, English());
+    const QString info = PdfInfo(pdf);
+    EXPECT_TRUE(
+        info.contains(QRegularExpression(QStringLiteral("Page size: +595 x 842 pts \\(A4\\)"))))
+        << info.toStdString();
+    EXPECT_EQ(testing::PdfImages(pdf), 0);
+
+    const QStringList pages = PdfPages(pdf);
+    ASSERT_GE(pages.size(), 1);
+    const QString all = pages.join(QString());
+    for (int p = 0; p < pages.size(); ++p) {
+        EXPECT_TRUE(
+            pages[p].contains(QStringLiteral("page %1 of %2").arg(p + 1).arg(pages.size())));
+        EXPECT_TRUE(pages[p].contains(QStringLiteral("train.sch · printed 2026-12-10")));
+        EXPECT_TRUE(pages[p].contains(QStringLiteral("train — scheme type 5, 3 cars, 9 axles")));
+    }
+    EXPECT_TRUE(pages[0].contains(QStringLiteral("Red dot")));
+    EXPECT_TRUE(
+        all.contains(QStringLiteral("Car 2 of 3 — series ЭР2, number 102 — inverted — "
+                                    "3 axles, 2 bogies")));
+    for (const WheelEntry& entry : WheelOrder(*scheme)) {
+        const AxleSlot& axle = scheme->cars[static_cast<std::size_t>(entry.car)]
+                                   .axles[static_cast<std::size_t>(entry.axle)];
+        for (const std::string& text : {axle.axleName, axle.run, axle.sides[kLeftSide].wheelSetName,
+                                        axle.sides[kRightSide].wheelSetName}) {
+            EXPECT_TRUE(all.contains(QString::fromStdString(text))) << text;
+        }
+    }
+}
+
+// Each car's heading and every one of its texts are on one page, for 40
+// cars of 2 to 16 axles.
+TEST_F(TrainSheetTest, FortyCarsNeverSplitACarAcrossPages) {
+    const auto scheme = Train(40);
+    const QStringList pages = PdfPages(Sheet(*scheme, English()));
+    for (int c = 0; c < 40; ++c) {
+        const QString heading = QStringLiteral("Car %1 of 40 —").arg(c + 1);
+        int page = -1;
+        for (int p = 0; p < pages.size(); ++p) {
+            if (pages[p].contains(heading)) {
+                EXPECT_EQ(page, -1) << "car " << c + 1 << " on two pages";
+                page = p;
+            }
+        }
+        ASSERT_GE(page, 0) << "car " << c + 1;
+        const CarRecord& car = scheme->cars[static_cast<std::size_t>(c)];
+        for (int k = 0; k < car.axleCount; ++k) {
+            const QString name = QString::fromStdString(
+                car.axles[static_cast<std::size_t>(k)].sides[kLeftSide].wheelSetName);
+            EXPECT_TRUE(pages[page].contains(QRegularExpression(name + QStringLiteral("\\b"))))
+                << name.toStdString() << " not on page " << page + 1;
+        }
+    }
+    EXPECT_FALSE(pages.join(QString()).contains(QStringLiteral("continued")));
+}
+
+// Other page sizes and landscape; where a car cannot fit one page at all
+// (16 axles on A4 landscape) its table goes on, headed again, on the next.
+TEST_F(TrainSheetTest, PageSizesAndLandscape) {
+    const auto scheme = Train(15);
+    struct Case {
+        QPageSize::PageSizeId size;
+        bool landscape;
+        const char* pdfinfo;
+    };
+    for (const Case& c : {Case{QPageSize::A3, false, "842 x 1191 pts \\(A3\\)"},
+                          Case{QPageSize::Letter, true, "792 x 612 pts"},
+                          Case{QPageSize::A4, true, "842 x 595 pts \\(A4\\)"}}) {
+        SheetOptions options = English();
+        options.pageSize = c.size;
+        options.landscape = c.landscape;
+        const QString info = PdfInfo(Sheet(*scheme, options));
+        EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Page size: +") + c.pdfinfo)))
+            << info.toStdString();
+    }
+    const QStringList pages = PdfPages(Path("train.pdf"));
+    const int at =
+        static_cast<int>(std::find_if(pages.begin(), pages.end(),
+                                      [](const QString& page) {
+                                          return page.contains(QStringLiteral("Car 15 of 15 —"));
+                                      }) -
+                         pages.begin());
+    ASSERT_LT(at + 1, pages.size());
+    EXPECT_TRUE(
+        pages[at + 1].contains(QStringLiteral("Car 15 of 15 — series ЭР2, number 115 — "
+                                              "direct — 16 axles, 1 bogies (continued)")));
+    EXPECT_TRUE(pages[at + 1].contains(QStringLiteral("W15N1")));
+}
+
+TEST_F(TrainSheetTest, RussianHeadingsAndCyrillicTexts) {
+    SheetOptions options = English();
+    options.language = Language::Russian;
+    const QStringList pages = PdfPages(Sheet(*Train(2), options));
+    ASSERT_EQ(pages.size(), 1);
+    EXPECT_TRUE(pages[0].contains(QStringLiteral("стр. 1 из 1")));
+    EXPECT_TRUE(pages[0].contains(QStringLiteral("train.sch · напечатано 2026-12-10")));
+    EXPECT_TRUE(pages[0].contains(
+        QStringLiteral("Вагон 2 из 2 — серия ЭР2, номер 102 — обратный — осей: 3, тележек: 2")));
+    EXPECT_TRUE(pages[0].contains(QStringLiteral("колёсная пара")));
+    EXPECT_TRUE(pages[0].contains(QStringLiteral("Красная точка")));
+}
+
+TEST_F(TrainSheetTest, SvgIsOneTallPictureOfVectorsAndTexts) {
+    const auto scheme = Train(9);
+    QXmlStreamReader xml(QString::fromStdString(Contents(Sheet(*scheme, English(), "train.svg"))));
+    int images = 0;
+    QStringList texts;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) {
+            continue;
+        }
+        if (xml.name() == QLatin1String("image")) {
+            ++images;
+        } else if (xml.name() == QLatin1String("text")) {
+            texts << xml.readElementText();
+        }
+    }
+    ASSERT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_EQ(images, 0);
+    // The text of a line may come in pieces, one for each script.
+    const QString text = texts.join(QChar(' '));
+    EXPECT_TRUE(text.contains(QStringLiteral("page 1 of 1")));
+    EXPECT_TRUE(text.contains(QStringLiteral("W9N10")));
+    EXPECT_TRUE(text.contains(QStringLiteral("R1N2")));
+}
+
+TEST_F(TrainSheetTest, PictureAtTheScaleAskedFor) {
+    const auto scheme = Train(2);
+    SheetOptions options = English();
+    const QImage once(QString::fromStdString(Sheet(*scheme, options, "once.png")));
+    options.scale = 2;
+    const QImage twice(QString::fromStdString(Sheet(*scheme, options, "twice.png")));
+    ASSERT_FALSE(once.isNull());
+    EXPECT_EQ(twice.size(), once.size() * 2);
+}
+
+}  // namespace
+}  // namespace quorvane
