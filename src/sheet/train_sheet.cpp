@@ -19,6 +19,7 @@
 
 #include "drawing/car_view.h"
 #include "drawing/train_strip.h"
+#include "fileio/language_text.h"
 #include "fileio/scheme_text.h"
 #include "model/parameter_entry.h"
 #include "qpainter/qpainter_surface.h"
@@ -82,11 +83,6 @@ constexpr std::array<Column, 7> kColumns{{
     {{"пробег", "run"}, 0.14},
     {{"замер", "measured"}, 0.22},
 }};
-
-QString Text(const TextPair& pair, Language language) {
-    const std::string_view text = pair.In(language);
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // A text of the scheme, cut to what a cell could show; "–" when empty.
 QString Shown(std::string_view schemeText) {
@@ -211,18 +207,18 @@ private:
         painter.setFont(SheetFont(16, true));
         // One arg() for all: a "%2" in the name must stay as it is.
         painter.drawText(QRect(0, 0, width_, 22), Qt::AlignLeft | Qt::AlignVCenter,
-                         Text(kTitle, language)
+                         InLanguage(kTitle, language)
                              .arg(Title(), QString::number(scheme_.state.schemeType),
                                   QString::number(Cars()), QString::number(AxlesInTrain(scheme_))));
         painter.setFont(SheetFont(12, false));
         const QString file =
-            options_.fileName.isEmpty() ? Text(kNotSaved, language) : options_.fileName;
+            options_.fileName.isEmpty() ? InLanguage(kNotSaved, language) : options_.fileName;
         painter.drawText(
             QRect(0, 22, width_, 18), Qt::AlignLeft | Qt::AlignVCenter,
-            Text(kPrinted, language).arg(file, options_.printed.toString(Qt::ISODate)));
-        painter.drawText(
-            QRect(0, 22, width_, 18), Qt::AlignRight | Qt::AlignVCenter,
-            Text(kPage, language).arg(QString::number(page + 1), QString::number(PageCount())));
+            InLanguage(kPrinted, language).arg(file, options_.printed.toString(Qt::ISODate)));
+        painter.drawText(QRect(0, 22, width_, 18), Qt::AlignRight | Qt::AlignVCenter,
+                         InLanguage(kPage, language)
+                             .arg(QString::number(page + 1), QString::number(PageCount())));
         painter.drawLine(0, kPageHeader - 4, width_, kPageHeader - 4);
     }
 
@@ -242,7 +238,7 @@ private:
         painter.setFont(SheetFont(11, false));
         for (const TextPair& line : kLegend) {
             painter.drawText(QRect(0, y, width_, kLegendLine), Qt::AlignLeft | Qt::AlignVCenter,
-                             Text(line, options_.language));
+                             InLanguage(line, options_.language));
             y += kLegendLine;
         }
     }
@@ -253,12 +249,12 @@ private:
         painter.setPen(Qt::black);
         painter.setFont(SheetFont(14, true));
         QString heading =
-            Text(kCarHeading, language)
+            InLanguage(kCarHeading, language)
                 .arg(QString::number(piece.car + 1), QString::number(Cars()), Shown(car.series),
-                     Shown(car.carNumber), Text(car.inverted ? kInverted : kDirect, language),
+                     Shown(car.carNumber), InLanguage(car.inverted ? kInverted : kDirect, language),
                      QString::number(car.axleCount), QString::number(car.bogieCount));
         if (piece.continued) {
-            heading += Text(kContinued, language);
+            heading += InLanguage(kContinued, language);
         }
         const QFontMetrics headingMetrics(painter.font());
         painter.drawText(QRect(0, top, width_, kHeading), Qt::AlignLeft | Qt::AlignVCenter,
@@ -303,7 +299,7 @@ private:
         painter.setFont(SheetFont(12, true));
         std::array<QString, kColumns.size()> names;
         for (std::size_t i = 0; i < kColumns.size(); ++i) {
-            names[i] = Text(kColumns[i].name, options_.language);
+            names[i] = InLanguage(kColumns[i].name, options_.language);
         }
         row(top, names);
         painter.setFont(SheetFont(12, false));

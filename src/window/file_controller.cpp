@@ -9,9 +9,9 @@
 
 #include "document/scheme_document.h"
 #include "fileio/language_text.h"
-#include "fileio/save_file.h"
 #include "fileio/scheme_files.h"
 #include "model/progress.h"
+#include "sheet/sheet_export.h"
 #include "window/parameter_edit.h"
 #include "window/parameter_panel.h"
 #include "window/scheme_dialogs.h"
@@ -194,21 +194,14 @@ void FileController::ExportSheet() {
     if (!path) {
         return;
     }
-    const QByteArray format = QFileInfo(*path).suffix().toLower().toLatin1();
-    if (format != "pdf" && format != "svg" && format != "png") {
-        dialogs_.Warn(&window_, Text(kWarningCaption), Text(kSheetFormats));
+    if (!SheetFormatOfPath(*path)) {
+        dialogs_.Warn(&window_, Text(kWarningCaption), Text(kSheetFormats).arg(SheetSuffixes()));
         return;
     }
-    QByteArray bytes;
-    const std::optional<QString> error =
-        DrawTrainSheet(document_.scheme(), format, SheetOptionsNow(), bytes);
-    const std::optional<SaveFailure> failure =
-        error ? std::nullopt
-              : SaveFileAtomically(*path, std::string_view(bytes.constData(),
-                                                           static_cast<std::size_t>(bytes.size())));
-    if (error || failure) {
-        WarnAbout(*path, failure && failure->opening ? kCannotOpenFile : kCannotWriteFile,
-                  error ? *error : failure->reason);
+    if (const std::optional<SheetExportFailure> failure =
+            ExportTrainSheet(document_.scheme(), *path, SheetOptionsNow())) {
+        const bool opening = failure->kind == SheetExportFailure::Kind::CannotOpen;
+        WarnAbout(*path, opening ? kCannotOpenFile : kCannotWriteFile, failure->reason);
         return;
     }
     lastFolder_ = QFileInfo(*path).absolutePath();

@@ -16,8 +16,11 @@ namespace {
 
 const QString kSuffix = QStringLiteral("sch");
 constexpr TextPair kFilter{"Файлы SCH (*.sch)", "SCH files (*.sch)"};
-const QStringList kSheetFilters{QStringLiteral("PDF (*.pdf)"), QStringLiteral("SVG (*.svg)"),
-                                QStringLiteral("PNG (*.png)")};
+// The formats of the sheet, the vector ones and PNG first.
+const QStringList kSheetFilters{
+    QStringLiteral("PDF (*.pdf)"), QStringLiteral("SVG (*.svg)"),
+    QStringLiteral("PNG (*.png)"), QStringLiteral("JPEG (*.jpg *.jpeg)"),
+    QStringLiteral("BMP (*.bmp)"), QStringLiteral("TIFF (*.tif *.tiff)")};
 
 // A question of two buttons, the second the default and Escape's answer:
 // true for the first.

@@ -82,8 +82,9 @@ inline constexpr TextPair kExportInsteadButton{"Экспорт…", "Export…"}
 // %1: the file's name.
 inline constexpr TextPair kSheetExported{"Лист сохранён в %1", "Sheet exported to %1"};
 inline constexpr TextPair kSheetPrinted{"Лист отправлен на печать", "Sheet sent to the printer"};
-inline constexpr TextPair kSheetFormats{"Лист сохраняется как .pdf, .svg или .png",
-                                        "A sheet is saved as .pdf, .svg or .png"};
+// %1: the suffixes, ".pdf, .svg, …".
+inline constexpr TextPair kSheetFormats{"Лист сохраняется в одном из форматов: %1",
+                                        "A sheet is saved as one of %1"};
 inline constexpr TextPair kCannotPrint{"Лист не удалось напечатать.",
                                        "The sheet cannot be printed."};
 inline constexpr TextPair kNothingToFillDown{"Нечего копировать: это первая колёсная пара",

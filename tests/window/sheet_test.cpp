@@ -109,12 +109,30 @@ private slots:
         }
     }
 
-    void anUnknownSuffixIsRefused() {
-        log_.exportAnswers = {Path("sheet.doc")};
-        Key(Qt::Key_E, Qt::ControlModifier);
-        QCOMPARE(log_.warnings.size(), std::size_t(1));
-        QCOMPARE(log_.warnings[0].text, QStringLiteral("A sheet is saved as .pdf, .svg or .png"));
-        QVERIFY(!QFile::exists(Path("sheet.doc")));
+    // The sheet's one rule of formats, as the tool has it: each format by
+    // its suffix, any other suffix refused with the list, nothing written
+    // and a file already there left as it was.
+    void theSuffixNamesTheFormat() {
+        const std::vector<std::pair<QString, QByteArray>> made{
+            {"sheet.jpg", "\xFF\xD8\xFF"}, {"sheet.JPEG", "\xFF\xD8\xFF"}, {"sheet.bmp", "BM"},
+            {"sheet.tif", "II*"},          {"sheet.tiff", "II*"},          {"sheet.Svg", "<?xml"}};
+        for (const auto& [name, magic] : made) {
+            log_.exportAnswers = {Path(name)};
+            Key(Qt::Key_E, Qt::ControlModifier);
+            QVERIFY2(Contents(Path(name)).startsWith(magic), qPrintable(name));
+        }
+        QVERIFY(log_.warnings.empty());
+        for (const QString name : {"sheet.doc", "sheet.ico", "sheet.cur", "sheet"}) {
+            QVERIFY(testing::Write(Path(name), "kept"));
+            log_.warnings.clear();
+            log_.exportAnswers = {Path(name)};
+            Key(Qt::Key_E, Qt::ControlModifier);
+            QCOMPARE(log_.warnings.size(), std::size_t(1));
+            QCOMPARE(log_.warnings[0].text,
+                     QStringLiteral("A sheet is saved as one of .pdf, .svg, .png, .jpg, .jpeg, "
+                                    ".bmp, .tif, .tiff"));
+            QCOMPARE(Contents(Path(name)), QByteArray("kept"));
+        }
     }
 };
 
