@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "../schemefile/example_trains.h"
+#include "../scratch_folder.h"
 #include "schemefile/scheme_writer.h"
 
 namespace quorvane {
@@ -24,27 +25,8 @@ namespace {
 
 using Kind = SchemeSaveFailure::Kind;
 
-class SchemeFilesTest : public ::testing::Test {
+class SchemeFilesTest : public testing::ScratchFolderTest {
 protected:
-    std::filesystem::path dir = std::filesystem::temp_directory_path() /
-                                ("quorvane-scheme-files-" + std::to_string(::getpid()) + "-" +
-                                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-
-    void SetUp() override { std::filesystem::create_directories(dir); }
-    void TearDown() override { std::filesystem::remove_all(dir); }
-
-    std::string Path(const std::string& name) const { return (dir / name).string(); }
-
-    std::string Put(const std::string& name, const std::string& bytes) {
-        std::ofstream(Path(name), std::ios::binary) << bytes;
-        return Path(name);
-    }
-
-    static std::string Contents(const std::string& path) {
-        std::ifstream file(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    }
-
     // Every name under dir, with the bytes of each file: what a failed save
     // must leave as it found it.
     std::vector<std::string> Tree() const {

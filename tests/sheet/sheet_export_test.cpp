@@ -42,7 +42,7 @@ std::vector<Accepted> AcceptedSuffixes() {
     return all;
 }
 
-class SheetExportTest : public testing::SheetFolderTest {
+class SheetExportTest : public testing::ScratchFolderTest {
 protected:
     std::optional<SheetExportFailure> Export(const std::string& path, double scale = 1) {
         SheetOptions options;

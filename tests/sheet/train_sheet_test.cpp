@@ -33,7 +33,7 @@ SheetOptions English() {
     return options;
 }
 
-class TrainSheetTest : public testing::SheetFolderTest {
+class TrainSheetTest : public testing::ScratchFolderTest {
 protected:
     // The sheet exported to name in dir, whose suffix gives its format.
     std::string Sheet(const Scheme& scheme, const SheetOptions& options,

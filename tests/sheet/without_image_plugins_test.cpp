@@ -20,7 +20,7 @@ namespace {
 
 using testing::Train;
 
-class WithoutImagePluginsTest : public testing::SheetFolderTest {};
+class WithoutImagePluginsTest : public testing::ScratchFolderTest {};
 
 TEST_F(WithoutImagePluginsTest, AFormatWithoutItsWriterIsRefusedByName) {
     const QList<QByteArray> writers = QImageWriter::supportedImageFormats();

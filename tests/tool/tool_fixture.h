@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "../schemefile/example_trains.h"
+#include "../scratch_folder.h"
 #include "schemefile/scheme_writer.h"
 #include "tool/tool.h"
 
@@ -35,21 +36,17 @@ struct ToolRun {
 // Where the program's standard output goes.
 enum class Output { Captured, Full, Closed };
 
-class ToolTest : public ::testing::Test {
+class ToolTest : public testing::ScratchFolderTest {
 protected:
-    std::filesystem::path dir = std::filesystem::temp_directory_path() /
-                                ("quorvane-tool-" + std::to_string(::getpid()) + "-" +
-                                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-
     // The program's standard output and error, kept out of dir.
     std::filesystem::path io = dir.string() + ".io";
 
     void SetUp() override {
-        std::filesystem::create_directories(dir);
+        ScratchFolderTest::SetUp();
         std::filesystem::create_directories(io);
     }
     void TearDown() override {
-        std::filesystem::remove_all(dir);
+        ScratchFolderTest::TearDown();
         std::filesystem::remove_all(io);
     }
 
@@ -100,27 +97,6 @@ protected:
         }
         const int code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
         return {code, output == Output::Captured ? Contents(outPath) : "", Contents(errPath)};
-    }
-
-    // The names in dir, sorted.
-    std::vector<std::string> Listing() {
-        std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(dir)) {
-            names.push_back(entry.path().filename().string());
-        }
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
-    std::string Put(const std::string& name, const std::string& bytes) {
-        const std::string path = (dir / name).string();
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path;
-    }
-
-    std::string Contents(const std::string& path) {
-        std::ifstream file(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     }
 };
 
