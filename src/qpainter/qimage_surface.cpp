@@ -1,9 +1,5 @@
 #include "qpainter/qimage_surface.h"
 
-#include <QColor>
-#include <QFontMetrics>
-#include <QPen>
-#include <QRect>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -14,10 +10,6 @@ namespace {
 
 // 96 dots per inch, so that 8 point is 11 pixels whatever the screen.
 constexpr int kDotsPerMeter = 3780;
-
-QColor ToQColor(Rgb c) {
-    return QColor(c.r, c.g, c.b);
-}
 
 // At ratio r, r × r image pixels to a logical pixel; the resolution stays
 // at 96 dots per inch of logical pixels, so that fonts keep their size.
@@ -41,23 +33,15 @@ int OutlineMargin(int penWidth) {
     return std::max(penWidth, 1) + 2;
 }
 
-QFont MakeFont(const TextStyle& style) {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif, QFont::NoAntialias);
-    font.setPointSize(style.pointSize);
-    font.setBold(style.bold);
-    return font;
-}
-
 }  // namespace
 
 QImageSurface::QImageSurface(int width, int height, Rendering rendering, double devicePixelRatio)
-    : rendering_(rendering),
+    : PainterSurface(SurfacePolicy::Window(std::max(devicePixelRatio, 1.0))),
+      rendering_(rendering),
       ratio_(std::max(devicePixelRatio, 1.0)),
       width_(std::max(width, 1)),
       height_(std::max(height, 1)),
-      image_(WhiteImage(width_, height_, ratio_)),
-      font_(MakeFont(fontStyle_)) {}
+      image_(WhiteImage(width_, height_, ratio_)) {}
 
 QImageSurface::~QImageSurface() {
     if (painter_.isActive()) {
@@ -82,6 +66,7 @@ void QImageSurface::SetDevicePixelRatio(double ratio) {
     }
     ratio_ = ratio;
     image_ = WhiteImage(width_, height_, ratio_);
+    SetPolicy(SurfacePolicy::Window(ratio_));
     stamps_.clear();
 }
 
@@ -109,44 +94,21 @@ void QImageSurface::Resize(int width, int height) {
     image_ = std::move(resized);
 }
 
-QPainter& QImageSurface::Painter() {
+QPainter& QImageSurface::ActivePainter() {
     if (!painter_.isActive()) {
         painter_.begin(&image_);
-        painter_.setRenderHint(QPainter::Antialiasing, false);
-        // At ratio 1 aliased drawing covers the pixel right of and below each
-        // coordinate; half a logical pixel further covers the same area above it.
-        if (ratio_ != 1) {
-            painter_.translate(0.5, 0.5);
-        }
-        painter_.setBackground(Qt::white);
-        painter_.setBrush(ToQColor(brushColour_));
-        penApplied_ = false;
-        fontApplied_ = false;
+        SetUpPainter(painter_);
     }
     return painter_;
-}
-
-// A one-pixel pen leaves out the end point of a line, as the line-to of the
-// platforms the coordinates come from does; wider pens have round ends. Above
-// ratio 1 the one-pixel pen is a logical pixel wide, not one of the image's.
-void QImageSurface::ApplyPen() {
-    QPainter& painter = Painter();
-    if (!penApplied_) {
-        const bool thin = penWidth_ <= 1;
-        const double thinWidth = ratio_ == 1 ? 0 : 1;
-        painter.setPen(QPen(ToQColor(penColour_), thin ? thinWidth : penWidth_, Qt::SolidLine,
-                            thin ? Qt::FlatCap : Qt::RoundCap, Qt::RoundJoin));
-        penApplied_ = true;
-    }
 }
 
 void QImageSurface::BeginKey(char drawing, bool withColours) {
     key_.clear();
     key_ += drawing;
     if (withColours) {
-        AppendToKey(penColour_);
-        AppendToKey(penWidth_);
-        AppendToKey(brushColour_);
+        AppendToKey(PenColour());
+        AppendToKey(PenWidth());
+        AppendToKey(BrushColour());
     }
 }
 
@@ -186,9 +148,9 @@ std::optional<Stamp> QImageSurface::MakeStamp(Point at, Point extentTopLeft,
     const int width = extentBottomRight.x - extentTopLeft.x + 1;
     const int height = extentBottomRight.y - extentTopLeft.y + 1;
     QImageSurface scratch(width, height, Rendering::Plain, ratio_);
-    scratch.SetPenColour(penColour_);
-    scratch.SetPenWidth(penWidth_);
-    scratch.SetBrushColour(brushColour_);
+    scratch.SetPenColour(PenColour());
+    scratch.SetPenWidth(PenWidth());
+    scratch.SetBrushColour(BrushColour());
     const Point anchor{-extentTopLeft.x, -extentTopLeft.y};
     const Point shift{anchor.x - at.x, anchor.y - at.y};
     std::array<QImage, 2> renders;
@@ -203,40 +165,21 @@ std::optional<Stamp> QImageSurface::MakeStamp(Point at, Point extentTopLeft,
 }
 
 void QImageSurface::LineTo(Point to) {
-    const Point from = position_;
+    const Point from = PenPosition();
     const Point delta{to.x - from.x, to.y - from.y};
     BeginKey('L', true);
     AppendToKey(delta);
-    const int m = OutlineMargin(penWidth_);
+    const int m = OutlineMargin(PenWidth());
     if (DrawStamped(from, {std::min(delta.x, 0) - m, std::min(delta.y, 0) - m},
                     {std::max(delta.x, 0) + m, std::max(delta.y, 0) + m},
                     [from, to](QImageSurface& surface, Point shift) {
                         surface.MoveTo({from.x + shift.x, from.y + shift.y});
                         surface.LineTo({to.x + shift.x, to.y + shift.y});
                     })) {
-        position_ = to;
+        MoveTo(to);
         return;
     }
-    ApplyPen();
-    painter_.drawLine(position_.x, position_.y, to.x, to.y);
-    position_ = to;
-}
-
-void QImageSurface::SetPenColour(Rgb colour) {
-    penColour_ = colour;
-    penApplied_ = false;
-}
-
-void QImageSurface::SetPenWidth(int width) {
-    penWidth_ = width;
-    penApplied_ = false;
-}
-
-void QImageSurface::SetBrushColour(Rgb colour) {
-    brushColour_ = colour;
-    if (painter_.isActive()) {
-        painter_.setBrush(ToQColor(colour));
-    }
+    PainterSurface::LineTo(to);
 }
 
 void QImageSurface::Polygon(std::span<const Point> points) {
@@ -251,7 +194,7 @@ void QImageSurface::Polygon(std::span<const Point> points) {
             low = {std::min(low.x, relative.x), std::min(low.y, relative.y)};
             high = {std::max(high.x, relative.x), std::max(high.y, relative.y)};
         }
-        const int m = OutlineMargin(penWidth_);
+        const int m = OutlineMargin(PenWidth());
         if (DrawStamped(at, {low.x - m, low.y - m}, {high.x + m, high.y + m},
                         [points](QImageSurface& surface, Point shift) {
                             std::vector<Point> moved(points.begin(), points.end());
@@ -263,19 +206,14 @@ void QImageSurface::Polygon(std::span<const Point> points) {
             return;
         }
     }
-    ApplyPen();
-    polygon_.clear();
-    for (const Point& p : points) {
-        polygon_.emplace_back(p.x, p.y);
-    }
-    painter_.drawPolygon(polygon_.data(), static_cast<int>(polygon_.size()));
+    PainterSurface::Polygon(points);
 }
 
 void QImageSurface::Ellipse(Point topLeft, Point bottomRight) {
     const Point size{bottomRight.x - topLeft.x, bottomRight.y - topLeft.y};
     BeginKey('E', true);
     AppendToKey(size);
-    const int m = OutlineMargin(penWidth_);
+    const int m = OutlineMargin(PenWidth());
     if (DrawStamped(topLeft, {std::min(size.x, 0) - m, std::min(size.y, 0) - m},
                     {std::max(size.x, 0) + m, std::max(size.y, 0) + m},
                     [topLeft, bottomRight](QImageSurface& surface, Point shift) {
@@ -284,10 +222,7 @@ void QImageSurface::Ellipse(Point topLeft, Point bottomRight) {
                     })) {
         return;
     }
-    ApplyPen();
-    // QPainter's outline covers one pixel more than the box is wide.
-    painter_.drawEllipse(
-        QRect(topLeft.x, topLeft.y, bottomRight.x - topLeft.x - 1, bottomRight.y - topLeft.y - 1));
+    PainterSurface::Ellipse(topLeft, bottomRight);
 }
 
 void QImageSurface::FillWhite() {
@@ -319,29 +254,7 @@ void QImageSurface::Text(Point topLeft, std::string_view text, const TextStyle& 
             return;
         }
     }
-    QPainter& painter = Painter();
-    if (style.pointSize != fontStyle_.pointSize || style.bold != fontStyle_.bold) {
-        fontStyle_ = style;
-        font_ = MakeFont(style);
-        fontApplied_ = false;
-    }
-    if (!fontApplied_) {
-        painter.setFont(font_);
-        fontAscent_ = painter.fontMetrics().ascent();
-        fontApplied_ = true;
-    }
-    if (std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; })) {
-        text_.resize(static_cast<qsizetype>(text.size()));
-        for (std::size_t i = 0; i < text.size(); ++i) {
-            text_[static_cast<qsizetype>(i)] = QChar(static_cast<unsigned char>(text[i]));
-        }
-    } else {
-        text_ = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    }
-    painter.setBackgroundMode(style.opaqueBackground ? Qt::OpaqueMode : Qt::TransparentMode);
-    painter.setPen(Qt::black);
-    penApplied_ = false;
-    painter.drawText(topLeft.x, topLeft.y + fontAscent_, text_);
+    PainterSurface::Text(topLeft, text, style);
 }
 
 }  // namespace quorvane

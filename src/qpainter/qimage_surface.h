@@ -2,24 +2,19 @@
 // Needs a QGuiApplication for its fonts.
 #pragma once
 
-#include <QFont>
 #include <QImage>
 #include <QPainter>
-#include <QPoint>
-#include <QString>
 #include <optional>
 #include <string>
 #include <unordered_map>
-#include <vector>
 
-#include "drawing/drawing_surface.h"
+#include "qpainter/painter_surface.h"
 #include "qpainter/stamp.h"
 
 namespace quorvane {
 
-// Antialiasing is off, so integer vertices land on whole pixels, and the
-// outline of a polygon covers every vertex. Text is "MS Sans Serif" where the
-// platform has it, else its regular sans-serif face.
+// It draws with the window's policy (SurfacePolicy::Window): antialiasing is
+// off, so integer vertices land on whole pixels.
 //
 // Stamped, the surface draws each distinct shape, line and text once with
 // QPainter and copies its pixels wherever it recurs; the pixels are the same
@@ -32,7 +27,7 @@ namespace quorvane {
 // lines are then one logical pixel wide. Stamps are made at the ratio in use
 // when it is a whole number; at a fractional one every call goes to QPainter,
 // since a shape lands on other pixels wherever it stands.
-class QImageSurface final : public DrawingSurface {
+class QImageSurface final : public PainterSurface {
 public:
     enum class Rendering { Stamped, Plain };
 
@@ -56,17 +51,7 @@ public:
     // The new area is white.
     void Resize(int width, int height) override;
 
-    Point PenPosition() const override { return position_; }
-    void MoveTo(Point to) override { position_ = to; }
     void LineTo(Point to) override;
-
-    Rgb PenColour() const override { return penColour_; }
-    void SetPenColour(Rgb colour) override;
-    int PenWidth() const override { return penWidth_; }
-    void SetPenWidth(int width) override;
-    Rgb BrushColour() const override { return brushColour_; }
-    void SetBrushColour(Rgb colour) override;
-
     void Polygon(std::span<const Point> points) override;
     void Ellipse(Point topLeft, Point bottomRight) override;
     void FillWhite() override;
@@ -74,9 +59,8 @@ public:
 
 private:
     // The painter starts on the first drawing after construction, a resize or
-    // Image(), and takes the pen, brush and font from the members.
-    QPainter& Painter();
-    void ApplyPen();
+    // Image().
+    QPainter& ActivePainter() override;
 
     // Stamped: the drawing that key_ names, copied to `at`, drawn first by
     // draw(surface, shift) on a Plain surface that holds extent (relative to
@@ -104,19 +88,6 @@ private:
 
     QImage image_;
     QPainter painter_;
-    bool penApplied_ = false;
-    bool fontApplied_ = false;
-
-    Point position_;
-    Rgb penColour_ = kDefaultPenColour;
-    int penWidth_ = kDefaultPenWidth;
-    Rgb brushColour_ = kDefaultBrushColour;
-
-    TextStyle fontStyle_;
-    QFont font_;
-    int fontAscent_ = 0;
-    QString text_;                 // reused, so that ASCII labels do not allocate
-    std::vector<QPoint> polygon_;  // reused likewise
 };
 
 }  // namespace quorvane
