@@ -19,14 +19,21 @@ int OutlineMargin(int penWidth) {
     return std::max(penWidth, 1) + 2;
 }
 
-// The whole number of device pixels a logical one stands for, or 0 when the
-// ratio is fractional, which stamps nothing.
-int StampScale(double ratio) {
-    const double whole = std::round(ratio);
-    return whole == ratio ? static_cast<int>(whole) : 0;
+int Modulo(int value, int by) {
+    return ((value % by) + by) % by;
 }
 
 }  // namespace
+
+std::optional<StampLayer::Grid> StampLayer::GridOf(double ratio) {
+    for (int logical = 1; logical <= 4; ++logical) {
+        const double pixels = ratio * logical;
+        if (pixels == std::round(pixels)) {
+            return Grid{static_cast<int>(pixels), logical};
+        }
+    }
+    return std::nullopt;
+}
 
 void StampLayer::BeginKey(char drawing, bool withColours) {
     key_.clear();
@@ -44,27 +51,37 @@ void StampLayer::AppendToKey(const T& value) {
 }
 
 template <typename Draw>
-bool StampLayer::DrawStamped(Point at, Point extentTopLeft, Point extentBottomRight,
+bool StampLayer::DrawStamped(Point at, Point extentTopLeft, Point extentBottomRight, bool widePen,
                              const Draw& draw) {
     const double ratio = below_.DevicePixelRatio();
     if (ratio != stampedRatio_) {
         stamps_.clear();
         stampedRatio_ = ratio;
     }
-    const int scale = StampScale(ratio);
-    if (scale == 0) {
+    const std::optional<Grid> grid = GridOf(ratio);
+    // At a fractional ratio the round ends of a wide pen meet pixel centres,
+    // where the last bit of a position decides, and their stamps came out a
+    // few pixels off; thin lines, shapes and texts stamp alike.
+    if (!grid || (grid->logical > 1 && widePen)) {
         return false;
+    }
+    const Point phase{Modulo(at.x, grid->logical), Modulo(at.y, grid->logical)};
+    if (grid->logical > 1) {
+        AppendToKey(phase);
     }
     auto found = stamps_.find(key_);
     if (found == stamps_.end()) {
         if (stamps_.size() >= kMaxStamps) {
             stamps_.clear();
         }
-        found = stamps_.emplace(key_, MakeStamp(at, extentTopLeft, extentBottomRight, scale, draw))
-                    .first;
+        found =
+            stamps_
+                .emplace(key_, MakeStamp(at, phase, extentTopLeft, extentBottomRight, *grid, draw))
+                .first;
     }
     const std::optional<Stamp>& stamp = found->second;
-    const Point onImage{at.x * scale, at.y * scale};
+    const Point onImage{(at.x - phase.x) / grid->logical * grid->pixels,
+                        (at.y - phase.y) / grid->logical * grid->pixels};
     QImage& image = below_.Pixels();
     if (!stamp || !stamp->FitsIn(image, onImage)) {
         return false;
@@ -76,15 +93,18 @@ bool StampLayer::DrawStamped(Point at, Point extentTopLeft, Point extentBottomRi
 // The same calls on a surface of their own, once over black and once over
 // white, tell the pixels the drawing sets from those it leaves or blends.
 template <typename Draw>
-std::optional<Stamp> StampLayer::MakeStamp(Point at, Point extentTopLeft, Point extentBottomRight,
-                                           int scale, const Draw& draw) {
-    const int width = extentBottomRight.x - extentTopLeft.x + 1;
-    const int height = extentBottomRight.y - extentTopLeft.y + 1;
+std::optional<Stamp> StampLayer::MakeStamp(Point at, Point phase, Point extentTopLeft,
+                                           Point extentBottomRight, Grid grid, const Draw& draw) {
+    // `at` goes to the anchor, which has the same phase.
+    Point anchor{-extentTopLeft.x, -extentTopLeft.y};
+    anchor.x += Modulo(phase.x - anchor.x, grid.logical);
+    anchor.y += Modulo(phase.y - anchor.y, grid.logical);
+    const int width = anchor.x + extentBottomRight.x + 1;
+    const int height = anchor.y + extentBottomRight.y + 1;
     ImagePainterSurface scratch(width, height, below_.DevicePixelRatio());
     scratch.SetPenColour(below_.PenColour());
     scratch.SetPenWidth(below_.PenWidth());
     scratch.SetBrushColour(below_.BrushColour());
-    const Point anchor{-extentTopLeft.x, -extentTopLeft.y};
     const Point shift{anchor.x - at.x, anchor.y - at.y};
     std::array<QImage, 2> renders;
     for (int i = 0; i < 2; ++i) {
@@ -93,7 +113,9 @@ std::optional<Stamp> StampLayer::MakeStamp(Point at, Point extentTopLeft, Point 
         draw(scratch, shift);
         renders[static_cast<std::size_t>(i)] = scratch.Image();
     }
-    return Stamp::FromRenders(renders[0], renders[1], {anchor.x * scale, anchor.y * scale});
+    return Stamp::FromRenders(renders[0], renders[1],
+                              {(anchor.x - phase.x) / grid.logical * grid.pixels,
+                               (anchor.y - phase.y) / grid.logical * grid.pixels});
 }
 
 void StampLayer::LineTo(Point to) {
@@ -103,7 +125,7 @@ void StampLayer::LineTo(Point to) {
     AppendToKey(delta);
     const int m = OutlineMargin(below_.PenWidth());
     if (DrawStamped(from, {std::min(delta.x, 0) - m, std::min(delta.y, 0) - m},
-                    {std::max(delta.x, 0) + m, std::max(delta.y, 0) + m},
+                    {std::max(delta.x, 0) + m, std::max(delta.y, 0) + m}, WidePen(),
                     [from, to](DrawingSurface& surface, Point shift) {
                         surface.MoveTo({from.x + shift.x, from.y + shift.y});
                         surface.LineTo({to.x + shift.x, to.y + shift.y});
@@ -127,7 +149,7 @@ void StampLayer::Polygon(std::span<const Point> points) {
             high = {std::max(high.x, relative.x), std::max(high.y, relative.y)};
         }
         const int m = OutlineMargin(below_.PenWidth());
-        if (DrawStamped(at, {low.x - m, low.y - m}, {high.x + m, high.y + m},
+        if (DrawStamped(at, {low.x - m, low.y - m}, {high.x + m, high.y + m}, WidePen(),
                         [points](DrawingSurface& surface, Point shift) {
                             std::vector<Point> moved(points.begin(), points.end());
                             for (Point& p : moved) {
@@ -147,7 +169,7 @@ void StampLayer::Ellipse(Point topLeft, Point bottomRight) {
     AppendToKey(size);
     const int m = OutlineMargin(below_.PenWidth());
     if (DrawStamped(topLeft, {std::min(size.x, 0) - m, std::min(size.y, 0) - m},
-                    {std::max(size.x, 0) + m, std::max(size.y, 0) + m},
+                    {std::max(size.x, 0) + m, std::max(size.y, 0) + m}, WidePen(),
                     [topLeft, bottomRight](DrawingSurface& surface, Point shift) {
                         surface.Ellipse({topLeft.x + shift.x, topLeft.y + shift.y},
                                         {bottomRight.x + shift.x, bottomRight.y + shift.y});
@@ -168,7 +190,7 @@ void StampLayer::Text(Point topLeft, std::string_view text, const TextStyle& sty
         key_.append(text);
         const int em = std::clamp(style.pointSize, 1, 100) * 2;
         const int length = static_cast<int>(text.size());
-        if (DrawStamped(topLeft, {-em, -em}, {em * (2 * length + 1), em * 3},
+        if (DrawStamped(topLeft, {-em, -em}, {em * (2 * length + 1), em * 3}, false,
                         [topLeft, text, style](DrawingSurface& surface, Point shift) {
                             surface.Text({topLeft.x + shift.x, topLeft.y + shift.y}, text, style);
                         })) {

@@ -14,10 +14,11 @@ namespace quorvane {
 
 // The pixels are those the surface beneath gives for the same calls. A
 // drawing that would reach past the image's edge, or that blends, goes to
-// the surface beneath. Stamps are made at the ratio in use when it is a
-// whole number; at a fractional one every call goes beneath, since a shape
-// lands on other pixels wherever it stands. Stamps of another ratio are
-// dropped when the ratio changes.
+// the surface beneath. Stamps are made at the ratio in use: at a whole one a
+// stamp serves a drawing wherever it stands, at 1.5 one of each position's
+// phase, odd or even, and likewise for a quarter's steps (1.25, 1.75). At
+// other ratios every call goes beneath. Stamps of another ratio are dropped
+// when the ratio changes.
 class StampLayer final : public DrawingSurface {
 public:
     explicit StampLayer(ImagePainterSurface& below) : below_(below) {}
@@ -50,10 +51,22 @@ private:
     // and with `shift` to add to every coordinate. False when the drawing
     // must go beneath after all.
     template <typename Draw>
-    bool DrawStamped(Point at, Point extentTopLeft, Point extentBottomRight, const Draw& draw);
+    bool DrawStamped(Point at, Point extentTopLeft, Point extentBottomRight, bool widePen,
+                     const Draw& draw);
+    // A ratio as `pixels` device pixels to `logical` logical ones, whole
+    // numbers with `logical` at most 4: 1.5 is 3 to 2, 1.25 is 5 to 4. A
+    // drawing moved by a multiple of `logical` lands on the same pixels moved
+    // by whole ones, so a stamp serves every position of its phase (the
+    // position modulo `logical`). None for other ratios.
+    struct Grid {
+        int pixels;
+        int logical;
+    };
+    static std::optional<Grid> GridOf(double ratio);
     template <typename Draw>
-    std::optional<Stamp> MakeStamp(Point at, Point extentTopLeft, Point extentBottomRight,
-                                   int scale, const Draw& draw);
+    std::optional<Stamp> MakeStamp(Point at, Point phase, Point extentTopLeft,
+                                   Point extentBottomRight, Grid grid, const Draw& draw);
+    bool WidePen() const { return below_.PenWidth() > 1; }
     void BeginKey(char drawing, bool withColours);
     template <typename T>
     void AppendToKey(const T& value);
