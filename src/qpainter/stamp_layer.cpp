@@ -59,9 +59,9 @@ bool StampLayer::DrawStamped(Point at, Point extentTopLeft, Point extentBottomRi
         stampedRatio_ = ratio;
     }
     const std::optional<Grid> grid = GridOf(ratio);
-    // At a fractional ratio the round ends of a wide pen meet pixel centres,
-    // where the last bit of a position decides, and their stamps came out a
-    // few pixels off; thin lines, shapes and texts stamp alike.
+    // At a fractional ratio the stamps of a pen wider than one pixel came out
+    // a few pixels off what QPainter draws in place, so those go beneath;
+    // thin lines, shapes and texts stamp alike.
     if (!grid || (grid->logical > 1 && widePen)) {
         return false;
     }
