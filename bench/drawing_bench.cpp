@@ -1,6 +1,7 @@
 // The drawings of a refresh on the largest train, on the QPainter surfaces
-// at the sizes the window gives them, against a bare white fill of the same
-// surfaces. Each picture is taken afterwards, as the window's paint does.
+// at the sizes the window gives them, stamped as the window draws and plain
+// (every call through QPainter) for comparison, at device pixel ratios 1,
+// 1.5 and 2. Each picture is taken afterwards, as the window's paint does.
 #include <benchmark/benchmark.h>
 
 #include "drawing/car_view.h"
@@ -15,9 +16,10 @@ namespace {
 constexpr int kRepetitions = 15;
 constexpr int kTypeWithMostMarks = 5;
 
+using Rendering = QImageSurface::Rendering;
+
 struct Window {
-    explicit Window(QImageSurface::Rendering rendering = QImageSurface::Rendering::Stamped,
-                    double ratio = 1)
+    explicit Window(Rendering rendering = Rendering::Stamped, double ratio = 1)
         : strip(kStripFitWidth, kStripFitHeight, rendering, ratio),
           car(kCarViewWidth, kCarViewHeight, rendering, ratio) {
         DrawTrainStrip(strip, *scheme, scheme->state.currentCar, -1);
@@ -26,9 +28,6 @@ struct Window {
     void Refresh() {
         DrawTrainStrip(strip, *scheme, scheme->state.currentCar, -1);
         DrawCarView(car, CurrentCarView(*scheme));
-        Show();
-    }
-    void Show() {
         benchmark::DoNotOptimize(strip.Image().constBits());
         benchmark::DoNotOptimize(car.Image().constBits());
     }
@@ -38,55 +37,49 @@ struct Window {
     QImageSurface car;
 };
 
-void BM_FloorBoth(benchmark::State& state) {
-    Window window;
+// Both drawings, as the window redraws after a step of the walk.
+void Refresh(benchmark::State& state, Rendering rendering, double ratio) {
+    Window window(rendering, ratio);
     for (auto _ : state) {
-        window.strip.FillWhite();
-        window.car.FillWhite();
-        window.Show();
-    }
-}
-
-void BM_FloorStrip(benchmark::State& state) {
-    Window window;
-    for (auto _ : state) {
-        window.strip.FillWhite();
-        window.Show();
+        window.Refresh();
     }
 }
 
 void BM_FullRefresh(benchmark::State& state) {
-    Window window;
-    for (auto _ : state) {
-        window.Refresh();
-    }
+    Refresh(state, Rendering::Stamped, 1);
 }
-
-// The same on surfaces that draw every call with QPainter.
-void BM_FullRefreshPlain(benchmark::State& state) {
-    Window window(QImageSurface::Rendering::Plain);
-    for (auto _ : state) {
-        window.Refresh();
-    }
+void BM_FullRefreshRatio1_5(benchmark::State& state) {
+    Refresh(state, Rendering::Stamped, 1.5);
 }
-
-// On a screen of device pixel ratio 2: four times the pixels, drawn.
 void BM_FullRefreshRatio2(benchmark::State& state) {
-    Window window(QImageSurface::Rendering::Stamped, 2);
-    for (auto _ : state) {
-        window.Refresh();
-    }
+    Refresh(state, Rendering::Stamped, 2);
+}
+void BM_FullRefreshPlain(benchmark::State& state) {
+    Refresh(state, Rendering::Plain, 1);
+}
+void BM_FullRefreshPlainRatio1_5(benchmark::State& state) {
+    Refresh(state, Rendering::Plain, 1.5);
+}
+void BM_FullRefreshPlainRatio2(benchmark::State& state) {
+    Refresh(state, Rendering::Plain, 2);
 }
 
 // The pointer sweeps along the train, one car further at each move.
-void BM_StripHover(benchmark::State& state) {
-    Window window;
+void Hover(benchmark::State& state, Rendering rendering) {
+    Window window(rendering);
     int hovered = 0;
     for (auto _ : state) {
         DrawTrainStrip(window.strip, *window.scheme, window.scheme->state.currentCar, hovered);
         benchmark::DoNotOptimize(window.strip.Image().constBits());
         hovered = (hovered + 1) % kMaxCars;
     }
+}
+
+void BM_StripHover(benchmark::State& state) {
+    Hover(state, Rendering::Stamped);
+}
+void BM_StripHoverPlain(benchmark::State& state) {
+    Hover(state, Rendering::Plain);
 }
 
 // Every position of the walk in turn, each as the axle buttons do it: the
@@ -106,12 +99,14 @@ void BM_WholeTrainWalk(benchmark::State& state) {
     }
 }
 
-BENCHMARK(BM_FloorBoth)->Repetitions(kRepetitions)->ReportAggregatesOnly();
-BENCHMARK(BM_FloorStrip)->Repetitions(kRepetitions)->ReportAggregatesOnly();
 BENCHMARK(BM_FullRefresh)->Repetitions(kRepetitions)->ReportAggregatesOnly();
 BENCHMARK(BM_FullRefreshPlain)->Repetitions(kRepetitions)->ReportAggregatesOnly();
+BENCHMARK(BM_FullRefreshRatio1_5)->Repetitions(kRepetitions)->ReportAggregatesOnly();
+BENCHMARK(BM_FullRefreshPlainRatio1_5)->Repetitions(kRepetitions)->ReportAggregatesOnly();
 BENCHMARK(BM_FullRefreshRatio2)->Repetitions(kRepetitions)->ReportAggregatesOnly();
+BENCHMARK(BM_FullRefreshPlainRatio2)->Repetitions(kRepetitions)->ReportAggregatesOnly();
 BENCHMARK(BM_StripHover)->Repetitions(kRepetitions)->ReportAggregatesOnly();
+BENCHMARK(BM_StripHoverPlain)->Repetitions(kRepetitions)->ReportAggregatesOnly();
 BENCHMARK(BM_WholeTrainWalk)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 
 }  // namespace

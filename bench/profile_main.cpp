@@ -2,13 +2,17 @@
 // after a first run that makes the stamps, so that only the steady state is
 // counted:
 //   valgrind --tool=callgrind --toggle-collect='*Profiled*'
-//       build/release/bench/quorvane_profile refresh|hover|plain|write|read [COUNT]
-// Instructions per step are the collected total over COUNT (100).
+//       build/release/bench/quorvane_profile STEP [COUNT] [RATIO]
+// STEP is refresh or hover (stamped, as the window draws), plain or
+// plain-hover (every call through QPainter), write or read. Instructions per
+// step are the collected total over COUNT (100); the drawings are made at
+// device pixel ratio RATIO (1).
 #include <QGuiApplication>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
 #include <memory>
+#include <string_view>
 
 #include "drawing/car_view.h"
 #include "drawing/train_strip.h"
@@ -22,9 +26,9 @@ namespace {
 using quorvane::QImageSurface;
 
 struct Surfaces {
-    explicit Surfaces(QImageSurface::Rendering rendering)
-        : strip(quorvane::kStripFitWidth, quorvane::kStripFitHeight, rendering),
-          car(quorvane::kCarViewWidth, quorvane::kCarViewHeight, rendering) {}
+    Surfaces(QImageSurface::Rendering rendering, double ratio)
+        : strip(quorvane::kStripFitWidth, quorvane::kStripFitHeight, rendering, ratio),
+          car(quorvane::kCarViewWidth, quorvane::kCarViewHeight, rendering, ratio) {}
     QImageSurface strip;
     QImageSurface car;
 };
@@ -62,22 +66,24 @@ void Refresh(Surfaces& s, const quorvane::Scheme& scheme, int hovered, bool with
 }  // namespace
 
 int main(int argc, char** argv) {
-    const char* what = argc > 1 ? argv[1] : "";
-    const bool hover = std::strcmp(what, "hover") == 0;
-    const bool plain = std::strcmp(what, "plain") == 0;
+    const std::string_view what = argc > 1 ? argv[1] : "";
     const int count = argc > 2 ? std::atoi(argv[2]) : 100;
-    if (std::strcmp(what, "write") == 0 || std::strcmp(what, "read") == 0) {
+    const double ratio = argc > 3 ? std::atof(argv[3]) : 1;
+    if (what == "write" || what == "read") {
         const auto scheme = quorvane::bench::LargestTrain(1);
         const std::string bytes = quorvane::WriteScheme(*scheme, "largest_train").bytes;
-        if (what[0] == 'w') {
+        if (what == "write") {
             ProfiledWrites(*scheme, count);
         } else {
             ProfiledReads(bytes, count);
         }
         return 0;
     }
-    if (!hover && !plain && std::strcmp(what, "refresh") != 0) {
-        std::cerr << "usage: quorvane_profile refresh|hover|plain|write|read [COUNT]\n";
+    const bool plain = what == "plain" || what == "plain-hover";
+    const bool hover = what == "hover" || what == "plain-hover";
+    if (!plain && !hover && what != "refresh") {
+        std::cerr << "usage: quorvane_profile refresh|hover|plain|plain-hover|write|read [COUNT] "
+                     "[RATIO]\n";
         return 2;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -85,7 +91,8 @@ int main(int argc, char** argv) {
     }
     QGuiApplication app(argc, argv);
     auto scheme = quorvane::bench::LargestTrain(5);
-    Surfaces surfaces(plain ? QImageSurface::Rendering::Plain : QImageSurface::Rendering::Stamped);
+    Surfaces surfaces(plain ? QImageSurface::Rendering::Plain : QImageSurface::Rendering::Stamped,
+                      ratio);
     for (int hovered = -1; hovered < quorvane::kMaxCars; ++hovered) {
         Refresh(surfaces, *scheme, hovered, true);
     }

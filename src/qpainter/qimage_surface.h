@@ -1,37 +1,19 @@
-// The drawing surface over QPainter on a QImage, for the window and the tool.
-// Needs a QGuiApplication for its fonts.
+// The drawing surface of the window and the tool's pictures: a QImage drawn
+// with QPainter, stamped unless told otherwise. Needs a QGuiApplication for
+// its fonts.
 #pragma once
 
-#include <QFont>
 #include <QImage>
-#include <QPainter>
-#include <QPoint>
-#include <QString>
 #include <optional>
-#include <string>
-#include <unordered_map>
-#include <vector>
 
 #include "drawing/drawing_surface.h"
-#include "qpainter/stamp.h"
+#include "qpainter/image_painter_surface.h"
+#include "qpainter/stamp_layer.h"
 
 namespace quorvane {
 
-// Antialiasing is off, so integer vertices land on whole pixels, and the
-// outline of a polygon covers every vertex. Text is "MS Sans Serif" where the
-// platform has it, else its regular sans-serif face.
-//
-// Stamped, the surface draws each distinct shape, line and text once with
-// QPainter and copies its pixels wherever it recurs; the pixels are the same
-// as Plain gives, which draws every call with QPainter. A drawing that would
-// reach past the image's edge, or that blends, always goes to QPainter.
-//
-// Coordinates are logical pixels. At a device pixel ratio above 1 the image
-// has that many pixels to each logical one (rounded up at the right and
-// bottom edges) and the drawing is made with all of them, not enlarged;
-// lines are then one logical pixel wide. Stamps are made at the ratio in use
-// when it is a whole number; at a fractional one every call goes to QPainter,
-// since a shape lands on other pixels wherever it stands.
+// The pixels are ImagePainterSurface's, whether stamped (StampLayer) or
+// Plain, which draws every call with QPainter.
 class QImageSurface final : public DrawingSurface {
 public:
     enum class Rendering { Stamped, Plain };
@@ -39,84 +21,45 @@ public:
     // The image starts white; sizes below 1 become 1, a ratio below 1 is 1.
     QImageSurface(int width, int height, Rendering rendering = Rendering::Stamped,
                   double devicePixelRatio = 1);
-    ~QImageSurface() override;
     QImageSurface(const QImageSurface&) = delete;
     QImageSurface& operator=(const QImageSurface&) = delete;
 
     // Finishes what has been drawn so far and gives the picture. Drawing on
     // afterwards leaves a copy taken here unchanged.
-    const QImage& Image();
+    const QImage& Image() { return image_.Image(); }
 
-    double DevicePixelRatio() const { return ratio_; }
+    double DevicePixelRatio() const { return image_.DevicePixelRatio(); }
     // A new white image of the same logical size at the new ratio.
-    void SetDevicePixelRatio(double ratio);
+    void SetDevicePixelRatio(double ratio) { image_.SetDevicePixelRatio(ratio); }
 
-    int Width() const override { return width_; }
-    int Height() const override { return height_; }
+    int Width() const override { return image_.Width(); }
+    int Height() const override { return image_.Height(); }
     // The new area is white.
-    void Resize(int width, int height) override;
+    void Resize(int width, int height) override { image_.Resize(width, height); }
 
-    Point PenPosition() const override { return position_; }
-    void MoveTo(Point to) override { position_ = to; }
-    void LineTo(Point to) override;
+    Point PenPosition() const override { return image_.PenPosition(); }
+    void MoveTo(Point to) override { image_.MoveTo(to); }
+    void LineTo(Point to) override { Top().LineTo(to); }
 
-    Rgb PenColour() const override { return penColour_; }
-    void SetPenColour(Rgb colour) override;
-    int PenWidth() const override { return penWidth_; }
-    void SetPenWidth(int width) override;
-    Rgb BrushColour() const override { return brushColour_; }
-    void SetBrushColour(Rgb colour) override;
+    Rgb PenColour() const override { return image_.PenColour(); }
+    void SetPenColour(Rgb colour) override { image_.SetPenColour(colour); }
+    int PenWidth() const override { return image_.PenWidth(); }
+    void SetPenWidth(int width) override { image_.SetPenWidth(width); }
+    Rgb BrushColour() const override { return image_.BrushColour(); }
+    void SetBrushColour(Rgb colour) override { image_.SetBrushColour(colour); }
 
-    void Polygon(std::span<const Point> points) override;
-    void Ellipse(Point topLeft, Point bottomRight) override;
-    void FillWhite() override;
-    void Text(Point topLeft, std::string_view text, const TextStyle& style) override;
+    void Polygon(std::span<const Point> points) override { Top().Polygon(points); }
+    void Ellipse(Point topLeft, Point bottomRight) override { Top().Ellipse(topLeft, bottomRight); }
+    void FillWhite() override { image_.FillWhite(); }
+    void Text(Point topLeft, std::string_view text, const TextStyle& style) override {
+        Top().Text(topLeft, text, style);
+    }
 
 private:
-    // The painter starts on the first drawing after construction, a resize or
-    // Image(), and takes the pen, brush and font from the members.
-    QPainter& Painter();
-    void ApplyPen();
+    DrawingSurface& Top() { return stamps_ ? static_cast<DrawingSurface&>(*stamps_) : image_; }
 
-    // Stamped: the drawing that key_ names, copied to `at`, drawn first by
-    // draw(surface, shift) on a Plain surface that holds extent (relative to
-    // `at`) and with `shift` to add to every coordinate. False when the
-    // drawing must go to QPainter here after all.
-    template <typename Draw>
-    bool DrawStamped(Point at, Point extentTopLeft, Point extentBottomRight, const Draw& draw);
-    template <typename Draw>
-    std::optional<Stamp> MakeStamp(Point at, Point extentTopLeft, Point extentBottomRight,
-                                   const Draw& draw);
-    void BeginKey(char drawing, bool withColours);
-    template <typename T>
-    void AppendToKey(const T& value);
-
-    // The whole number of device pixels a logical one stands for, or 0 when
-    // the ratio is fractional, which stamps nothing.
-    int StampScale() const;
-
-    const Rendering rendering_;
-    double ratio_ = 1;
-    int width_ = 1;
-    int height_ = 1;
-    std::unordered_map<std::string, std::optional<Stamp>> stamps_;  // by key; none: not stampable
-    std::string key_;  // reused, so that a look-up does not allocate
-
-    QImage image_;
-    QPainter painter_;
-    bool penApplied_ = false;
-    bool fontApplied_ = false;
-
-    Point position_;
-    Rgb penColour_ = kDefaultPenColour;
-    int penWidth_ = kDefaultPenWidth;
-    Rgb brushColour_ = kDefaultBrushColour;
-
-    TextStyle fontStyle_;
-    QFont font_;
-    int fontAscent_ = 0;
-    QString text_;                 // reused, so that ASCII labels do not allocate
-    std::vector<QPoint> polygon_;  // reused likewise
+    ImagePainterSurface image_;
+    std::optional<StampLayer> stamps_;  // over image_
 };
 
 }  // namespace quorvane

@@ -153,6 +153,48 @@ TEST_F(StampedRenderingTest, StampsAtRatioTwoAndAfterARatioChange) {
     }
 }
 
+// At 1.25, 1.5 and 1.75 a stamp serves the positions of its phase: every
+// type on both orientations, the walk on different axles, strips hovered,
+// and drawings across the edges.
+TEST_F(StampedRenderingTest, StampsAtFractionalRatiosByPhase) {
+    for (const double ratio : {1.5, 1.25, 1.75}) {
+        car.SetDevicePixelRatio(ratio);
+        strip.SetDevicePixelRatio(ratio);
+        for (int type = 1; type <= 6; ++type) {
+            for (const bool inverted : {false, true}) {
+                Shape(s, 7, 3 + type, 1 + type / 2, type, inverted, true);
+                MoveWalkCursor(s, 7 * type + (inverted ? 1 : 0));
+                QImageSurface plain(kCarViewWidth, kCarViewHeight, Rendering::Plain, ratio);
+                DrawCarView(plain, CurrentCarView(s));
+                DrawCarView(car, CurrentCarView(s));
+                EXPECT_EQ(FirstDifference(car.Image(), plain.Image()), "")
+                    << "car view at ratio " << ratio << ", type " << type;
+                QImageSurface plainStrip(strip.Width(), strip.Height(), Rendering::Plain, ratio);
+                DrawTrainStrip(plainStrip, s, s.state.currentCar, type);
+                DrawTrainStrip(strip, s, s.state.currentCar, type);
+                EXPECT_EQ(FirstDifference(strip.Image(), plainStrip.Image()), "")
+                    << "strip at ratio " << ratio << ", type " << type;
+            }
+        }
+        QImageSurface stamped(30, 20, Rendering::Stamped, ratio);
+        QImageSurface plain(30, 20, Rendering::Plain, ratio);
+        for (DrawingSurface* surface :
+             {static_cast<DrawingSurface*>(&stamped), static_cast<DrawingSurface*>(&plain)}) {
+            for (const Point at : {Point{10, 8}, Point{11, 9}, Point{-3, 8}, Point{26, 7},
+                                   Point{12, -3}, Point{9, 17}}) {
+                const std::array<Point, 4> square{
+                    {at, {at.x + 6, at.y}, {at.x + 6, at.y + 5}, {at.x, at.y + 5}}};
+                surface->Polygon(square);
+                surface->MoveTo(at);
+                surface->LineTo({at.x + 8, at.y + 3});
+                surface->Ellipse(at, {at.x + 6, at.y + 6});
+                surface->Text(at, "7R", TextStyle{});
+            }
+        }
+        EXPECT_EQ(FirstDifference(stamped.Image(), plain.Image()), "") << "edges at " << ratio;
+    }
+}
+
 TEST_F(StampedRenderingTest, DrawingsThatReachPastTheEdgeStillMatch) {
     QImageSurface stamped(30, 20);
     QImageSurface plain(30, 20, Rendering::Plain);
