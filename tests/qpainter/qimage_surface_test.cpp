@@ -12,20 +12,8 @@
 namespace quorvane {
 namespace {
 
+using testing::InkOf;
 using testing::PixelAt;
-
-// The smallest rectangle holding every pixel of the colour, or an empty one.
-QRect InkOf(const QImage& image, Rgb colour) {
-    QRect ink;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (PixelAt(image, x, y) == colour) {
-                ink |= QRect(x, y, 1, 1);
-            }
-        }
-    }
-    return ink;
-}
 
 TEST(QImageSurfaceTest, StartsWhiteWithBlackPenAndWhiteBrush) {
     QImageSurface surface(30, 20);

@@ -16,6 +16,7 @@
 namespace quorvane {
 namespace {
 
+using testing::InkOf;
 using testing::PixelAt;
 
 QImage WhitePage(int width, int height, double dotsPerInch = 96) {
@@ -25,18 +26,6 @@ QImage WhitePage(int width, int height, double dotsPerInch = 96) {
     image.setDotsPerMeterY(dotsPerMeter);
     image.fill(Qt::white);
     return image;
-}
-
-QRect InkOf(const QImage& image, Rgb colour) {
-    QRect ink;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (PixelAt(image, x, y) == colour) {
-                ink |= QRect(x, y, 1, 1);
-            }
-        }
-    }
-    return ink;
 }
 
 // The caller draws with the same painter between the surface's calls, as the

@@ -58,13 +58,15 @@ void Shape(Scheme& s, int cars, int axles, int bogies, int schemeType, bool allI
 class StampedRenderingTest : public ::testing::Test {
 protected:
     void ExpectSameCarView(const std::string& what) {
-        QImageSurface plain(kCarViewWidth, kCarViewHeight, Rendering::Plain);
+        QImageSurface plain(kCarViewWidth, kCarViewHeight, Rendering::Plain,
+                            car.DevicePixelRatio());
         DrawCarView(plain, CurrentCarView(s));
         DrawCarView(car, CurrentCarView(s));
         EXPECT_EQ(FirstDifference(car.Image(), plain.Image()), "") << "car view, " << what;
     }
     void ExpectSameStrip(int hovered, const std::string& what) {
-        QImageSurface plain(strip.Width(), strip.Height(), Rendering::Plain);
+        QImageSurface plain(strip.Width(), strip.Height(), Rendering::Plain,
+                            strip.DevicePixelRatio());
         DrawTrainStrip(plain, s, s.state.currentCar, hovered);
         DrawTrainStrip(strip, s, s.state.currentCar, hovered);
         EXPECT_EQ(FirstDifference(strip.Image(), plain.Image()), "") << "strip, " << what;
@@ -137,16 +139,10 @@ TEST_F(StampedRenderingTest, StampsAtRatioTwoAndAfterARatioChange) {
             for (const bool inverted : {false, true}) {
                 Shape(s, 40, 16 - 2 * type, type, type, inverted, true);
                 MoveWalkCursor(s, 40 * (16 - 2 * type) - 1 - type);
-                QImageSurface plain(kCarViewWidth, kCarViewHeight, Rendering::Plain, ratio);
-                DrawCarView(plain, CurrentCarView(s));
-                DrawCarView(car, CurrentCarView(s));
-                EXPECT_EQ(FirstDifference(car.Image(), plain.Image()), "")
-                    << "car view at ratio " << ratio << ", type " << type;
-                QImageSurface plainStrip(strip.Width(), strip.Height(), Rendering::Plain, ratio);
-                DrawTrainStrip(plainStrip, s, s.state.currentCar, type);
-                DrawTrainStrip(strip, s, s.state.currentCar, type);
-                EXPECT_EQ(FirstDifference(strip.Image(), plainStrip.Image()), "")
-                    << "strip at ratio " << ratio << ", type " << type;
+                const std::string what =
+                    "ratio " + std::to_string(ratio) + ", type " + std::to_string(type);
+                ExpectSameCarView(what);
+                ExpectSameStrip(type, what);
                 ASSERT_EQ(car.Image().width(), static_cast<int>(kCarViewWidth * ratio));
             }
         }
@@ -164,16 +160,10 @@ TEST_F(StampedRenderingTest, StampsAtFractionalRatiosByPhase) {
             for (const bool inverted : {false, true}) {
                 Shape(s, 7, 3 + type, 1 + type / 2, type, inverted, true);
                 MoveWalkCursor(s, 7 * type + (inverted ? 1 : 0));
-                QImageSurface plain(kCarViewWidth, kCarViewHeight, Rendering::Plain, ratio);
-                DrawCarView(plain, CurrentCarView(s));
-                DrawCarView(car, CurrentCarView(s));
-                EXPECT_EQ(FirstDifference(car.Image(), plain.Image()), "")
-                    << "car view at ratio " << ratio << ", type " << type;
-                QImageSurface plainStrip(strip.Width(), strip.Height(), Rendering::Plain, ratio);
-                DrawTrainStrip(plainStrip, s, s.state.currentCar, type);
-                DrawTrainStrip(strip, s, s.state.currentCar, type);
-                EXPECT_EQ(FirstDifference(strip.Image(), plainStrip.Image()), "")
-                    << "strip at ratio " << ratio << ", type " << type;
+                const std::string what =
+                    "ratio " + std::to_string(ratio) + ", type " + std::to_string(type);
+                ExpectSameCarView(what);
+                ExpectSameStrip(type, what);
             }
         }
         QImageSurface stamped(30, 20, Rendering::Stamped, ratio);
