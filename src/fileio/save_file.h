@@ -14,10 +14,15 @@ struct SaveFailure {
 
 // A file written in pieces through a temporary file in the same folder, which
 // replaces the old file only once Commit succeeds, so that a failure leaves an
-// existing file whole. A path that exists and is not a regular file (a FIFO,
-// a device, a folder, ...) is refused before anything is written: renaming
-// over it would put a plain file where the special one stood. Dropped without
-// Commit, nothing is replaced.
+// existing file whole. Links are followed. Open refuses, before anything is
+// written: a path that is there but not a regular file (renaming over a FIFO,
+// a device or a folder would put a plain file where it stood), links that
+// cannot be resolved, a file without a write bit or that this process may
+// not write ("it is read-only (mode 0444)", root too), and a read-only file
+// system. A replaced file keeps its owner, group and mode, setuid and setgid
+// included, as far as the process may set them; its ACLs, extended
+// attributes and other hard links are not kept. Dropped without Commit,
+// nothing is replaced.
 class AtomicFileWriter {
 public:
     explicit AtomicFileWriter(const QString& path);
