@@ -164,13 +164,29 @@ int Plan(const QStringList& words, std::ostream& out, std::ostream& err) {
         err << "quorvane-tool: plan needs a FILE\nTry 'quorvane-tool --help'.\n";
         return kToolUsage;
     }
-    const std::unique_ptr<Scheme> scheme = LoadOrReport(parser.positionalArguments()[0], err);
+    const QString input = parser.positionalArguments()[0];
+    const QString path = parser.value(output);
+    const bool toStandardOutput =
+        !parser.isSet(output) || path == QLatin1String(kStandardOutputName);
+    // Refused before anything is read: a plan is CSV, and a .sch file is a
+    // scheme, even one that is not there yet.
+    if (!toStandardOutput) {
+        if (path.endsWith(QLatin1String(".sch"), Qt::CaseInsensitive)) {
+            err << "quorvane-tool plan: " << path.toLocal8Bit().toStdString()
+                << ": a plan is CSV and never goes into a .sch file, which holds a scheme\n";
+            return kToolFailed;
+        }
+        if (const std::optional<std::string> refusal = OutputOverInput(path, input)) {
+            err << "quorvane-tool plan: " << *refusal << '\n';
+            return kToolFailed;
+        }
+    }
+    const std::unique_ptr<Scheme> scheme = LoadOrReport(input, err);
     if (!scheme) {
         return kToolFailed;
     }
     const PlanOptions options{.spreadsheetSafe = parser.isSet(spreadsheetSafe)};
-    const QString path = parser.value(output);
-    if (!parser.isSet(output) || path == QLatin1String(kStandardOutputName)) {
+    if (toStandardOutput) {
         // A standard output that fails stops the plan; the caller says why.
         const bool sent = MeasurementPlan(*scheme, options, [&out](std::string_view block) {
             return static_cast<bool>(out.write(block.data(), std::ssize(block)));

@@ -7,6 +7,7 @@
 #include <optional>
 #include <ostream>
 
+#include "fileio/same_file.h"
 #include "fileio/scheme_files.h"
 #include "fileio/scheme_text.h"
 #include "model/layout.h"
@@ -220,6 +221,14 @@ std::unique_ptr<Scheme> LoadOrReport(const QString& file, std::ostream& err) {
         err << Local(file) << ": " << Local(result.reason) << '\n';
     }
     return std::move(result.scheme);
+}
+
+std::optional<std::string> OutputOverInput(const QString& output, const QString& input) {
+    if (!IsSameFile(output, input)) {
+        return std::nullopt;
+    }
+    return Local(output) + ": is the input " + Local(input) +
+           " itself; an output never replaces its input";
 }
 
 int RunTool(const QStringList& arguments, std::istream& in, std::ostream& out, std::ostream& err) {

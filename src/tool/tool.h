@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <iosfwd>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "model/scheme.h"
 
@@ -25,5 +27,9 @@ int RunTool(const QStringList& arguments, std::istream& in, std::ostream& out, s
 // For the commands: the scheme in file, loaded as the editor loads after
 // New, or null once why it was refused is on err.
 std::unique_ptr<Scheme> LoadOrReport(const QString& file, std::ostream& err);
+
+// Why a command that reads input may not write output: the two name the
+// same file, through a link or not. Nothing when it may.
+std::optional<std::string> OutputOverInput(const QString& output, const QString& input);
 
 }  // namespace quorvane

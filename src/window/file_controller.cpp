@@ -9,6 +9,7 @@
 
 #include "document/scheme_document.h"
 #include "fileio/language_text.h"
+#include "fileio/same_file.h"
 #include "fileio/scheme_files.h"
 #include "model/progress.h"
 #include "sheet/sheet_export.h"
@@ -196,6 +197,11 @@ void FileController::ExportSheet() {
     }
     if (!SheetFormatOfPath(*path)) {
         dialogs_.Warn(&window_, Text(kWarningCaption), Text(kSheetFormats).arg(SheetSuffixes()));
+        return;
+    }
+    // The scheme's file under a sheet's name, through a link or a rename.
+    if (!document_.filePath().isEmpty() && IsSameFile(*path, document_.filePath())) {
+        WarnAbout(*path, kCannotWriteFile, Text(kSheetOverScheme));
         return;
     }
     if (const std::optional<SheetExportFailure> failure =

@@ -85,6 +85,9 @@ inline constexpr TextPair kSheetPrinted{"Лист отправлен на печ
 // %1: the suffixes, ".pdf, .svg, …".
 inline constexpr TextPair kSheetFormats{"Лист сохраняется в одном из форматов: %1",
                                         "A sheet is saved as one of %1"};
+inline constexpr TextPair kSheetOverScheme{
+    "это файл самой схемы; лист не может его заменить, выберите другое имя",
+    "it is the scheme's own file; a sheet cannot replace it, choose another name"};
 inline constexpr TextPair kCannotPrint{"Лист не удалось напечатать.",
                                        "The sheet cannot be printed."};
 inline constexpr TextPair kNothingToFillDown{"Нечего копировать: это первая колёсная пара",

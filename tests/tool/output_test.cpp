@@ -1,12 +1,15 @@
 // Everything the tool writes arrives whole or the command fails: files that
-// are not regular files are left alone, a full disk keeps the old file, and
-// standard output that cannot take the output fails the process.
+// are not regular files, read-only files, link loops and the command's own
+// input are left alone, a replaced file keeps its mode and owner, a full disk
+// keeps the old file, and standard output that cannot take the output fails
+// the process.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 
 #include <csignal>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <functional>
@@ -115,6 +118,121 @@ TEST_F(OutputTest, ALinkIsJudgedByWhatItNames) {
     EXPECT_EQ(run.code, 1);
     EXPECT_NE(run.err.find("it is not a regular file (a FIFO)"), std::string::npos) << run.err;
     EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+}
+
+// A file without a write bit is never replaced by any writer, whoever runs
+// it (these tests run as root in CI, where the write itself would succeed).
+TEST_F(OutputTest, AReadOnlyFileIsNeverReplaced) {
+    for (const mode_t mode : std::vector<mode_t>{0444, 0400, 0555}) {
+        for (const Writer& writer : Writers()) {
+            const std::string path = Put(writer.name, "the old file\r\n");
+            ASSERT_EQ(::chmod(path.c_str(), mode), 0);
+            const ToolRun run = RunWriter(writer, path);
+            EXPECT_EQ(run.code, 1) << writer.words[0] << " " << writer.name;
+            char shown[8];
+            std::snprintf(shown, sizeof shown, "%04o", mode);
+            EXPECT_NE(run.err.find(path + ": cannot be written: it is read-only (mode " + shown +
+                                   ")"),
+                      std::string::npos)
+                << run.err;
+            EXPECT_EQ(Contents(path), "the old file\r\n");
+            struct stat status {};
+            ASSERT_EQ(::stat(path.c_str(), &status), 0);
+            EXPECT_EQ(status.st_mode & 07777, mode);
+            EXPECT_EQ(Listing(), (std::vector<std::string>{writer.name, "train.sch"}));
+            std::filesystem::remove(path);
+        }
+    }
+}
+
+// A replaced file keeps its mode, setgid and setuid bits included, and its
+// owner and group where the process may give them (as root).
+TEST_F(OutputTest, AReplacedFileKeepsItsModeAndOwner) {
+    const bool root = ::geteuid() == 0;
+    for (const mode_t mode : std::vector<mode_t>{0600, 0640, 0664, 0755, 02775, 04755}) {
+        for (const Writer& writer : Writers()) {
+            const std::string path = Put(writer.name, "the old file\r\n");
+            ASSERT_EQ(::chmod(path.c_str(), mode), 0);
+            if (root) {
+                ASSERT_EQ(::chown(path.c_str(), 1000, 1000), 0);
+                ASSERT_EQ(::chmod(path.c_str(), mode), 0);  // chown cleared setuid and setgid
+            }
+            const ToolRun run = RunWriter(writer, path);
+            ASSERT_EQ(run.code, 0) << run.err;
+            EXPECT_NE(Contents(path), "the old file\r\n");
+            struct stat status {};
+            ASSERT_EQ(::stat(path.c_str(), &status), 0);
+            EXPECT_EQ(status.st_mode & 07777, mode) << writer.words[0] << " " << writer.name;
+            if (root) {
+                EXPECT_EQ(status.st_uid, 1000u);
+                EXPECT_EQ(status.st_gid, 1000u);
+            }
+            std::filesystem::remove(path);
+        }
+    }
+}
+
+// Links that lead round in a loop are refused, and stay the links they were.
+TEST_F(OutputTest, ALinkLoopIsNeverReplaced) {
+    for (const Writer& writer : Writers()) {
+        const std::filesystem::path path = dir / writer.name;
+        const std::filesystem::path other = dir / "other";
+        std::filesystem::create_symlink(other, path);
+        std::filesystem::create_symlink(path, other);
+        const ToolRun run = RunWriter(writer, path.string());
+        EXPECT_EQ(run.code, 1) << writer.words[0];
+        EXPECT_NE(run.err.find(path.string() +
+                               ": cannot be written: its symbolic links cannot be resolved"),
+                  std::string::npos)
+            << run.err;
+        EXPECT_EQ(std::filesystem::read_symlink(path), other);
+        EXPECT_EQ(std::filesystem::read_symlink(other), path);
+        std::filesystem::remove(path);
+        std::filesystem::remove(other);
+        EXPECT_EQ(Listing(), std::vector<std::string>{"train.sch"}) << "a temporary file left";
+    }
+}
+
+// No output replaces the command's input, by its own name, a link or a hard
+// link; a plan never goes into a .sch file, there or not.
+TEST_F(OutputTest, AnOutputNeverReplacesAnInputNorAPlanAScheme) {
+    const std::string bytes = Contents(train);
+    const std::string other = Put("other.sch", TrainFile(2));
+    std::filesystem::create_symlink(train, dir / "alias.png");
+    std::filesystem::create_symlink(train, dir / "alias.pdf");
+    std::filesystem::create_symlink(train, dir / "alias.csv");
+    std::filesystem::create_hard_link(train, dir / "hard.svg");
+    const std::string sameFile = ": is the input " + train + " itself; an output never replaces its input";
+    const std::string planInScheme =
+        ": a plan is CSV and never goes into a .sch file, which holds a scheme";
+    struct Case {
+        std::vector<std::string> words;  // after the input
+        std::string output;
+        std::string message;  // after the output's path
+    };
+    const std::vector<Case> cases{
+        {{"plan", "-o"}, train, planInScheme},
+        {{"plan", "-o"}, other, planInScheme},
+        {{"plan", "-o"}, "NEW.SCH", planInScheme},
+        {{"plan", "-o"}, "alias.csv", sameFile},
+        {{"render", "--car", "1", "-o"}, "alias.png", sameFile},
+        {{"render", "--strip", "-o"}, "alias.png", sameFile},
+        {{"render", "--sheet", "-o"}, "alias.pdf", sameFile},
+        {{"render", "--sheet", "-o"}, "hard.svg", sameFile},
+    };
+    const std::vector<std::string> listing = Listing();
+    for (const Case& c : cases) {
+        const std::string output = c.output.starts_with('/') ? c.output : (dir / c.output).string();
+        std::vector<std::string> words{c.words[0], train};
+        words.insert(words.end(), c.words.begin() + 1, c.words.end());
+        words.push_back(output);
+        const ToolRun run = Tool(words);
+        EXPECT_EQ(run.code, 1) << c.words[0] << " " << c.output;
+        EXPECT_EQ(run.err, "quorvane-tool " + c.words[0] + ": " + output + c.message + "\n");
+        EXPECT_EQ(Contents(train), bytes);
+        EXPECT_EQ(Contents(other), TrainFile(2));
+        EXPECT_EQ(Listing(), listing);
+    }
 }
 
 // A write cut short (here by the file size limit of the process, as a full

@@ -3,6 +3,8 @@
 // own file in place and asks when another program changed it, and a new
 // scheme has no file of the scheme before it.
 #include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
 
 #include "window_fixture.h"
 
@@ -181,6 +183,36 @@ private slots:
             QCOMPARE(Title(), QStringLiteral("Quorvane 2.0 - new_scheme*"));
             QVERIFY(QDir(dir_->path()).isEmpty());
         }
+    }
+
+    // A file without a write bit is never replaced, not even by root: Ctrl+S
+    // says why and the scheme stays unsaved, with Save As still there. An
+    // export that names the scheme's own file is refused likewise.
+    void aReadOnlyFileAndTheSchemesOwnFileAreNotReplaced() {
+        const QString path = OpenTrain(QStringLiteral("train.sch"));
+        const QByteArray bytes = Contents(path);
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        Type(Control::Run, QStringLiteral("1"));
+        Key(Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(log_.warnings.size(), std::size_t(1));
+        QCOMPARE(log_.warnings[0].text, QStringLiteral("The file cannot be opened.\n") + path +
+                                            QStringLiteral(": it is read-only (mode 0444)"));
+        QCOMPARE(Contents(path), bytes);
+        QCOMPARE(Title(), QStringLiteral("Quorvane 2.0 - train*"));
+        QVERIFY(Form().Action(Control::SaveScheme)->isEnabled());
+
+        log_.warnings.clear();
+        const QString alias = Path("alias.pdf");
+        QVERIFY(QFile::link(path, alias));
+        log_.exportAnswers = {alias};
+        Key(Qt::Key_E, Qt::ControlModifier);
+        QCOMPARE(log_.warnings.size(), std::size_t(1));
+        QCOMPARE(log_.warnings[0].text,
+                 QStringLiteral("The file cannot be written.\n") + alias +
+                     QStringLiteral(": it is the scheme's own file; a sheet cannot replace it, "
+                                    "choose another name"));
+        QCOMPARE(Contents(path), bytes);
+        QVERIFY(QFileInfo(alias).isSymLink());
     }
 };
 
