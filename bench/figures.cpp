@@ -5,7 +5,7 @@
 namespace quorvane::bench {
 
 std::span<const Figure> Figures() {
-    static constexpr std::array<Figure, 26> kFigures{{
+    static constexpr std::array<Figure, 27> kFigures{{
         // A full refresh within an eighth of a 60 Hz frame at ratio 1 and a
         // quarter at 1.5 and 2, hover within a sixteenth: room for the rest of
         // the frame on a slow machine. Plain drawing is the reference that
@@ -40,6 +40,10 @@ std::span<const Figure> Figures() {
         // for all of that and no copy of a row of the huge series.
         {"BM_ToolPlanHugeSeries", "quorvane-tool plan peak resident memory, 16 MiB file",
          Measure::ResidentMegabytes, "MB", 100},
+        // The picture (4 bytes a pixel) and its BMP bytes (3) held at once.
+        {"BM_ToolSheetPictureAtBudget",
+         "quorvane-tool sheet picture at the budget, BMP, peak resident memory",
+         Measure::ResidentMegabytes, "MB", 1000},
         {"BM_EditorFirstPaint", "editor start to first paint", Measure::Time, "ms", 300},
         {"BM_EditorLargestFile", "editor start to first paint, largest file loaded", Measure::Time,
          "ms", 0},

@@ -1,5 +1,6 @@
 // The programs themselves, measured from outside: quorvane-tool check over
-// many files, quorvane-tool plan of the largest file the reader takes, and
+// many files, quorvane-tool plan of the largest file the reader takes, the
+// largest picture of a sheet, and
 // the editor's start to its first painted window (offscreen, through its
 // QUORVANE_QUIT_AFTER_FIRST_PAINT hook), with their peak resident memory,
 // also with a file that is one text of 16 MiB.
@@ -111,6 +112,32 @@ void BM_ToolPlanHugeSeries(benchmark::State& state) {
     }
 }
 
+// The largest picture a sheet may be: the largest train on A4 at the scale
+// that brings it just under the picture budget (1517 x 78578 pixels), as
+// BMP, whose encoded bytes are the largest.
+constexpr char kBudgetScale[] = "2.02";
+
+void BM_ToolSheetPictureAtBudget(benchmark::State& state) {
+    if (LargestFile().empty()) {
+        state.SkipWithError("cannot write the largest file");
+        return;
+    }
+    const std::string picture = (ScratchFolder() / "sheet.bmp").string();
+    for (auto _ : state) {
+        const ChildRun run =
+            RunChild({QUORVANE_TOOL, "render", LargestFile(), "--sheet", "--scale", kBudgetScale,
+                      "-o", picture},
+                     {"QT_QPA_PLATFORM=offscreen"}, ScratchFolder().string(), std::nullopt);
+        if (run.exitCode != 0) {
+            state.SkipWithError("quorvane-tool render --sheet failed: over the picture budget?");
+            break;
+        }
+        state.SetIterationTime(run.seconds);
+        state.counters["resident_bytes"] = run.peakResidentBytes;
+    }
+    std::filesystem::remove(picture);
+}
+
 void RunEditor(benchmark::State& state, std::vector<std::string> arguments) {
     arguments.insert(arguments.begin(), QUORVANE_EDITOR);
     const std::vector<std::string> environment{"QT_QPA_PLATFORM=offscreen",
@@ -154,6 +181,12 @@ BENCHMARK(BM_ToolCheck)
     ->Repetitions(5)
     ->ReportAggregatesOnly();
 BENCHMARK(BM_ToolPlanHugeSeries)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly();
+BENCHMARK(BM_ToolSheetPictureAtBudget)
     ->Unit(benchmark::kMillisecond)
     ->UseManualTime()
     ->Iterations(1)

@@ -386,6 +386,15 @@ const PictureFormat* PictureFormatNamed(const QByteArray& format) {
     return picture == kPictureFormats.end() ? nullptr : picture;
 }
 
+// "120 000 000": a count people read at a glance.
+QString InThousands(qint64 count) {
+    QString digits = QString::number(count);
+    for (qsizetype at = digits.size() - 3; at > 0; at -= 3) {
+        digits.insert(at, QLatin1Char(' '));
+    }
+    return digits;
+}
+
 bool WriteImage(const Scheme& scheme, const SheetOptions& options, QIODevice& device,
                 const PictureFormat& format, QString& error) {
     const Sheet sheet(scheme, options, PrintableWidth(options), INT_MAX);
@@ -402,6 +411,15 @@ bool WriteImage(const Scheme& scheme, const SheetOptions& options, QIODevice& de
                     .arg(pixels.height())
                     .arg(QLatin1String(format.shown))
                     .arg(format.largest);
+        return false;
+    }
+    if (static_cast<qint64>(pixels.width()) * pixels.height() > kLargestSheetPicture) {
+        error = QStringLiteral(
+                    "the picture would be %1 x %2 pixels, more than the %3 pixels a sheet "
+                    "picture may have; make it as PDF, or at a smaller scale (--scale)")
+                    .arg(pixels.width())
+                    .arg(pixels.height())
+                    .arg(InThousands(kLargestSheetPicture));
         return false;
     }
     QImage image(pixels, QImage::Format_RGB32);

@@ -37,6 +37,11 @@ struct SheetOptions {
     double scale = 1;
 };
 
+// The most pixels a sheet's picture may have. The picture and its encoded
+// bytes are held whole while it is written: as BMP, the format that peaks
+// highest, a picture of this size takes the program to about 0.9 GB.
+inline constexpr qint64 kLargestSheetPicture = 120'000'000;
+
 // Why the sheet is not drawn in format (a QImageWriter name): a sheet is
 // drawn only as "pdf", "svg" or the pictures "png", "jpg", "bmp" and "tif",
 // which keep it whole (an icon format would shrink it), and a picture only

@@ -8,6 +8,7 @@
 
 #include <QImage>
 #include <QRegularExpression>
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <string>
@@ -160,30 +161,56 @@ TEST_F(SheetExportTest, AWriteCutShortKeepsTheOldFile) {
     EXPECT_EQ(Listing(), std::vector<std::string>{"sheet.pdf"});
 }
 
-// JPEG holds at most 65500 pixels each way; a longer sheet fails rather
-// than leave a file cut short, and the file there stays as it was. (40 cars
-// of 16 axles on a narrow page: a tall picture of few pixels.)
-TEST_F(SheetExportTest, APictureTooTallForItsFormatKeepsTheOldFile) {
-    const std::string path = Put("sheet.jpg", "the old file\r\n");
+// A picture larger than its format holds (JPEG: 65500 pixels each way) or
+// than the budget of any sheet picture fails before it is made, rather than
+// leave a file cut short or take gigabytes, and the file there stays as it
+// was. 40 cars of 16 axles: on a narrow page, a tall picture of few pixels;
+// on A4 at 2.1, 1577 pixels wide and over 80000 high.
+TEST_F(SheetExportTest, APictureTooLargeKeepsTheOldFile) {
     auto train = Train(40);
     for (int c = 0; c < 40; ++c) {
         train->cars[static_cast<std::size_t>(c)].axleCount = kMaxAxles;
     }
-    SheetOptions options;
-    options.pageSize = QPageSize::A7;
-    options.scale = 1.9;
-    const std::optional<SheetExportFailure> failure =
-        ExportTrainSheet(*train, QString::fromStdString(path), options);
-    ASSERT_TRUE(failure);
-    EXPECT_EQ(failure->kind, Kind::CannotDraw);
-    EXPECT_TRUE(
-        QRegularExpression(QStringLiteral("^the picture, \\d+ x \\d+ pixels, is larger than "
-                                          "a JPEG picture can be \\(65500 pixels each way\\)$"))
-            .match(failure->reason)
-            .hasMatch())
-        << failure->reason.toStdString();
-    EXPECT_EQ(Contents(path), "the old file\r\n");
-    EXPECT_EQ(Listing(), std::vector<std::string>{"sheet.jpg"});
+    const QString tooLarge = QStringLiteral(
+        "^the picture would be (\\d+) x (\\d+) pixels, more than the 120 000 000 pixels a "
+        "sheet picture may have; make it as PDF, or at a smaller scale \\(--scale\\)$");
+    const QString jpeg = QStringLiteral(
+        "^the picture, (\\d+) x (\\d+) pixels, is larger than a JPEG picture can be "
+        "\\(65500 pixels each way\\)$");
+    struct Case {
+        std::string name;
+        QPageSize::PageSizeId page;
+        double scale;
+        QString reason;  // a pattern
+    };
+    const std::vector<Case> cases{
+        {"sheet.jpg", QPageSize::A7, 1.9, jpeg},
+        {"sheet.bmp", QPageSize::A4, 2.1, tooLarge},
+        {"sheet.png", QPageSize::A4, 2.1, tooLarge},
+        {"sheet.tif", QPageSize::A4, 2.1, tooLarge},
+        // Taller than JPEG's limit too, which it is told first.
+        {"sheet.jpg", QPageSize::A4, 2.1, jpeg},
+    };
+    for (const Case& c : cases) {
+        const std::string path = Put(c.name, "the old file\r\n");
+        SheetOptions options;
+        options.pageSize = c.page;
+        options.scale = c.scale;
+        const std::optional<SheetExportFailure> failure =
+            ExportTrainSheet(*train, QString::fromStdString(path), options);
+        ASSERT_TRUE(failure) << c.name;
+        EXPECT_EQ(failure->kind, Kind::CannotDraw);
+        const QRegularExpressionMatch match = QRegularExpression(c.reason).match(failure->reason);
+        ASSERT_TRUE(match.hasMatch()) << failure->reason.toStdString();
+        const qint64 width = match.captured(1).toLongLong();
+        const qint64 height = match.captured(2).toLongLong();
+        EXPECT_TRUE(c.reason == jpeg ? std::max(width, height) > 65500
+                                     : width * height > kLargestSheetPicture)
+            << width << " x " << height;
+        EXPECT_EQ(Contents(path), "the old file\r\n");
+        EXPECT_EQ(Listing(), std::vector<std::string>{c.name});
+        std::filesystem::remove(path);
+    }
 }
 
 }  // namespace
