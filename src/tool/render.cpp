@@ -10,6 +10,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "fileio/desktop_language.h"
 #include "fileio/save_file.h"
@@ -126,6 +127,11 @@ QImage Strip(const Scheme& scheme, std::optional<int> current, std::optional<int
                             hover ? *hover - 1 : -1, scale);
 }
 
+// Where the output goes, for messages.
+std::string Shown(const QString& path) {
+    return path == QLatin1String(kStandardOutputName) ? "standard output" : path.toStdString();
+}
+
 // The format the suffix of a car's or the strip's picture names, as
 // QImageWriter calls it; PNG for standard output. (A sheet has its own rule.)
 QByteArray OutputFormat(const QString& path) {
@@ -145,13 +151,13 @@ QByteArray OutputFormat(const QString& path) {
                                    suffixes.join(QStringLiteral(", ")).toStdString()};
 }
 
-QByteArray Encoded(const QImage& image, const QByteArray& format) {
+QByteArray Encoded(const QImage& image, const QByteArray& format, const QString& path) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, format);
     if (!writer.write(image)) {
-        throw Failure{kToolFailed, "the picture cannot be made as " +
+        throw Failure{kToolFailed, Shown(path) + ": the picture cannot be made as " +
                                        format.toUpper().toStdString() + ": " +
                                        writer.errorString().toStdString()};
     }
@@ -230,6 +236,12 @@ int Render(const QStringList& words, std::ostream& out, std::ostream& err) {
         } else {
             format = OutputFormat(path);
         }
+        if (!toStandardOutput) {
+            if (std::optional<std::string> refusal =
+                    OutputOverInput(path, parser.positionalArguments()[0])) {
+                throw Failure{kToolFailed, std::move(*refusal)};
+            }
+        }
         const std::unique_ptr<Scheme> scheme = LoadOrReport(parser.positionalArguments()[0], err);
         if (!scheme) {
             return kToolFailed;
@@ -248,7 +260,7 @@ int Render(const QStringList& words, std::ostream& out, std::ostream& err) {
             QByteArray bytes;
             if (const std::optional<QString> error =
                     DrawTrainSheet(*scheme, format, options, bytes)) {
-                throw Failure{kToolFailed, error->toStdString()};
+                throw Failure{kToolFailed, Shown(path) + ": " + error->toStdString()};
             }
             out.write(bytes.constData(), bytes.size());
             return kToolOk;
@@ -263,7 +275,7 @@ int Render(const QStringList& words, std::ostream& out, std::ostream& err) {
         const QByteArray bytes =
             Encoded(carView ? CarPicture(*scheme, Number(parser, car), Number(parser, walk), ratio)
                             : Strip(*scheme, Number(parser, current), Number(parser, hover), ratio),
-                    format);
+                    format, path);
         if (toStandardOutput) {
             out.write(bytes.constData(), bytes.size());
             return kToolOk;
