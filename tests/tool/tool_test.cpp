@@ -6,6 +6,7 @@
 #include <QString>
 #include <algorithm>
 #include <csignal>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -31,6 +32,29 @@ TEST_F(ToolTest, CheckReportsEveryFileAndFailsWhenAnyIsBroken) {
                            missing + ": cannot be read: No such file or directory\n");
 
     EXPECT_EQ(Tool({"check", good}).code, 0);
+}
+
+// A message holds UTF-8, "…" among it, and the program prints it as such
+// whatever the locale says.
+TEST_F(ToolTest, CheckPrintsTheEllipsisOfALongIndexInUtf8) {
+    Put("long.sch", "t\r\n{\r\n12345678901234567890123d2|||1l||||;\r\n}\r\n");
+    const std::string expected =
+        "long.sch: line 3, column 1: car index 12345678901234567890\xE2\x80\xA6 is outside "
+        "1..40\n";
+    const char* const saved = std::getenv("LC_ALL");
+    const bool had = saved != nullptr;
+    const std::string was = had ? saved : "";
+    for (const char* locale : {"C", "C.UTF-8"}) {
+        ::setenv("LC_ALL", locale, 1);
+        const ToolRun run = Program({"check", "long.sch"});
+        EXPECT_EQ(run.code, 1) << locale;
+        EXPECT_EQ(run.out, expected) << locale;
+    }
+    if (had) {
+        ::setenv("LC_ALL", was.c_str(), 1);
+    } else {
+        ::unsetenv("LC_ALL");
+    }
 }
 
 TEST_F(ToolTest, UsageErrorsExitWithTwo) {
