@@ -210,7 +210,7 @@ TEST_F(ToolTest, WriteRefusesWhatAFileCannotHold) {
              R"(, {"axleName": "中", "run": "", "wheelSetNames": ["", ""]}])"),
          R"(car 1, axle 2: "axleName" holds a character that Windows-1251 cannot store)"},
         {car(R"("axles": [)" + axle + R"(, {"axleName": "", "run": "", "wheelSetNames": [""]}])"),
-         R"(car 1, axle 2: "wheelSetNames" must be an array of 2 to 2 entries)"},
+         R"(car 1, axle 2: "wheelSetNames" must be an array of exactly 2 entries)"},
         {car(R"("axles": [)" + axle + R"(, {"axleName": "", "wheelSetNames": ["", ""]}])"),
          R"(car 1, axle 2: "run" is missing)"},
     };
@@ -224,6 +224,42 @@ TEST_F(ToolTest, WriteRefusesWhatAFileCannotHold) {
     ASSERT_EQ(Tool({"write", out}, car(twoAxles)).code, 0) << "the cases differ from a valid one";
     EXPECT_EQ(Tool({"write", out}, withSeries(R"(\ud83d\ude00)")).code, 1)
         << "a pair, but not in 1251";
+}
+
+// The count an array must have, said as one number where it is one.
+TEST_F(ToolTest, WriteNamesTheCountsAnArrayMayHave) {
+    auto withNames = [](const std::string& names) {
+        return R"({"schemeType": 1, "cars": [{"inverted": false, "bogieCount": 1, )"
+               R"("series": "", "carNumber": "", "axles": [{"axleName": "", "run": "", )"
+               R"("wheelSetNames": )" +
+               names + "}]}]}";
+    };
+    std::string cars41 = R"({"schemeType": 1, "cars": [{})";
+    for (int c = 1; c < 41; ++c) {
+        cars41 += ", {}";
+    }
+    cars41 += "]}";
+    struct Case {
+        std::string json;
+        std::string message;
+    };
+    const std::string exactlyTwo = R"(car 1, axle 1: "wheelSetNames" must be an array of )"
+                                   R"(exactly 2 entries)";
+    const std::vector<Case> cases{
+        {withNames("[]"), exactlyTwo},
+        {withNames(R"([""])"), exactlyTwo},
+        {withNames(R"(["", "", ""])"), exactlyTwo},
+        {withNames(R"("ab")"), exactlyTwo},
+        {cars41, R"("cars" must be an array of 1 to 40 entries)"},
+    };
+    const std::string out = Path("out.sch");
+    for (const Case& c : cases) {
+        const ToolRun run = Tool({"write", out}, c.json);
+        EXPECT_EQ(run.code, 1) << c.json;
+        EXPECT_EQ(run.err, "standard input: " + c.message + "\n") << c.json;
+    }
+    EXPECT_EQ(Tool({"write", out}, withNames(R"(["", ""])")).code, 0)
+        << "the cases differ from a valid one";
 }
 
 // A file may hold cars the editor's layout buttons cannot make; the reader
