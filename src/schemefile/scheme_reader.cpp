@@ -58,11 +58,22 @@ std::size_t FindFieldEnd(const char* data, std::size_t start, std::size_t size) 
 }
 
 // A digit run of any length read as a number that saturates, so a long run
-// cannot overflow; the text, of the file, is kept short for messages.
+// cannot overflow; its text is the run as the file has it.
 struct Number {
     long value = 0;
     std::string_view text;
 };
+
+// A number's text as a message shows it: as the file writes it, so that it
+// can be found there, but at most 20 characters and then "…" (the message
+// is UTF-8), so that a run of megabytes does not make the message.
+std::string AsWritten(std::string_view digits) {
+    constexpr std::size_t kShown = 20;
+    if (digits.size() <= kShown) {
+        return std::string(digits);
+    }
+    return std::string(digits.substr(0, kShown)) + "\xE2\x80\xA6";
+}
 
 class Parser {
 public:
@@ -170,7 +181,7 @@ private:
             number.value = std::min(number.value * 10 + (Peek() - '0'), 1000L);
             ++pos_;
         }
-        number.text = bytes_.substr(start, std::min<std::size_t>(pos_ - start, 12));
+        number.text = bytes_.substr(start, pos_ - start);
         return number;
     }
 
@@ -191,7 +202,7 @@ private:
         const std::size_t indexAt = pos_;
         const Number index = ReadNumber();
         if (index.value < 1 || index.value > kMaxCars) {
-            Fail(indexAt, "car index " + std::string(index.text) + " is outside 1.." +
+            Fail(indexAt, "car index " + AsWritten(index.text) + " is outside 1.." +
                               std::to_string(kMaxCars));
         }
         const std::size_t letterAt = pos_;
@@ -224,7 +235,7 @@ private:
         }
         const Number axle = ReadNumber();
         if (axle.value < 1 || axle.value > kMaxAxles) {
-            Fail(indexAt, "axle index " + std::string(axle.text) + " is outside 1.." +
+            Fail(indexAt, "axle index " + AsWritten(axle.text) + " is outside 1.." +
                               std::to_string(kMaxAxles));
         }
         const std::size_t letterAt = pos_;

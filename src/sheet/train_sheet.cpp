@@ -89,7 +89,7 @@ QString Shown(std::string_view schemeText) {
     if (schemeText.empty()) {
         return QStringLiteral("–");
     }
-    return DecodeSchemeText(schemeText.substr(0, kLongestShown));
+    return SheetText(DecodeSchemeText(schemeText.substr(0, kLongestShown)));
 }
 
 QFont SheetFont(int pixelSize, bool bold) {
@@ -132,7 +132,7 @@ public:
         return height;
     }
 
-    QString Title() const { return DecodeSchemeText(scheme_.fileName); }
+    QString Title() const { return SheetTitle(scheme_); }
 
     void PaintPage(QPainter& painter, int page) const {
         PaintPageHeader(painter, page);
@@ -211,8 +211,8 @@ private:
                              .arg(Title(), QString::number(scheme_.state.schemeType),
                                   QString::number(Cars()), QString::number(AxlesInTrain(scheme_))));
         painter.setFont(SheetFont(12, false));
-        const QString file =
-            options_.fileName.isEmpty() ? InLanguage(kNotSaved, language) : options_.fileName;
+        const QString file = options_.fileName.isEmpty() ? InLanguage(kNotSaved, language)
+                                                         : SheetText(options_.fileName);
         painter.drawText(
             QRect(0, 22, width_, 18), Qt::AlignLeft | Qt::AlignVCenter,
             InLanguage(kPrinted, language).arg(file, options_.printed.toString(Qt::ISODate)));
@@ -330,6 +330,26 @@ private:
 
 }  // namespace
 
+QString SheetText(QString text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t ch = text[i].unicode();
+        // A surrogate is whole only as a high one followed by a low one.
+        const bool pair = QChar::isHighSurrogate(ch) && i + 1 < text.size() &&
+                          QChar::isLowSurrogate(text[i + 1].unicode());
+        if (pair) {
+            ++i;
+        } else if ((ch < 0x20 && ch != u'\t') || QChar::isSurrogate(ch) || ch == 0xFFFE ||
+                   ch == 0xFFFF) {
+            text[i] = QChar::ReplacementCharacter;
+        }
+    }
+    return text;
+}
+
+QString SheetTitle(const Scheme& scheme) {
+    return SheetText(DecodeSchemeText(scheme.fileName));
+}
+
 QPageLayout SheetPageLayout(const SheetOptions& options) {
     return QPageLayout(QPageSize(options.pageSize),
                        options.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
@@ -344,6 +364,27 @@ int PrintableWidth(const SheetOptions& options) {
     return SheetPageLayout(options).paintRectPixels(static_cast<int>(kUnitsPerInch)).width();
 }
 
+// Qt 6.4 writes the title into the SVG as it is given, markup and all, so
+// that a name with "&" or "<" made the file unreadable; a Qt that escapes
+// it itself must not get it escaped twice. Asked once, of a title "&".
+bool SvgTitleWrittenAsGiven() {
+    static const bool asGiven = [] {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QSvgGenerator generator;
+        generator.setOutputDevice(&buffer);
+        generator.setSize(QSize(1, 1));
+        generator.setTitle(QStringLiteral("&"));
+        QPainter painter;
+        if (painter.begin(&generator)) {
+            painter.end();
+        }
+        return bytes.contains("<title>&</title>");
+    }();
+    return asGiven;
+}
+
 bool WriteSvg(const Scheme& scheme, const SheetOptions& options, QIODevice& device) {
     const Sheet sheet(scheme, options, PrintableWidth(options), INT_MAX);
     const QSize size(PrintableWidth(options) + 2 * kImagePadding,
@@ -353,7 +394,7 @@ bool WriteSvg(const Scheme& scheme, const SheetOptions& options, QIODevice& devi
     generator.setSize(size);
     generator.setViewBox(QRect(QPoint(0, 0), size));
     generator.setResolution(static_cast<int>(kUnitsPerInch));
-    generator.setTitle(sheet.Title());
+    generator.setTitle(SvgTitleWrittenAsGiven() ? sheet.Title().toHtmlEscaped() : sheet.Title());
     QPainter painter;
     if (!painter.begin(&generator)) {
         return false;
@@ -505,7 +546,7 @@ std::optional<QString> DrawTrainSheet(const Scheme& scheme, const QByteArray& fo
     bool drawn = false;
     if (format == "pdf") {
         QPdfWriter writer(&buffer);
-        writer.setTitle(DecodeSchemeText(scheme.fileName));
+        writer.setTitle(SheetTitle(scheme));
         writer.setCreator(QStringLiteral("Quorvane"));
         drawn = writer.setPageLayout(SheetPageLayout(options)) &&
                 PrintTrainSheet(scheme, options, writer);

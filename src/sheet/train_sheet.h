@@ -53,6 +53,17 @@ std::optional<QString> SheetFormatProblem(const QByteArray& format);
 std::optional<QString> DrawTrainSheet(const Scheme& scheme, const QByteArray& format,
                                       const SheetOptions& options, QByteArray& bytes);
 
+// A text as the sheet draws it, in every format and in print, and as it
+// names its files: each control character but tab (U+0000 to U+001F) turned
+// into U+FFFD, and so what else XML 1.0 cannot hold (U+FFFE, U+FFFF, a
+// surrogate without its pair), which only a file's name can bring. Scheme
+// texts may hold any byte but the field ends; with a control character the
+// SVG would not parse, and each format would show it its own way.
+QString SheetText(QString text);
+
+// The scheme's name as the sheet's pages, its PDF and SVG title show it.
+QString SheetTitle(const Scheme& scheme);
+
 // The page layout of the options: their size and orientation, 10 mm margins.
 QPageLayout SheetPageLayout(const SheetOptions& options);
 

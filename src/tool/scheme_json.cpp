@@ -88,13 +88,23 @@ QJsonValue Required(const QJsonObject& object, const char* key, const std::strin
     return value;
 }
 
+// A range as a message says it: "1 to 16", or "exactly 2" where it is one
+// number, not "2 to 2".
+std::string Range(qsizetype low, qsizetype high) {
+    if (low == high) {
+        return "exactly " + std::to_string(low);
+    }
+    return std::to_string(low) + " to " + std::to_string(high);
+}
+
 int Integer(const QJsonObject& object, const char* key, int low, int high,
             const std::string& where) {
     const QJsonValue value = Required(object, key, where);
     const double number = value.toDouble(std::nan(""));
     if (!value.isDouble() || number != std::floor(number) || number < low || number > high) {
-        Refuse(where, "\"" + std::string(key) + "\" must be a whole number from " +
-                          std::to_string(low) + " to " + std::to_string(high));
+        Refuse(where,
+               "\"" + std::string(key) + "\" must be " +
+                   (low == high ? Range(low, high) : "a whole number from " + Range(low, high)));
     }
     return static_cast<int>(number);
 }
@@ -123,8 +133,8 @@ QJsonArray Array(const QJsonObject& object, const char* key, qsizetype low, qsiz
                  const std::string& where) {
     const QJsonValue value = Required(object, key, where);
     if (!value.isArray() || value.toArray().size() < low || value.toArray().size() > high) {
-        Refuse(where, "\"" + std::string(key) + "\" must be an array of " + std::to_string(low) +
-                          " to " + std::to_string(high) + " entries");
+        Refuse(where,
+               "\"" + std::string(key) + "\" must be an array of " + Range(low, high) + " entries");
     }
     return value.toArray();
 }

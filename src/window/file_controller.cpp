@@ -13,6 +13,7 @@
 #include "fileio/scheme_files.h"
 #include "model/progress.h"
 #include "sheet/sheet_export.h"
+#include "sheet/train_sheet.h"
 #include "window/parameter_edit.h"
 #include "window/parameter_panel.h"
 #include "window/scheme_dialogs.h"
@@ -225,7 +226,8 @@ void FileController::PrintSheet() {
     }
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(SheetPageLayout(SheetOptionsNow()));
-    printer.setDocName(ShortenedSchemeText(document_.scheme().fileName));
+    // The job's name, and the title of a PDF printed to a file.
+    printer.setDocName(SheetText(ShortenedSchemeText(document_.scheme().fileName)));
     if (!dialogs_.AskPrint(&window_, printer)) {
         return;
     }

@@ -202,8 +202,6 @@ TEST(SchemeReaderTest, RefusesMalformedFilesNamingLineAndColumn) {
         {"car 41", File({"41d2|||1l||||;"}), "line 3, column 1: car index 41 is outside 1..40"},
         {"car 0", File({"1d2|||1l||||;", "0d2|||1l||||;"}),
          "line 4, column 1: car index 0 is outside 1..40"},
-        {"long car index", File({"123456789012345678901234567890d2|||1l||||;"}),
-         "line 3, column 1: car index 123456789012 is outside 1..40"},
         {"axle 17", File({"1d2|||1l||||17r||||;"}),
          "line 3, column 13: axle index 17 is outside 1..16"},
         {"axle 0", File({"1d2|||0l||||;"}), "line 3, column 7: axle index 0 is outside 1..16"},
@@ -231,6 +229,42 @@ TEST(SchemeReaderTest, RefusesMalformedFilesNamingLineAndColumn) {
         EXPECT_EQ(result.scheme, nullptr) << c.what;
         EXPECT_EQ(result.error.Message(), c.message) << c.what;
     }
+}
+
+// An index that does not fit is shown as the file writes it, leading zeros
+// and all, up to 20 characters; a longer one by its first 20 and "…".
+TEST(SchemeReaderTest, AnIndexThatDoesNotFitIsShownAsWritten) {
+    const std::string twenty = "12345678901234567890";
+    const std::string cut = twenty + "\u2026";
+    struct Case {
+        std::string line;
+        std::string message;
+    };
+    const std::vector<Case> cases{
+        {"0041d2|||1l||||;", "line 3, column 1: car index 0041 is outside 1..40"},
+        {"99999999999999999999d2|||1l||||;",
+         "line 3, column 1: car index 99999999999999999999 is outside 1..40"},
+        {twenty + "1d2|||1l||||;", "line 3, column 1: car index " + cut + " is outside 1..40"},
+        {twenty + "123d2|||1l||||;", "line 3, column 1: car index " + cut + " is outside 1..40"},
+        {"1d2|||1l||||" + twenty + "4567890l||||;",
+         "line 3, column 13: axle index " + cut + " is outside 1..16"},
+        {"1d2|||1l||||00000000000000000017r||||;",
+         "line 3, column 13: axle index 00000000000000000017 is outside 1..16"},
+        {"1d2|||00000000000000000000l||||;",
+         "line 3, column 7: axle index 00000000000000000000 is outside 1..16"},
+        {"1d2|||000000000000000000000l||||;",
+         "line 3, column 7: axle index 00000000000000000000\u2026 is outside 1..16"},
+    };
+    for (const Case& c : cases) {
+        const ReadResult result = ReadScheme(File({c.line}), 1);
+        EXPECT_EQ(result.scheme, nullptr) << c.line;
+        EXPECT_EQ(result.error.Message(), c.message) << c.line;
+    }
+    // Leading zeros that leave an index in range are no fault.
+    EXPECT_EQ(Read(File({"000000000000000000000001d2|||0000000000000000000000002l||||;"}))
+                  .cars[0]
+                  .axleCount,
+              2);
 }
 
 // Fields of every length up to well past one scan block end at the first

@@ -9,7 +9,9 @@
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 #include <algorithm>
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/wheel_order.h"
@@ -173,6 +175,123 @@ TEST_F(TrainSheetTest, SvgIsOneTallPictureOfVectorsAndTexts) {
     EXPECT_TRUE(text.contains(QStringLiteral("page 1 of 1")));
     EXPECT_TRUE(text.contains(QStringLiteral("W9N10")));
     EXPECT_TRUE(text.contains(QStringLiteral("R1N2")));
+}
+
+// A train whose every text, its name among them, holds one control byte
+// between marks that name the text: "t07", the byte, "z". Every byte from
+// 0x00 to 0x1F is in one text or more, but for the line ends, which no field
+// of a file holds.
+struct ControlTexts {
+    std::unique_ptr<Scheme> scheme = Train(3);
+    std::vector<std::pair<QString, char>> texts;  // the mark before the byte, the byte
+
+    ControlTexts() {
+        std::vector<char> bytes;
+        for (char byte = 0; byte < 0x20; ++byte) {
+            if (byte != '\n' && byte != '\r') {
+                bytes.push_back(byte);
+            }
+        }
+        std::vector<std::string*> fields{&scheme->fileName};
+        for (int c = 0; c < scheme->state.carCount; ++c) {
+            CarRecord& car = scheme->cars[static_cast<std::size_t>(c)];
+            fields.insert(fields.end(), {&car.series, &car.carNumber});
+            for (int k = 0; k < car.axleCount; ++k) {
+                AxleSlot& axle = car.axles[static_cast<std::size_t>(k)];
+                fields.insert(fields.end(),
+                              {&axle.axleName, &axle.run, &axle.sides[kLeftSide].wheelSetName,
+                               &axle.sides[kRightSide].wheelSetName});
+            }
+        }
+        EXPECT_GE(fields.size(), bytes.size());
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            const std::string mark = (i < 10 ? "t0" : "t") + std::to_string(i);
+            const char byte = bytes[i % bytes.size()];
+            *fields[i] = mark + byte + "z";
+            texts.emplace_back(QString::fromStdString(mark), byte);
+        }
+    }
+
+    // How the sheet draws text i: a tab as it is, any other byte as U+FFFD.
+    QString Drawn(std::size_t i) const {
+        const auto& [mark, byte] = texts[i];
+        return mark + (byte == '\t' ? QChar('\t') : QChar(0xFFFD)) + QChar('z');
+    }
+};
+
+// A file name from the system may hold control characters too.
+SheetOptions WithControlInFileName() {
+    SheetOptions options = English();
+    options.fileName = QStringLiteral("f\x1F.sch");
+    return options;
+}
+
+// Control characters have no place in XML 1.0: the SVG parses, each text
+// shows U+FFFD where its byte was, and so does the title.
+TEST_F(TrainSheetTest, SvgOfTextsWithControlBytesIsXmlAndShowsReplacementCharacters) {
+    const ControlTexts train;
+    const std::string svg = Contents(Sheet(*train.scheme, WithControlInFileName(), "train.svg"));
+    QXmlStreamReader xml(QString::fromStdString(svg));
+    QString title;
+    QString text;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) {
+            continue;
+        }
+        if (xml.name() == QLatin1String("title")) {
+            title = xml.readElementText();
+        } else if (xml.name() == QLatin1String("text")) {
+            text += xml.readElementText();  // a text may come in pieces
+        }
+    }
+    ASSERT_FALSE(xml.hasError()) << xml.errorString().toStdString() << " at line "
+                                 << xml.lineNumber() << ", column " << xml.columnNumber();
+    EXPECT_EQ(title, train.Drawn(0));
+    EXPECT_TRUE(text.contains(QStringLiteral("f\uFFFD.sch · printed")));
+    for (std::size_t i = 0; i < train.texts.size(); ++i) {
+        if (train.texts[i].second != '\t') {
+            EXPECT_TRUE(text.contains(train.Drawn(i))) << train.Drawn(i).toStdString();
+        }
+    }
+}
+
+// The same in the PDF: its text and its title hold U+FFFD and no control
+// character.
+TEST_F(TrainSheetTest, PdfOfTextsWithControlBytesShowsReplacementCharacters) {
+    const ControlTexts train;
+    const std::string pdf = Sheet(*train.scheme, WithControlInFileName());
+    const QString text = PdfPages(pdf).join(QString());
+    for (std::size_t i = 0; i < train.texts.size(); ++i) {
+        if (train.texts[i].second != '\t') {
+            EXPECT_TRUE(text.contains(train.Drawn(i))) << train.Drawn(i).toStdString();
+        }
+    }
+    EXPECT_TRUE(text.contains(QStringLiteral("f\uFFFD.sch · printed")));
+    for (const QChar ch : text) {
+        EXPECT_TRUE(ch.unicode() >= 0x20 || ch == QChar('\n'))
+            << "U+" << QString::number(ch.unicode(), 16).toStdString();
+    }
+    const QString info = PdfInfo(pdf);
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Title: +t00\uFFFDz\n"))))
+        << info.toStdString();
+}
+
+// The SVG's title is the scheme's name, as markup would not read it.
+TEST_F(TrainSheetTest, SvgTitleOfANameWithMarkupCharacters) {
+    auto scheme = Train(1);
+    scheme->fileName = "A&B<1";
+    SheetOptions options = English();
+    options.fileName = QStringLiteral("A&B<1.sch");
+    QXmlStreamReader xml(QString::fromStdString(Contents(Sheet(*scheme, options, "A&B<1.svg"))));
+    QString title;
+    while (!xml.atEnd()) {
+        if (xml.readNext() == QXmlStreamReader::StartElement &&
+            xml.name() == QLatin1String("title")) {
+            title = xml.readElementText();
+        }
+    }
+    ASSERT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_EQ(title, QStringLiteral("A&B<1"));
 }
 
 TEST_F(TrainSheetTest, PictureAtTheScaleAskedFor) {

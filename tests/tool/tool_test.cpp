@@ -6,6 +6,7 @@
 #include <QString>
 #include <algorithm>
 #include <csignal>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -31,6 +32,29 @@ TEST_F(ToolTest, CheckReportsEveryFileAndFailsWhenAnyIsBroken) {
                            missing + ": cannot be read: No such file or directory\n");
 
     EXPECT_EQ(Tool({"check", good}).code, 0);
+}
+
+// A message holds UTF-8, "…" among it, and the program prints it as such
+// whatever the locale says.
+TEST_F(ToolTest, CheckPrintsTheEllipsisOfALongIndexInUtf8) {
+    Put("long.sch", "t\r\n{\r\n12345678901234567890123d2|||1l||||;\r\n}\r\n");
+    const std::string expected =
+        "long.sch: line 3, column 1: car index 12345678901234567890\xE2\x80\xA6 is outside "
+        "1..40\n";
+    const char* const saved = std::getenv("LC_ALL");
+    const bool had = saved != nullptr;
+    const std::string was = had ? saved : "";
+    for (const char* locale : {"C", "C.UTF-8"}) {
+        ::setenv("LC_ALL", locale, 1);
+        const ToolRun run = Program({"check", "long.sch"});
+        EXPECT_EQ(run.code, 1) << locale;
+        EXPECT_EQ(run.out, expected) << locale;
+    }
+    if (had) {
+        ::setenv("LC_ALL", was.c_str(), 1);
+    } else {
+        ::unsetenv("LC_ALL");
+    }
 }
 
 TEST_F(ToolTest, UsageErrorsExitWithTwo) {
@@ -186,7 +210,7 @@ TEST_F(ToolTest, WriteRefusesWhatAFileCannotHold) {
              R"(, {"axleName": "中", "run": "", "wheelSetNames": ["", ""]}])"),
          R"(car 1, axle 2: "axleName" holds a character that Windows-1251 cannot store)"},
         {car(R"("axles": [)" + axle + R"(, {"axleName": "", "run": "", "wheelSetNames": [""]}])"),
-         R"(car 1, axle 2: "wheelSetNames" must be an array of 2 to 2 entries)"},
+         R"(car 1, axle 2: "wheelSetNames" must be an array of exactly 2 entries)"},
         {car(R"("axles": [)" + axle + R"(, {"axleName": "", "wheelSetNames": ["", ""]}])"),
          R"(car 1, axle 2: "run" is missing)"},
     };
@@ -200,6 +224,42 @@ TEST_F(ToolTest, WriteRefusesWhatAFileCannotHold) {
     ASSERT_EQ(Tool({"write", out}, car(twoAxles)).code, 0) << "the cases differ from a valid one";
     EXPECT_EQ(Tool({"write", out}, withSeries(R"(\ud83d\ude00)")).code, 1)
         << "a pair, but not in 1251";
+}
+
+// The count an array must have, said as one number where it is one.
+TEST_F(ToolTest, WriteNamesTheCountsAnArrayMayHave) {
+    auto withNames = [](const std::string& names) {
+        return R"({"schemeType": 1, "cars": [{"inverted": false, "bogieCount": 1, )"
+               R"("series": "", "carNumber": "", "axles": [{"axleName": "", "run": "", )"
+               R"("wheelSetNames": )" +
+               names + "}]}]}";
+    };
+    std::string cars41 = R"({"schemeType": 1, "cars": [{})";
+    for (int c = 1; c < 41; ++c) {
+        cars41 += ", {}";
+    }
+    cars41 += "]}";
+    struct Case {
+        std::string json;
+        std::string message;
+    };
+    const std::string exactlyTwo = R"(car 1, axle 1: "wheelSetNames" must be an array of )"
+                                   R"(exactly 2 entries)";
+    const std::vector<Case> cases{
+        {withNames("[]"), exactlyTwo},
+        {withNames(R"([""])"), exactlyTwo},
+        {withNames(R"(["", "", ""])"), exactlyTwo},
+        {withNames(R"("ab")"), exactlyTwo},
+        {cars41, R"("cars" must be an array of 1 to 40 entries)"},
+    };
+    const std::string out = Path("out.sch");
+    for (const Case& c : cases) {
+        const ToolRun run = Tool({"write", out}, c.json);
+        EXPECT_EQ(run.code, 1) << c.json;
+        EXPECT_EQ(run.err, "standard input: " + c.message + "\n") << c.json;
+    }
+    EXPECT_EQ(Tool({"write", out}, withNames(R"(["", ""])")).code, 0)
+        << "the cases differ from a valid one";
 }
 
 // A file may hold cars the editor's layout buttons cannot make; the reader

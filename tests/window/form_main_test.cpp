@@ -221,6 +221,19 @@ private slots:
             QStringLiteral("broken.sch: line 5, column 1: car 2 of the 3 cars has no wheel entry"));
     }
 
+    // The reason is UTF-8: the "…" after an index too long to show whole
+    // comes through to the warning.
+    void refusalShowsALongIndexCut() {
+        QVERIFY(
+            Write(Path("long.sch"), "long\r\n{\r\n12345678901234567890123d2|||1l||||;\r\n}\r\n"));
+        log_.openAnswers.push_back(Path("long.sch"));
+        Click(Control::LoadScheme);
+        QCOMPARE(log_.warnings.size(), std::size_t(1));
+        QCOMPARE(log_.warnings[0].text,
+                 QStringLiteral("long.sch: line 3, column 1: car index 12345678901234567890… is "
+                                "outside 1..40"));
+    }
+
     // Texts of any length pass through the edits whole: a loaded text longer
     // than a line edit holds by default comes back in the saved file.
     void longTextsSurviveTheEdits() {

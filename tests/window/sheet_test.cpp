@@ -27,6 +27,21 @@ class SheetTest : public testing::WindowFixture {
             .replace(QDate::currentDate().toString(Qt::ISODate), QStringLiteral("DATE"));
     }
 
+    // The title pdfinfo reads from the PDF.
+    static QString PdfTitle(const QString& pdf) {
+        QProcess process;
+        process.start(QStringLiteral(QUORVANE_PDFINFO), {pdf});
+        if (!process.waitForFinished(30000) || process.exitCode() != 0) {
+            return QStringLiteral("<pdfinfo failed>");
+        }
+        for (const QString& line : QString::fromUtf8(process.readAllStandardOutput()).split('\n')) {
+            if (line.startsWith(QStringLiteral("Title:"))) {
+                return line.mid(6).trimmed();
+            }
+        }
+        return QStringLiteral("<no title>");
+    }
+
     static int Tool(const QStringList& arguments) {
         QProcess process;
         process.start(QStringLiteral(QUORVANE_TOOL), arguments);
@@ -90,6 +105,25 @@ private slots:
         const QString printed = PdfText(Path("printed.pdf"));
         QVERIFY(printed.contains(QStringLiteral("W8")));
         QCOMPARE(printed, PdfText(Path("exported.pdf")));
+    }
+
+    // A control byte in the scheme's name is drawn as U+FFFD, and the
+    // printed PDF's title, the print job's name, shows it so too.
+    void printedTitleShowsAControlByteAsTheExportDoes() {
+        QVERIFY(testing::Write(Path("odd.sch"), "n\x01m\r\n{\r\n1d2|||1l||||;\r\n}\r\n"));
+        log_.openAnswers.push_back(Path("odd.sch"));
+        Click(Control::LoadScheme);
+        QCOMPARE(S().fileName, std::string("n\x01m"));
+        log_.printersAvailable = true;
+        log_.printTo = Path("printed.pdf");
+        Key(Qt::Key_P, Qt::ControlModifier);
+        log_.exportAnswers = {Path("exported.pdf")};
+        Key(Qt::Key_E, Qt::ControlModifier);
+        const QString title = QStringLiteral("n\uFFFDm");
+        for (const char* pdf : {"printed.pdf", "exported.pdf"}) {
+            QVERIFY2(PdfText(Path(pdf)).contains(title + QStringLiteral(" — scheme type")), pdf);
+            QVERIFY2(PdfTitle(Path(pdf)) == title, qPrintable(PdfTitle(Path(pdf))));
+        }
     }
 
     void bothDrawingsOfferTheSheetInTheOperatorsLanguage() {
