@@ -64,17 +64,6 @@ struct Number {
     std::string_view text;
 };
 
-// A number's text as a message shows it: as the file writes it, so that it
-// can be found there, but at most 20 characters and then "…" (the message
-// is UTF-8), so that a run of megabytes does not make the message.
-std::string AsWritten(std::string_view digits) {
-    constexpr std::size_t kShown = 20;
-    if (digits.size() <= kShown) {
-        return std::string(digits);
-    }
-    return std::string(digits.substr(0, kShown)) + "\xE2\x80\xA6";
-}
-
 class Parser {
 public:
     // nameSchemeType: the scheme type whose entries decide which wheel each
@@ -431,6 +420,14 @@ ReadResult Refused(ReadError error) {
 }
 
 }  // namespace
+
+std::string AsWritten(std::string_view digits) {
+    constexpr std::size_t kShown = 20;
+    if (digits.size() <= kShown) {
+        return std::string(digits);
+    }
+    return std::string(digits.substr(0, kShown)) + "\xE2\x80\xA6";
+}
 
 std::string ReadError::Message() const {
     if (line == 0) {

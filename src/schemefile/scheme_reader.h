@@ -45,4 +45,9 @@ ReadResult ReadSchemeFile(const std::string& path, int previousSchemeType);
 // that name no type give previousSchemeType.
 int SchemeTypeFromSides(int sideCode, bool firstCarInverted, int previousSchemeType);
 
+// A number's text as a message shows it: as it is written, so that it can be
+// found there, but at most 20 characters and then "…" (UTF-8), so that a
+// run of megabytes does not make the message.
+std::string AsWritten(std::string_view digits);
+
 }  // namespace quorvane

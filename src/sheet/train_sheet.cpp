@@ -364,27 +364,6 @@ int PrintableWidth(const SheetOptions& options) {
     return SheetPageLayout(options).paintRectPixels(static_cast<int>(kUnitsPerInch)).width();
 }
 
-// Qt 6.4 writes the title into the SVG as it is given, markup and all, so
-// that a name with "&" or "<" made the file unreadable; a Qt that escapes
-// it itself must not get it escaped twice. Asked once, of a title "&".
-bool SvgTitleWrittenAsGiven() {
-    static const bool asGiven = [] {
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        QSvgGenerator generator;
-        generator.setOutputDevice(&buffer);
-        generator.setSize(QSize(1, 1));
-        generator.setTitle(QStringLiteral("&"));
-        QPainter painter;
-        if (painter.begin(&generator)) {
-            painter.end();
-        }
-        return bytes.contains("<title>&</title>");
-    }();
-    return asGiven;
-}
-
 bool WriteSvg(const Scheme& scheme, const SheetOptions& options, QIODevice& device) {
     const Sheet sheet(scheme, options, PrintableWidth(options), INT_MAX);
     const QSize size(PrintableWidth(options) + 2 * kImagePadding,
@@ -394,7 +373,8 @@ bool WriteSvg(const Scheme& scheme, const SheetOptions& options, QIODevice& devi
     generator.setSize(size);
     generator.setViewBox(QRect(QPoint(0, 0), size));
     generator.setResolution(static_cast<int>(kUnitsPerInch));
-    generator.setTitle(SvgTitleWrittenAsGiven() ? sheet.Title().toHtmlEscaped() : sheet.Title());
+    // Qt writes the title into the SVG as it is given, markup and all.
+    generator.setTitle(sheet.Title().toHtmlEscaped());
     QPainter painter;
     if (!painter.begin(&generator)) {
         return false;

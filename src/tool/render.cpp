@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QImageWriter>
+#include <algorithm>
+#include <climits>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -16,6 +18,7 @@
 #include "fileio/save_file.h"
 #include "model/parameter_entry.h"
 #include "qpainter/render_image.h"
+#include "schemefile/scheme_reader.h"
 #include "sheet/sheet_export.h"
 #include "sheet/train_sheet.h"
 #include "tool/tool.h"
@@ -29,18 +32,32 @@ struct Failure {
     std::string message;
 };
 
-// The 1-based number an option gives, if it is given.
-std::optional<int> Number(const QCommandLineParser& parser, const QString& option) {
+// A 1-based number an option gives, and its text for messages.
+struct Index {
+    int value;
+    std::string text;
+};
+
+// The number an option gives, if it is given. Digits too many for an int
+// stand for a number beyond every scheme, so that they are reported as out
+// of range, as written.
+std::optional<Index> Number(const QCommandLineParser& parser, const QString& option) {
     if (!parser.isSet(option)) {
         return std::nullopt;
     }
+    const QString text = parser.value(option);
     bool ok = false;
-    const int value = parser.value(option).toInt(&ok);
+    int value = text.toInt(&ok);
+    if (!ok && !text.isEmpty() &&
+        std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); })) {
+        ok = true;
+        value = INT_MAX;
+    }
     if (!ok) {
         throw Failure{kToolUsage, "--" + option.toStdString() + " takes a number, not '" +
-                                      parser.value(option).toStdString() + "'"};
+                                      AsWritten(text.toStdString()) + "'"};
     }
-    return value;
+    return Index{value, text.toStdString()};
 }
 
 // The device pixel ratio the picture is drawn at: 1 to 8, fractions too.
@@ -88,34 +105,34 @@ SheetOptions SheetOptionsOf(const QCommandLineParser& parser, const QString& lan
     return options;
 }
 
-void InRange(int value, int last, const std::string& what) {
-    if (value < 1 || value > last) {
-        throw Failure{kToolFailed, what + " " + std::to_string(value) + " is outside 1.." +
+void InRange(const Index& index, int last, const std::string& what) {
+    if (index.value < 1 || index.value > last) {
+        throw Failure{kToolFailed, what + " " + AsWritten(index.text) + " is outside 1.." +
                                        std::to_string(last)};
     }
 }
 
-QImage CarPicture(const Scheme& scheme, std::optional<int> car, std::optional<int> walk,
-                  double scale) {
+QImage CarPicture(const Scheme& scheme, const std::optional<Index>& car,
+                  const std::optional<Index>& walk, double scale) {
     if (!walk) {
         InRange(*car, scheme.state.carCount, "car");
-        return RenderCarView(CarViewOf(scheme, *car - 1), scale);
+        return RenderCarView(CarViewOf(scheme, car->value - 1), scale);
     }
     // The walk that Set builds on the file's layout; the scheme stays as loaded.
     WalkOrder order;
     const int length = BuildWalk(scheme, order);
     InRange(*walk, length, "walk position");
-    const WalkEntry at = order[static_cast<std::size_t>(*walk - 1)];
-    if (car && *car != at.car + 1) {
-        throw Failure{kToolFailed, "walk position " + std::to_string(*walk) + " is on car " +
+    const WalkEntry at = order[static_cast<std::size_t>(walk->value - 1)];
+    if (car && car->value != at.car + 1) {
+        throw Failure{kToolFailed, "walk position " + AsWritten(walk->text) + " is on car " +
                                        std::to_string(at.car + 1) + ", not car " +
-                                       std::to_string(*car)};
+                                       AsWritten(car->text)};
     }
     return RenderCarView(CarViewOf(scheme, at.car, at.axle), scale);
 }
 
-QImage Strip(const Scheme& scheme, std::optional<int> current, std::optional<int> hover,
-             double scale) {
+QImage Strip(const Scheme& scheme, const std::optional<Index>& current,
+             const std::optional<Index>& hover, double scale) {
     const int cars = scheme.state.carCount;
     if (current) {
         InRange(*current, cars, "car");
@@ -123,8 +140,8 @@ QImage Strip(const Scheme& scheme, std::optional<int> current, std::optional<int
     if (hover) {
         InRange(*hover, cars, "hovered car");
     }
-    return RenderTrainStrip(scheme, current ? *current - 1 : scheme.state.currentCar,
-                            hover ? *hover - 1 : -1, scale);
+    return RenderTrainStrip(scheme, current ? current->value - 1 : scheme.state.currentCar,
+                            hover ? hover->value - 1 : -1, scale);
 }
 
 // Where the output goes, for messages.
