@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "../sheet/read_sheet.h"
+#include "../sheet/sheet_fixture.h"
 #include "tool_fixture.h"
 
 namespace quorvane {
@@ -167,6 +168,25 @@ TEST_F(RenderSheetTest, Refusals) {
     }
     EXPECT_EQ(Contents(kept), "the old file");
     EXPECT_FALSE(std::filesystem::exists(dir / "train.doc"));
+}
+
+// A picture over the budget is refused, with exit code 1, before it is
+// made; the message names the output and says what to do instead.
+TEST_F(RenderSheetTest, APictureOverTheBudgetIsRefused) {
+    const std::string large = Put("large.sch", WriteScheme(*testing::Train(40), "large").bytes);
+    const std::string picture = Put("sheet.png", "the old file");
+    const ToolRun run = Tool({"render", large, "--sheet", "--scale", "3", "-o", picture});
+    EXPECT_EQ(run.code, 1);
+    EXPECT_TRUE(QRegularExpression(
+                    QStringLiteral("^quorvane-tool render: %1: the picture would be \\d+ x \\d+ "
+                                   "pixels, more than the 120 000 000 pixels a sheet picture "
+                                   "may have; make it as PDF, or at a smaller scale "
+                                   "\\(--scale\\)\n$")
+                        .arg(QRegularExpression::escape(QString::fromStdString(picture))))
+                    .match(QString::fromStdString(run.err))
+                    .hasMatch())
+        << run.err;
+    EXPECT_EQ(Contents(picture), "the old file");
 }
 
 }  // namespace
