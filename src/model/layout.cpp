@@ -225,8 +225,7 @@ std::vector<int> CarsWithTextsFrom(const Scheme& scheme, int count) {
         const CarRecord& car = scheme.cars[static_cast<std::size_t>(c)];
         const auto axles = car.axles.begin() + std::clamp(car.axleCount, 0, kMaxAxles);
         // The series is the whole train's, every car holds it.
-        if (!car.carNumber.empty() ||
-            std::any_of(car.axles.begin(), axles, AxleHoldsText)) {
+        if (!car.carNumber.empty() || std::any_of(car.axles.begin(), axles, AxleHoldsText)) {
             cars.push_back(c);
         }
     }

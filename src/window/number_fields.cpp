@@ -30,19 +30,33 @@ struct FieldSteppers {
 };
 
 constexpr std::array kSteppers{
-    FieldSteppers{Control::CarCountDisplay, Control::RemoveCar, Control::AddCar,
+    FieldSteppers{Control::CarCountDisplay,
+                  Control::RemoveCar,
+                  Control::AddCar,
                   {"Число вагонов", "The number of cars"}},
-    FieldSteppers{Control::AxleCountDisplay, Control::RemoveAxle, Control::AddAxle,
+    FieldSteppers{Control::AxleCountDisplay,
+                  Control::RemoveAxle,
+                  Control::AddAxle,
                   {"Осей в вагоне", "Axles in the car"}},
-    FieldSteppers{Control::BogieCountDisplay, Control::RemoveBogie, Control::AddBogie,
+    FieldSteppers{Control::BogieCountDisplay,
+                  Control::RemoveBogie,
+                  Control::AddBogie,
                   {"Тележек в вагоне", "Bogies in the car"}},
-    FieldSteppers{Control::SchemeTypeDisplay, Control::PreviousSchemeType,
-                  Control::NextSchemeType, {"Тип схемы", "Type of the scheme"}},
-    FieldSteppers{Control::LayoutCarDisplay, Control::PreviousCarInLayout,
-                  Control::NextCarInLayout, {"Текущий вагон", "Current car"}},
-    FieldSteppers{Control::WalkPositionDisplay, Control::PreviousWheelSet, Control::NextWheelSet,
+    FieldSteppers{Control::SchemeTypeDisplay,
+                  Control::PreviousSchemeType,
+                  Control::NextSchemeType,
+                  {"Тип схемы", "Type of the scheme"}},
+    FieldSteppers{Control::LayoutCarDisplay,
+                  Control::PreviousCarInLayout,
+                  Control::NextCarInLayout,
+                  {"Текущий вагон", "Current car"}},
+    FieldSteppers{Control::WalkPositionDisplay,
+                  Control::PreviousWheelSet,
+                  Control::NextWheelSet,
                   {"Позиция", "Position"}},
-    FieldSteppers{Control::WalkCarDisplay, Control::PreviousCarInWalk, Control::NextCarInWalk,
+    FieldSteppers{Control::WalkCarDisplay,
+                  Control::PreviousCarInWalk,
+                  Control::NextCarInWalk,
                   {"Вагон", "Car"}},
 };
 
@@ -82,15 +96,15 @@ QString Numbers(const std::vector<int>& indices) {
 }  // namespace
 
 NumberFields::NumberFields(SchemeDocument& document, const ParameterPanel& panel,
-                           const std::array<NumberField*, kControlCount>& fields,
-                           QObject* parent)
+                           const std::array<NumberField*, kControlCount>& fields, QObject* parent)
     : QObject(parent), document_(document), panel_(panel), fields_(fields) {
     for (const FieldSteppers& row : kSteppers) {
         NumberField* field = Field(row.field);
         connect(field, &NumberField::enterPressed, this, &NumberFields::enterPressed);
         connect(field, &NumberField::leftPending, this, [this, field] { emit leftPending(field); });
-        connect(field, &NumberField::stepRequested, this,
-                [this, control = row.field](bool up) { emit stepRequested(StepperOf(control, up)); });
+        connect(field, &NumberField::stepRequested, this, [this, control = row.field](bool up) {
+            emit stepRequested(StepperOf(control, up));
+        });
     }
 }
 
@@ -155,8 +169,7 @@ void NumberFields::Apply(NumberField& field) {
         const QString kept = field.Shown();
         field.DropTyping();
         emit message(InLanguage(kNotANumber, language_)
-                         .arg(InLanguage(NameOf(control), language_),
-                              typed.trimmed(), kept));
+                         .arg(InLanguage(NameOf(control), language_), typed.trimmed(), kept));
         return;
     }
     ApplyNumber(control, *number, typed.trimmed());

@@ -198,11 +198,11 @@ TEST_F(LayoutTest, TypedCountIsClampedAsItsSteppersClamp) {
         int expected;
     };
     const std::vector<Case> cases{
-        {LayoutCount::Cars, 5, 5},      {LayoutCount::Cars, 55, 40},
-        {LayoutCount::Cars, 0, 1},      {LayoutCount::Cars, -7, 1},
-        {LayoutCount::Axles, 9, 9},     {LayoutCount::Axles, 17, 16},
-        {LayoutCount::Axles, 1, 2},     {LayoutCount::Bogies, 3, 3},
-        {LayoutCount::Bogies, 8, 4},    {LayoutCount::Bogies, 0, 1},
+        {LayoutCount::Cars, 5, 5},       {LayoutCount::Cars, 55, 40},
+        {LayoutCount::Cars, 0, 1},       {LayoutCount::Cars, -7, 1},
+        {LayoutCount::Axles, 9, 9},      {LayoutCount::Axles, 17, 16},
+        {LayoutCount::Axles, 1, 2},      {LayoutCount::Bogies, 3, 3},
+        {LayoutCount::Bogies, 8, 4},     {LayoutCount::Bogies, 0, 1},
         {LayoutCount::SchemeType, 4, 4}, {LayoutCount::SchemeType, 7, 6},
         {LayoutCount::SchemeType, 0, 1},
     };

@@ -94,11 +94,11 @@ private slots:
         // the field keeps the cursor
         QCOMPARE(FocusedName(), ObjectNameOf(control));
         const Scheme& s = S();
-        const std::array<int, 4> counts{s.state.carCount, s.cars[0].axleCount,
-                                        s.cars[0].bogieCount, s.state.schemeType};
-        QCOMPARE(counts.at(static_cast<std::size_t>(field - static_cast<int>(
-                                                               Control::CarCountDisplay))),
-                 shown.toInt());
+        const std::array<int, 4> counts{s.state.carCount, s.cars[0].axleCount, s.cars[0].bogieCount,
+                                        s.state.schemeType};
+        QCOMPARE(
+            counts.at(static_cast<std::size_t>(field - static_cast<int>(Control::CarCountDisplay))),
+            shown.toInt());
     }
 
     void messagesAreInRussianToo() {
@@ -131,11 +131,13 @@ private slots:
         EnterTwoCarTrain();
         Click(Control::SetScheme);  // Edit layout, at car 2
         Enter(Control::AxleCountDisplay, QStringLiteral("2"));
-        QCOMPARE(Message(),
-                 QStringLiteral("Axles with texts left car 2: 3, 4 — Undo (Ctrl+Z) brings them back"));
+        QCOMPARE(
+            Message(),
+            QStringLiteral("Axles with texts left car 2: 3, 4 — Undo (Ctrl+Z) brings them back"));
         Enter(Control::CarCountDisplay, QStringLiteral("1"));
-        QCOMPARE(Message(),
-                 QStringLiteral("Cars with texts left the train: 2 — Undo (Ctrl+Z) brings them back"));
+        QCOMPARE(
+            Message(),
+            QStringLiteral("Cars with texts left the train: 2 — Undo (Ctrl+Z) brings them back"));
         Enter(Control::CarCountDisplay, QStringLiteral("3"));
         QVERIFY(S().cars[1].carNumber.empty());
 
@@ -150,8 +152,8 @@ private slots:
         // In Russian too.
         Form().ApplyCaptions(Language::Russian);
         Enter(Control::CarCountDisplay, QStringLiteral("1"));
-        QCOMPARE(Message(), QStringLiteral(
-                                "Убраны вагоны с текстами: 2 — «Отменить» (Ctrl+Z) вернёт их"));
+        QCOMPARE(Message(),
+                 QStringLiteral("Убраны вагоны с текстами: 2 — «Отменить» (Ctrl+Z) вернёт их"));
     }
 
     // Up and Down step as + and − do, at the same limits; typing not applied
@@ -231,8 +233,8 @@ private slots:
         for (int car = 0; car < 8; ++car) {
             for (int axle = 0; axle < 4; ++axle) {
                 QVERIFY(S().cars[static_cast<std::size_t>(car)]
-                                .axles[static_cast<std::size_t>(axle)]
-                                .run.find("30") == std::string::npos);
+                            .axles[static_cast<std::size_t>(axle)]
+                            .run.find("30") == std::string::npos);
             }
         }
         // typing goes on there
