@@ -155,6 +155,53 @@ void SchemeDocument::SetInverted(bool inverted) {
         [inverted](Scheme& s) { quorvane::SetInverted(s, inverted); });
 }
 
+void SchemeDocument::SetLayoutCount(LayoutCount count, int value) {
+    if (scheme_.mode != Mode::LayoutMode) {
+        return;
+    }
+    const int now = CountOf(scheme_, count);
+    const int target = RangeOf(scheme_, count).Clamp(value);
+    if (target == now) {
+        Changed(scheme_.mode);  // the field shows the count again
+        return;
+    }
+    const bool up = target > now;
+    if (target - now == 1 || now - target == 1) {
+        switch (count) {
+            case LayoutCount::Cars:
+                return ChangeLayout(up ? LayoutStep::AddCar : LayoutStep::RemoveCar);
+            case LayoutCount::Axles:
+                return ChangeLayout(up ? LayoutStep::AddAxle : LayoutStep::RemoveAxle);
+            case LayoutCount::Bogies:
+                return ChangeLayout(up ? LayoutStep::AddBogie : LayoutStep::RemoveBogie);
+            case LayoutCount::SchemeType:
+                return ChangeLayout(up ? LayoutStep::NextSchemeType
+                                       : LayoutStep::PreviousSchemeType);
+        }
+    }
+    namespace N = step_names;
+    const int car = scheme_.state.currentCar + 1;
+    QString name;
+    switch (count) {
+        case LayoutCount::Cars:
+            name = Name(N::kCarCount, target);
+            break;
+        case LayoutCount::Axles:
+            name = Name(N::kAxleCount).arg(car).arg(target);
+            break;
+        case LayoutCount::Bogies:
+            name = Name(N::kBogieCount).arg(car).arg(target);
+            break;
+        case LayoutCount::SchemeType:
+            name = Name(N::kSchemeType, target);
+            break;
+    }
+    const SchemeShape before = ShapeOf(scheme_);
+    std::vector<TextChange> texts = SetCount(scheme_, count, target);
+    stack_.push(new Step(scheme_, name, before, ShapeOf(scheme_), std::move(texts)));
+    Changed(before.mode);
+}
+
 void SchemeDocument::AcceptLayout() {
     if (scheme_.mode != Mode::LayoutMode) {
         return;
@@ -240,6 +287,15 @@ void SchemeDocument::SelectAxle(const EditedTexts& edited, int axle) {
     }
     Store(edited);
     quorvane::SelectAxle(scheme_, axle);
+    Changed(scheme_.mode);
+}
+
+void SchemeDocument::GoToWheelSet(const EditedTexts& edited, int index) {
+    if (scheme_.mode != Mode::ParameterMode) {
+        return;
+    }
+    Store(edited);
+    MoveWalkCursor(scheme_, index);
     Changed(scheme_.mode);
 }
 

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "model/language.h"
+#include "model/layout.h"
 #include "model/parameter_entry.h"
 #include "model/scheme.h"
 
@@ -68,6 +69,10 @@ public:
     // Steps of the layout, in LayoutMode only; a step at its limit is none.
     void ChangeLayout(LayoutStep step);
     void SetInverted(bool inverted);
+    // A count typed into its field, in LayoutMode, clamped as its steppers
+    // clamp: one step however far it goes, the step of + or − when it goes
+    // by one, none when the count already holds it.
+    void SetLayoutCount(LayoutCount count, int value);
     // Set: ParameterMode, the walk built; it starts at its first wheel set,
     // or after EditLayout goes on where it was (ResumeWalk).
     void AcceptLayout();
@@ -90,6 +95,9 @@ public:
     // A wheel clicked in the car diagram: in ParameterMode the edits are
     // stored and the walk moves to that axle slot of the current car.
     void SelectAxle(const EditedTexts& edited, int axle);
+    // A walk position typed into its field: in ParameterMode the edits are
+    // stored and the walk moves to the entry at index, when there is one.
+    void GoToWheelSet(const EditedTexts& edited, int index);
 
     void Undo();
     void Redo();

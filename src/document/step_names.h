@@ -13,6 +13,10 @@ inline constexpr TextPair kAddAxle{"добавить ось в вагон %1", "
 inline constexpr TextPair kRemoveAxle{"убрать ось из вагона %1", "remove an axle from car %1"};
 inline constexpr TextPair kAddBogie{"добавить тележку в вагон %1", "add a bogie to car %1"};
 inline constexpr TextPair kRemoveBogie{"убрать тележку из вагона %1", "remove a bogie from car %1"};
+// Typed counts that jump by more than one; %1 the car, %2 the count.
+inline constexpr TextPair kCarCount{"число вагонов %1", "%1 cars"};
+inline constexpr TextPair kAxleCount{"осей в вагоне %1: %2", "axles of car %1: %2"};
+inline constexpr TextPair kBogieCount{"тележек в вагоне %1: %2", "bogies of car %1: %2"};
 inline constexpr TextPair kSchemeType{"тип схемы %1", "scheme type %1"};
 inline constexpr TextPair kInvert{"сделать вагон %1 обратным", "invert car %1"};
 inline constexpr TextPair kDirect{"сделать вагон %1 прямым", "make car %1 direct"};

@@ -1,5 +1,6 @@
 #include "model/layout.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 
@@ -135,6 +136,111 @@ void PreviousCarInLayout(Scheme& scheme) {
 
 void SetInverted(Scheme& scheme, bool ticked) {
     CurrentCar(scheme).inverted = ticked;
+}
+
+int CountOf(const Scheme& scheme, LayoutCount count) {
+    switch (count) {
+        case LayoutCount::Cars:
+            return scheme.state.carCount;
+        case LayoutCount::Axles:
+            return CurrentCar(scheme).axleCount;
+        case LayoutCount::Bogies:
+            return CurrentCar(scheme).bogieCount;
+        case LayoutCount::SchemeType:
+            return scheme.state.schemeType;
+    }
+    return 0;
+}
+
+CountRange RangeOf(const Scheme& scheme, LayoutCount count) {
+    switch (count) {
+        case LayoutCount::Cars:
+            return {kMinCars, kMaxCars};
+        case LayoutCount::Axles:
+            return {kMinAxlesPerCar, kMaxAxles};
+        case LayoutCount::Bogies:
+            return {kMinBogiesPerCar, std::min(kMaxBogiesPerCar, CurrentCar(scheme).axleCount)};
+        case LayoutCount::SchemeType:
+            return {kMinSchemeType, kMaxSchemeType};
+    }
+    return {};
+}
+
+std::vector<TextChange> SetCount(Scheme& scheme, LayoutCount count, int value) {
+    struct Steppers {
+        void (*up)(Scheme&);
+        void (*down)(Scheme&);
+        std::vector<TextChange> (*emptiedByUp)(const Scheme&);
+    };
+    const auto none = [](const Scheme&) { return std::vector<TextChange>{}; };
+    Steppers steppers{};
+    switch (count) {
+        case LayoutCount::Cars:
+            steppers = {AddCar, RemoveCar, TextsEmptiedByAddCar};
+            break;
+        case LayoutCount::Axles:
+            steppers = {AddAxle, RemoveAxle, TextsEmptiedByAddAxle};
+            break;
+        case LayoutCount::Bogies:
+            steppers = {AddBogie, RemoveBogie, none};
+            break;
+        case LayoutCount::SchemeType:
+            steppers = {NextSchemeType, PreviousSchemeType, none};
+            break;
+    }
+    std::vector<TextChange> emptied;
+    const int target = RangeOf(scheme, count).Clamp(value);
+    // A step that no longer moves the count ends the loop, whatever its rules.
+    for (int now = CountOf(scheme, count); now != target;) {
+        if (now < target) {
+            std::vector<TextChange> texts = steppers.emptiedByUp(scheme);
+            emptied.insert(emptied.end(), std::make_move_iterator(texts.begin()),
+                           std::make_move_iterator(texts.end()));
+            steppers.up(scheme);
+        } else {
+            steppers.down(scheme);
+        }
+        const int next = CountOf(scheme, count);
+        if (next == now) {
+            break;
+        }
+        now = next;
+    }
+    return emptied;
+}
+
+namespace {
+
+bool AxleHoldsText(const AxleSlot& slot) {
+    return !slot.axleName.empty() || !slot.run.empty() ||
+           std::any_of(slot.sides.begin(), slot.sides.end(),
+                       [](const WheelSide& side) { return !side.wheelSetName.empty(); });
+}
+
+}  // namespace
+
+std::vector<int> CarsWithTextsFrom(const Scheme& scheme, int count) {
+    std::vector<int> cars;
+    for (int c = std::max(count, 0); c < scheme.state.carCount && c < kMaxCars; ++c) {
+        const CarRecord& car = scheme.cars[static_cast<std::size_t>(c)];
+        const auto axles = car.axles.begin() + std::clamp(car.axleCount, 0, kMaxAxles);
+        // The series is the whole train's, every car holds it.
+        if (!car.carNumber.empty() || std::any_of(car.axles.begin(), axles, AxleHoldsText)) {
+            cars.push_back(c);
+        }
+    }
+    return cars;
+}
+
+std::vector<int> AxlesWithTextsFrom(const Scheme& scheme, int count) {
+    std::vector<int> axles;
+    const CarRecord& car = CurrentCar(scheme);
+    for (int a = std::max(count, 0); a < car.axleCount && a < kMaxAxles; ++a) {
+        if (AxleHoldsText(car.axles[static_cast<std::size_t>(a)])) {
+            axles.push_back(a);
+        }
+    }
+    return axles;
 }
 
 }  // namespace quorvane

@@ -54,4 +54,30 @@ std::vector<TextChange> TextsEmptiedByAddAxle(const Scheme& scheme);
 // The Invert check box: the current car stands reversed exactly when ticked.
 void SetInverted(Scheme& scheme, bool ticked);
 
+// The four counts of the layout, as typed into their fields.
+enum class LayoutCount { Cars, Axles, Bogies, SchemeType };
+
+struct CountRange {
+    int min = 0;
+    int max = 0;
+
+    int Clamp(int value) const { return value < min ? min : (value > max ? max : value); }
+};
+
+// What the count holds now (axles and bogies: of the current car).
+int CountOf(const Scheme& scheme, LayoutCount count);
+// The values its steppers can reach: bogies never above the car's axles.
+CountRange RangeOf(const Scheme& scheme, LayoutCount count);
+
+// Steps the count by its + or −, one at a time, until it holds the value
+// clamped into its range, so that each step keeps its own rules. Gives the
+// texts the steps emptied, for a step of the document to take back.
+std::vector<TextChange> SetCount(Scheme& scheme, LayoutCount count, int value);
+
+// What a lower count would drop that holds a text of its own: the cars
+// from the given count on (a car number or an axle's text; the series is
+// the train's), or the axle slots of the current car from it on, as indices.
+std::vector<int> CarsWithTextsFrom(const Scheme& scheme, int count);
+std::vector<int> AxlesWithTextsFrom(const Scheme& scheme, int count);
+
 }  // namespace quorvane

@@ -57,13 +57,16 @@ constexpr std::array kTable{
     Parameter(Control::SaveInPlace),
     Fixed(Control::ExportSheet, kEnabled),
     Fixed(Control::PrintSheet, kEnabled),
-    Fixed(Control::CarCountDisplay, kDisplay),
-    Fixed(Control::AxleCountDisplay, kDisplay),
-    Fixed(Control::BogieCountDisplay, kDisplay),
-    Fixed(Control::SchemeTypeDisplay, kDisplay),
-    Fixed(Control::LayoutCarDisplay, kDisplay),
-    Fixed(Control::WalkPositionDisplay, kDisplay),
-    Fixed(Control::WalkCarDisplay, kDisplay),
+    Parameter(Control::GoToWheelSet),
+    // A number field takes typing only in its own mode, and shows its value
+    // in the other.
+    ModeTableRow{Control::CarCountDisplay, kEditable, kDisplay},
+    ModeTableRow{Control::AxleCountDisplay, kEditable, kDisplay},
+    ModeTableRow{Control::BogieCountDisplay, kEditable, kDisplay},
+    ModeTableRow{Control::SchemeTypeDisplay, kEditable, kDisplay},
+    ModeTableRow{Control::LayoutCarDisplay, kEditable, kDisplay},
+    ModeTableRow{Control::WalkPositionDisplay, kDisplay, kEditable},
+    ModeTableRow{Control::WalkCarDisplay, kDisplay, kEditable},
 };
 
 static_assert(OneRowPerControlInOrder(kTable));

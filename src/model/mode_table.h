@@ -49,7 +49,10 @@ enum class Control {
     SaveInPlace,
     ExportSheet,
     PrintSheet,
-    // The counter displays.
+    // Ctrl+G: the cursor into the walk position's field.
+    GoToWheelSet,
+    // The number fields: each shows a count or a position, and takes a typed
+    // number in one mode.
     CarCountDisplay,
     AxleCountDisplay,
     BogieCountDisplay,
@@ -78,7 +81,7 @@ constexpr bool OneRowPerControlInOrder(const Rows& rows) {
 
 struct ControlState {
     bool enabled = false;
-    bool readOnly = false;  // only the check box and the counter displays have one
+    bool readOnly = false;  // only the check box and the number fields have one
 
     bool operator==(const ControlState&) const = default;
 };

@@ -23,7 +23,7 @@ enum class ControlKind {
     Button,
     CheckBox,
     ParameterEdit,
-    Display,
+    Display,  // a number field
     Command,  // keys and menu entries only, no widget
 };
 
@@ -44,7 +44,7 @@ struct WindowControl {
     KeyList keys;       // its action's keys, from anywhere in the window
     KeyList fieldKeys;  // what the parameter fields take for it: only named in its tooltip
     Control tipKeysOf;
-    void (TFormMain::*call)();  // null for edits and displays
+    void (TFormMain::*call)();  // null for edits and number fields
 };
 
 // One row per control and command, in the order of Control.

@@ -22,6 +22,8 @@
 #include "window/control_table.h"
 #include "window/file_controller.h"
 #include "window/invert_check_box.h"
+#include "window/number_field.h"
+#include "window/number_fields.h"
 #include "window/parameter_edit.h"
 #include "window/parameter_panel.h"
 #include "window/scheme_drawings.h"
@@ -68,6 +70,7 @@ TFormMain::TFormMain(std::unique_ptr<SchemeDialogs> dialogs, Language language, 
         Run([this, call = WindowControlOf(control).call] { (this->*call)(); });
     });
     panel_ = new ParameterPanel(document_, widgets_.edits, this);
+    numbers_ = new NumberFields(document_, *panel_, widgets_.displays, this);
     drawings_ = new SchemeDrawings(document_, *widgets_.carPanel, *widgets_.stripPanel);
     status_ = new WindowStatus(*this, kStatusPlace);
     files_ = new FileController(document_, *panel_, *dialogs_, *this);
@@ -85,6 +88,11 @@ TFormMain::~TFormMain() {
     // window is no more than a QWidget, so its handlers must not run.
     for (ParameterEdit* edit : widgets_.edits) {
         edit->disconnect();
+    }
+    for (NumberField* field : widgets_.displays) {
+        if (field != nullptr) {
+            field->disconnect();
+        }
     }
 }
 
@@ -131,6 +139,18 @@ void TFormMain::Wire() {
         }
     });
 
+    // Enter applies the typing as any command would first; leaving the
+    // field applies it where the focus went.
+    connect(numbers_, &NumberFields::enterPressed, this, [this] { Run([] {}); });
+    connect(numbers_, &NumberFields::leftPending, this,
+            [this](NumberField* field) { Guarded([&] { numbers_->Apply(*field); }); });
+    connect(numbers_, &NumberFields::stepRequested, this, [this](Control command) {
+        keepFocus_ = true;
+        Action(command)->trigger();
+        keepFocus_ = false;
+    });
+    connect(numbers_, &NumberFields::message, status_, &WindowStatus::ShowMessage);
+
     connect(files_, &FileController::opened, this, &TFormMain::FocusWhereTypingGoes);
     connect(files_, &FileController::message, status_, &WindowStatus::ShowMessage);
     connect(&document_, &SchemeDocument::modeChanged, this, &TFormMain::ApplyModeStates);
@@ -141,8 +161,12 @@ void TFormMain::Run(const std::function<void()>& command) {
     const Mode mode = scheme().mode;
     const int walk = scheme().state.walkCursor;
     QWidget* focused = focusWidget();
+    if (NumberField* pending = numbers_->Pending()) {
+        Guarded([&] { numbers_->Apply(*pending); });
+    }
     Guarded(command);
-    if (!isVisible()) {
+    const bool keepFocus = std::exchange(keepFocus_, false);
+    if (!isVisible() || keepFocus) {
         return;
     }
     const auto button = [this](Control control) { return widgets_.buttons[Index(control)]; };
@@ -184,6 +208,7 @@ void TFormMain::ApplyCaptions(Language language) {
     document_.SetLanguage(language);
     actions_->ApplyLanguage(language);
     panel_->ApplyLanguage(language);
+    numbers_->ApplyLanguage(language);
     status_->ApplyLanguage(language);
     files_->ApplyLanguage(language);
     widgets_.invert->setText(InLanguage(WindowControlOf(Control::Invert).caption, language));
@@ -205,19 +230,8 @@ void TFormMain::RefreshView() {
 }
 
 void TFormMain::ShowCounters() {
-    const Scheme& s = scheme();
-    const CarRecord& car = CurrentCar(s);
-    const auto show = [this](Control display, int value) {
-        widgets_.displays[Index(display)]->setText(QString::number(value));
-    };
-    show(Control::CarCountDisplay, s.state.carCount);
-    show(Control::AxleCountDisplay, car.axleCount);
-    show(Control::BogieCountDisplay, car.bogieCount);
-    show(Control::SchemeTypeDisplay, s.state.schemeType);
-    show(Control::LayoutCarDisplay, s.state.currentCar + 1);
-    show(Control::WalkPositionDisplay, s.state.walkCursor + 1);
-    show(Control::WalkCarDisplay, s.state.currentCar + 1);
-    widgets_.invert->setChecked(car.inverted);
+    numbers_->Show(scheme());
+    widgets_.invert->setChecked(CurrentCar(scheme()).inverted);
 }
 
 void TFormMain::ShowDocument() {
@@ -251,6 +265,7 @@ void TFormMain::ApplyModeStates() {
                 break;
         }
     }
+    numbers_->ShowTips();
     ShowUnsavedState();
 }
 
@@ -383,6 +398,13 @@ void TFormMain::ExportSheet() {
 
 void TFormMain::PrintSheet() {
     files_->PrintSheet();
+}
+
+void TFormMain::GoToWheelSet() {
+    NumberField* field = numbers_->Field(Control::WalkPositionDisplay);
+    field->setFocus(Qt::ShortcutFocusReason);
+    field->selectAll();
+    keepFocus_ = true;
 }
 
 void TFormMain::showEvent(QShowEvent* event) {

@@ -22,6 +22,7 @@ namespace quorvane {
 
 class CommandActions;
 class FileController;
+class NumberFields;
 class ParameterPanel;
 class SchemeDrawings;
 class WindowStatus;
@@ -79,6 +80,8 @@ public:
     void SaveInPlace();
     void ExportSheet();
     void PrintSheet();
+    // Ctrl+G: the cursor into the walk position's field, its number selected.
+    void GoToWheelSet();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -91,7 +94,8 @@ private:
 
     // Runs a command, an exception shown, and puts the focus where typing
     // goes on when the command moved the walk, changed the mode or left the
-    // focus where it should not stay.
+    // focus where it should not stay. A number typed and not applied yet is
+    // applied first, as Enter would.
     void Run(const std::function<void()>& command);
     void PlaceFocusAfter(Mode modeBefore, int walkBefore);
     // During the walk the first empty field, else the first; in the layout
@@ -120,10 +124,13 @@ private:
     WindowWidgets widgets_;
     CommandActions* actions_;
     ParameterPanel* panel_;
+    NumberFields* numbers_;
     SchemeDrawings* drawings_;
     WindowStatus* status_;
     FileController* files_;
     bool shownOnce_ = false;
+    // Set by a command that put the focus where it must stay.
+    bool keepFocus_ = false;
 };
 
 }  // namespace quorvane

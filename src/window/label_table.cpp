@@ -19,7 +19,9 @@ const LabelTable& Labels() {
             {{"Параметры К/П", "Wheel parameters"}, {"Label7"}},
             {{"Серия", "Series"}, {"Label1"}},
             {{"Номер вагона", "Car number"}, {"Label2"}},
-            {{"Ось", "Axle"}, {"Label3", "Label4"}},
+            {{"Ось", "Axle"}, {"Label3"}},
+            // The walk position: a word no parameter field uses.
+            {{"Позиция", "Position"}, {"Label4"}},
             {{"Номер К/П", "Wheelset"}, {"Label5"}},
             {{"Пробег", "Run"}, {"Label6"}},
             {{"Вагон", "Car"}, {"Label8"}},

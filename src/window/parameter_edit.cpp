@@ -103,8 +103,12 @@ bool ParameterEdit::ReplacesShortenedText(QKeyEvent* event) const {
 }
 
 bool ParameterEdit::HoldsCommandKey(const QKeyEvent& event) const {
+    return WindowActionTakes(*this, event);
+}
+
+bool WindowActionTakes(const QWidget& widget, const QKeyEvent& event) {
     const QKeySequence pressed(event.keyCombination());
-    const QList<QAction*> actions = window()->actions();
+    const QList<QAction*> actions = widget.window()->actions();
     return std::any_of(actions.begin(), actions.end(), [&pressed](const QAction* action) {
         return action->isEnabled() && action->shortcuts().contains(pressed);
     });

@@ -13,7 +13,13 @@
 
 #include "model/rgb.h"
 
+class QKeyEvent;
+
 namespace quorvane {
+
+// Whether an enabled action of the widget's window holds the key, which the
+// window's commands then take before the widget's own editing keys.
+bool WindowActionTakes(const QWidget& widget, const QKeyEvent& event);
 
 // A scheme text as the window shows it: longer than ParameterEdit::kLongText
 // bytes, its beginning and an ellipsis.

@@ -14,6 +14,7 @@
 #include "window/control_table.h"
 #include "window/invert_check_box.h"
 #include "window/label_table.h"
+#include "window/number_field.h"
 #include "window/parameter_edit.h"
 
 namespace quorvane {
@@ -77,17 +78,11 @@ public:
         Button(parent, control, QRect(at, QSize(kTextButtonWidth, kSmallButton)));
     }
 
-    // Read-only and always disabled, centred, cream in both styles.
     void Display(QWidget* parent, Control control, QPoint at) {
-        auto* counter = new QLineEdit(parent);
-        counter->setObjectName(ObjectName(control));
-        counter->setGeometry(QRect(at, QSize(kCounterWidth, kEditHeight)));
-        counter->setAlignment(Qt::AlignCenter);
-        counter->setFocusPolicy(Qt::NoFocus);
-        counter->setStyleSheet(QStringLiteral(
-            "QLineEdit, QLineEdit:disabled { background-color: rgb(255, 251, 240); color: black;"
-            " border: 1px solid black; }"));
-        widgets_.displays[Index(control)] = counter;
+        auto* field = new NumberField(parent);
+        field->setObjectName(ObjectName(control));
+        field->setGeometry(QRect(at, QSize(kCounterWidth, kEditHeight)));
+        widgets_.displays[Index(control)] = field;
     }
 
     void Edit(QWidget* parent, Control control, QPoint at) {

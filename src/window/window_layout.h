@@ -1,5 +1,5 @@
 // The window's widgets where they stand: its panels, buttons, parameter
-// edits, counter displays, labels and the Invert box, each under the object
+// edits, number fields, labels and the Invert box, each under the object
 // name of the window's layout, kept as typed pointers. The drawings and the
 // status line place themselves in the panels and the place given here.
 #pragma once
@@ -20,6 +20,7 @@ class QWidget;
 namespace quorvane {
 
 class InvertCheckBox;
+class NumberField;
 class ParameterEdit;
 
 inline constexpr int kClientWidth = 1009;
@@ -29,9 +30,9 @@ inline constexpr int kClientHeight = kPanelsHeight + kStatusHeight;
 inline constexpr QRect kStatusPlace{0, kPanelsHeight, kClientWidth, kStatusHeight};
 
 struct WindowWidgets {
-    // By Control: the buttons, the counter displays; null for the others.
+    // By Control: the buttons, the number fields; null for the others.
     std::array<QPushButton*, kControlCount> buttons{};
-    std::array<QLineEdit*, kControlCount> displays{};
+    std::array<NumberField*, kControlCount> displays{};
     // Series first, in tab order.
     std::array<ParameterEdit*, 5> edits{};
     InvertCheckBox* invert = nullptr;

@@ -102,6 +102,25 @@ inline constexpr TextPair kSavedOneIncomplete{"Сохранено; не запо
 inline constexpr TextPair kSavedComplete{"Сохранено; все колёсные пары заполнены",
                                          "Saved, every wheel set complete"};
 
+inline constexpr TextPair kNumberFieldTip{
+    "Наберите число и нажмите Enter; ↑ и ↓ меняют его на 1, Esc отменяет набранное",
+    "Type a number and press Enter; Up and Down step it, Esc drops what you typed"};
+// %1: the field's name; %2 and %3: its range; %4: the
+// number typed; %5: what it was taken as.
+inline constexpr TextPair kNumberClamped{"%1: от %2 до %3 — %4 принято как %5",
+                                         "%1: %2 to %3 — %4 taken as %5"};
+// %1: the field's name; %2: what was typed; %3: the value it keeps.
+inline constexpr TextPair kNotANumber{"%1: «%2» — не число, осталось %3",
+                                      "%1: \"%2\" is not a number, %3 kept"};
+// %1: the cars, "4, 5"; %2: the keys of Undo.
+inline constexpr TextPair kCarsDropped{
+    "Убраны вагоны с текстами: %1 — «Отменить» (%2) вернёт их",
+    "Cars with texts left the train: %1 — Undo (%2) brings them back"};
+// %1: the car; %2: its axles, "5, 6"; %3: the keys of Undo.
+inline constexpr TextPair kAxlesDropped{
+    "Из вагона %1 убраны оси с текстами: %2 — «Отменить» (%3) вернёт их",
+    "Axles with texts left car %1: %2 — Undo (%3) brings them back"};
+
 // The tooltips of the undo buttons, their keys after them. %1: the step, as
 // the undo stack names it.
 inline constexpr TextPair kUndoTip{"Отменить: %1", "Undo: %1"};

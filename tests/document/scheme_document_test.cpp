@@ -206,6 +206,67 @@ TEST_F(SchemeDocumentTest, AChangeOnDiskIsNoticedBySizeOrTime) {
     EXPECT_EQ(doc_.filePath(), path);
 }
 
+// A typed count is one step however far it jumps; undone, the cars it
+// dropped or emptied come back with their texts.
+TEST_F(SchemeDocumentTest, ATypedCountIsOneStepThatUndoTakesBackWhole) {
+    OpenTwoCars();
+    doc_.EditLayout({});
+    const int steps = Steps();
+    doc_.SetLayoutCount(LayoutCount::Cars, 1);
+    doc_.SetLayoutCount(LayoutCount::Cars, 5);
+    ASSERT_EQ(S().state.carCount, 5);
+    EXPECT_EQ(Steps(), steps + 2);
+    EXPECT_EQ(doc_.undoStack().undoText(), QStringLiteral("5 cars"));
+    EXPECT_EQ(S().cars[1].carNumber, "") << "the car joined empty";
+    EXPECT_EQ(S().cars[1].axleCount, kNewCarAxles);
+
+    doc_.Undo();
+    EXPECT_EQ(S().state.carCount, 1);
+    EXPECT_EQ(S().cars[1].carNumber, "102");
+    EXPECT_EQ(S().cars[1].axles[1].run, "202");
+    doc_.Undo();
+    EXPECT_EQ(S().state.carCount, 2);
+    doc_.Redo();
+    doc_.Redo();
+    EXPECT_EQ(S().state.carCount, 5);
+    EXPECT_EQ(S().cars[1].axles[1].run, "");
+}
+
+// A jump of one is the stepper's own step; a count already held, typed or
+// clamped to, is none.
+TEST_F(SchemeDocumentTest, ATypedCountByOneIsTheSteppersStepAndAHeldOneNone) {
+    doc_.SetLayoutCount(LayoutCount::Cars, 2);
+    EXPECT_EQ(doc_.undoStack().undoText(), QStringLiteral("add car 2"));
+    doc_.SetLayoutCount(LayoutCount::SchemeType, 9);
+    EXPECT_EQ(S().state.schemeType, kMaxSchemeType);
+    EXPECT_EQ(doc_.undoStack().undoText(), QStringLiteral("scheme type 6"));
+    doc_.SetLayoutCount(LayoutCount::Axles, 3);
+    EXPECT_EQ(doc_.undoStack().undoText(), QStringLiteral("remove an axle from car 1"));
+    const int steps = Steps();
+    const int changes = changes_;
+    doc_.SetLayoutCount(LayoutCount::SchemeType, 60);
+    doc_.SetLayoutCount(LayoutCount::Axles, 3);
+    EXPECT_EQ(Steps(), steps);
+    EXPECT_EQ(changes_, changes + 2) << "the fields show the counts again";
+}
+
+// A typed walk position stores the edits where they were typed, then moves.
+TEST_F(SchemeDocumentTest, GoingToAWheelSetStoresTheEditsThere) {
+    doc_.GoToWheelSet({}, 3);
+    EXPECT_EQ(S().state.walkCursor, 0) << "nothing to walk in the layout";
+
+    OpenTwoCars();
+    doc_.GoToWheelSet({.run = "typed"}, 5);
+    EXPECT_EQ(S().state.walkCursor, 5);
+    EXPECT_EQ(S().state.currentCar, 1);
+    EXPECT_EQ(S().cars[0].axles[0].run, "typed");
+    doc_.GoToWheelSet({}, 6);  // past the walk's 6 wheel sets
+    EXPECT_EQ(S().state.walkCursor, 5);
+    doc_.Undo();
+    EXPECT_EQ(S().state.walkCursor, 0) << "undone where it was typed";
+    EXPECT_EQ(S().cars[0].axles[0].run, "100");
+}
+
 // Layout steps wait for the layout, stores for the walk.
 TEST_F(SchemeDocumentTest, EachModeTakesOnlyItsOwnChanges) {
     doc_.StoreEdits({.series = "S"});

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "fresh_scheme.h"
 #include "model/layout.h"
 
@@ -184,6 +187,78 @@ TEST_F(LayoutTest, OrientationBelongsToEachCar) {
     EXPECT_TRUE(Current().inverted);
     SetInverted(s, false);
     EXPECT_FALSE(s.cars[1].inverted);
+}
+
+// A typed count lands where the steppers would have taken it, clamped at
+// the same limits; bogies never pass the car's axles.
+TEST_F(LayoutTest, TypedCountIsClampedAsItsSteppersClamp) {
+    struct Case {
+        LayoutCount count;
+        int typed;
+        int expected;
+    };
+    const std::vector<Case> cases{
+        {LayoutCount::Cars, 5, 5},       {LayoutCount::Cars, 55, 40},
+        {LayoutCount::Cars, 0, 1},       {LayoutCount::Cars, -7, 1},
+        {LayoutCount::Axles, 9, 9},      {LayoutCount::Axles, 17, 16},
+        {LayoutCount::Axles, 1, 2},      {LayoutCount::Bogies, 3, 3},
+        {LayoutCount::Bogies, 8, 4},     {LayoutCount::Bogies, 0, 1},
+        {LayoutCount::SchemeType, 4, 4}, {LayoutCount::SchemeType, 7, 6},
+        {LayoutCount::SchemeType, 0, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE("count " + std::to_string(static_cast<int>(c.count)) + " typed " +
+                     std::to_string(c.typed));
+        auto fresh = testing::FreshScheme();
+        EXPECT_EQ(RangeOf(*fresh, c.count).Clamp(c.typed), c.expected);
+        SetCount(*fresh, c.count, c.typed);
+        EXPECT_EQ(CountOf(*fresh, c.count), c.expected);
+    }
+}
+
+TEST_F(LayoutTest, FewerTypedAxlesLowerTheBogiesAsRemovingAxlesDoes) {
+    SetCount(s, LayoutCount::Axles, 10);
+    SetCount(s, LayoutCount::Bogies, 6);
+    SetCount(s, LayoutCount::Axles, 3);
+    EXPECT_EQ(Current().axleCount, 3);
+    EXPECT_EQ(Current().bogieCount, 3);
+}
+
+// Slots that left the train keep their texts; a jump back over them empties
+// every one, and what it gives takes them all back.
+TEST_F(LayoutTest, JumpOfSeveralCarsEmptiesEachJoiningCarAndGivesItsTextsBack) {
+    SetCount(s, LayoutCount::Cars, 4);
+    s.cars[1].carNumber = "102";
+    s.cars[3].axles[2].run = "300";
+    SetCount(s, LayoutCount::Cars, 1);
+
+    const std::vector<TextChange> emptied = SetCount(s, LayoutCount::Cars, 4);
+    EXPECT_EQ(s.state.carCount, 4);
+    EXPECT_TRUE(s.cars[1].carNumber.empty());
+    EXPECT_TRUE(s.cars[3].axles[2].run.empty());
+    EXPECT_EQ(s.cars[3].axleCount, kNewCarAxles);
+
+    ApplyTextChanges(s, emptied, ChangeSide::Before);
+    EXPECT_EQ(s.cars[1].carNumber, "102");
+    EXPECT_EQ(s.cars[3].axles[2].run, "300");
+}
+
+TEST_F(LayoutTest, WhatALowerCountWouldDropHoldingTexts) {
+    SetCount(s, LayoutCount::Cars, 5);
+    for (CarRecord& car : s.cars) {
+        car.series = "ER2";  // the train's, on every car
+    }
+    s.cars[2].carNumber = "103";
+    s.cars[4].axles[3].sides[kRightSide].wheelSetName = "W";
+    s.cars[3].axles[5].run = "beyond its 4 axles";
+    EXPECT_EQ(CarsWithTextsFrom(s, 1), (std::vector<int>{2, 4}));
+    EXPECT_EQ(CarsWithTextsFrom(s, 3), (std::vector<int>{4}));
+    EXPECT_TRUE(CarsWithTextsFrom(s, 5).empty());
+
+    s.cars[0].axles[1].axleName = "2";
+    s.cars[0].axles[3].run = "400";
+    EXPECT_EQ(AxlesWithTextsFrom(s, 1), (std::vector<int>{1, 3}));
+    EXPECT_EQ(AxlesWithTextsFrom(s, 2), (std::vector<int>{3}));
 }
 
 }  // namespace

@@ -32,7 +32,8 @@ TEST(ModeTableTest, EachModeEnablesItsOwnControls) {
         {"walk and entry",
          {Control::PreviousWheelSet, Control::NextWheelSet, Control::PreviousCarInWalk,
           Control::NextCarInWalk, Control::Series, Control::CarNumber, Control::AxleName,
-          Control::WheelSetName, Control::Run, Control::SaveScheme, Control::SaveInPlace},
+          Control::WheelSetName, Control::Run, Control::SaveScheme, Control::SaveInPlace,
+          Control::GoToWheelSet},
          kOff,
          kOn},
         // Set reads "Edit layout" in ParameterMode.
@@ -42,12 +43,17 @@ TEST(ModeTableTest, EachModeEnablesItsOwnControls) {
          kOn,
          kOn},
         {"invert box", {Control::Invert}, kOn, {.enabled = true, .readOnly = true}},
-        {"counter displays",
+        // Each number field takes typing in its own mode and only shows its
+        // value in the other.
+        {"layout number fields",
          {Control::CarCountDisplay, Control::AxleCountDisplay, Control::BogieCountDisplay,
-          Control::SchemeTypeDisplay, Control::LayoutCarDisplay, Control::WalkPositionDisplay,
-          Control::WalkCarDisplay},
-         {.enabled = false, .readOnly = true},
+          Control::SchemeTypeDisplay, Control::LayoutCarDisplay},
+         kOn,
          {.enabled = false, .readOnly = true}},
+        {"walk number fields",
+         {Control::WalkPositionDisplay, Control::WalkCarDisplay},
+         {.enabled = false, .readOnly = true},
+         kOn},
     };
     std::set<Control> seen;
     for (const GroupCase& c : cases) {

@@ -110,6 +110,7 @@ private slots:
             {C::SaveInPlace, ""},
             {C::ExportSheet, ""},
             {C::PrintSheet, ""},
+            {C::GoToWheelSet, ""},
             {C::CarCountDisplay, "editNumCar"},
             {C::AxleCountDisplay, "editNumAxle"},
             {C::BogieCountDisplay, "editNumBogie"},
@@ -130,7 +131,7 @@ private slots:
     void russianCaptions() {
         Form().ApplyCaptions(Language::Russian);
         QCOMPARE(Widget<QLabel>("Label3")->text(), QStringLiteral("Ось"));
-        QCOMPARE(Widget<QLabel>("Label4")->text(), QStringLiteral("Ось"));
+        QCOMPARE(Widget<QLabel>("Label4")->text(), QStringLiteral("Позиция"));
         QCOMPARE(Widget<QPushButton>(Control::SaveScheme)->text(),
                  QStringLiteral("Сохранить схему"));
         QCOMPARE(Widget<QCheckBox>(Control::Invert)->text(), QStringLiteral("Обратный"));

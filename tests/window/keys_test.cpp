@@ -35,12 +35,13 @@ const std::vector<CommandKey>& CommandKeys() {
         {"Ctrl+Y", Qt::CTRL | Qt::Key_Y, Control::Redo, true},
         {"Page Up", QKeyCombination(Qt::Key_PageUp), Control::PreviousCarInWalk, false},
         {"Page Down", QKeyCombination(Qt::Key_PageDown), Control::NextCarInWalk, false},
+        {"Ctrl+G", Qt::CTRL | Qt::Key_G, Control::GoToWheelSet, false},
     };
     return keys;
 }
 
 // Where the focus is when the key is pressed.
-enum class Place { Edit, Button, Invert, Strip };
+enum class Place { Edit, Button, Invert, Strip, NumberField };
 
 }  // namespace
 
@@ -71,6 +72,8 @@ class KeysTest : public testing::WindowFixture {
                 return Widget(walking ? Control::NextWheelSet : Control::AddCar);
             case Place::Invert:
                 return Widget(Control::Invert);
+            case Place::NumberField:
+                return Widget(walking ? Control::WalkPositionDisplay : Control::CarCountDisplay);
             case Place::Strip:
                 break;
         }
@@ -122,10 +125,12 @@ private slots:
             }
             row(QStringLiteral("a button"), true, Place::Button);
             row(QStringLiteral("the strip"), true, Place::Strip);
+            row(QStringLiteral("the position"), true, Place::NumberField);
             if (key.inLayout) {
                 row(QStringLiteral("a button"), false, Place::Button);
                 row(QStringLiteral("Invert"), false, Place::Invert);
                 row(QStringLiteral("the strip"), false, Place::Strip);
+                row(QStringLiteral("the number of cars"), false, Place::NumberField);
             }
         }
     }
