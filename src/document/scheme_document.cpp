@@ -34,7 +34,28 @@ public:
         RestoreShape(scheme_, after_);
     }
 
+    // Steps that change the mode may merge, Set into the Edit layout before it.
+    int id() const override { return before_.mode != after_.mode ? kModeStep : -1; }
+
+    // Edit layout that stored no text, then Set with the train as it was: the
+    // pair changes nothing of the file, so both leave the stack (the stack
+    // drops an obsolete step) and the scheme stays where Set put the walk.
+    // The stack never merges into the step it was saved at; Set stays a step.
+    bool mergeWith(const QUndoCommand* other) override {
+        const auto& set = static_cast<const Step&>(*other);  // the same id: a Step
+        const bool editLayout =
+            before_.mode == Mode::ParameterMode && after_.mode == Mode::LayoutMode;
+        if (!editLayout || set.after_.mode != Mode::ParameterMode || !texts_.empty() ||
+            !set.texts_.empty() || !SameTrain(before_, set.after_)) {
+            return false;
+        }
+        setObsolete(true);
+        return true;
+    }
+
 private:
+    static constexpr int kModeStep = 1;
+
     Scheme& scheme_;
     SchemeShape before_;
     SchemeShape after_;

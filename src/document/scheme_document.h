@@ -73,8 +73,12 @@ public:
     // clamp: one step however far it goes, the step of + or − when it goes
     // by one, none when the count already holds it.
     void SetLayoutCount(LayoutCount count, int value);
-    // Set: ParameterMode, the walk built; it starts at its first wheel set,
-    // or after EditLayout goes on where it was (ResumeWalk).
+    // Set: ParameterMode, the walk built. The first Set of a new scheme
+    // starts at the first wheel set; after EditLayout the walk goes on at the
+    // car current in the layout and the axle of the number the walk was at,
+    // the car's last axle when it has fewer now (ResumeWalk). After an
+    // EditLayout that stored nothing, a Set that finds the train as it was is
+    // no step: it takes the EditLayout step off the stack with it.
     void AcceptLayout();
     // In ParameterMode: stores the edits and goes back to LayoutMode, every
     // text kept; one step.

@@ -13,6 +13,11 @@ SchemeShape ShapeOf(const Scheme& scheme) {
     return shape;
 }
 
+bool SameTrain(const SchemeShape& a, const SchemeShape& b) {
+    return a.cars == b.cars && a.state.carCount == b.state.carCount &&
+           a.state.schemeType == b.state.schemeType;
+}
+
 void RestoreShape(Scheme& scheme, const SchemeShape& shape) {
     for (std::size_t c = 0; c < scheme.cars.size(); ++c) {
         CarRecord& car = scheme.cars[c];

@@ -32,6 +32,10 @@ struct SchemeShape {
 
 SchemeShape ShapeOf(const Scheme& scheme);
 
+// Whether two shapes hold the same train: every car slot, the number of cars
+// and the scheme type; the mode and the position aside.
+bool SameTrain(const SchemeShape& a, const SchemeShape& b);
+
 // Gives the scheme the shape; in ParameterMode its walk is built anew.
 void RestoreShape(Scheme& scheme, const SchemeShape& shape);
 

@@ -11,6 +11,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QUrl>
 #include <QWindow>
 #include <exception>
@@ -19,6 +20,7 @@
 
 #include "fileio/language_text.h"
 #include "window/command_actions.h"
+#include "window/content_scroll.h"
 #include "window/control_table.h"
 #include "window/file_controller.h"
 #include "window/invert_check_box.h"
@@ -56,23 +58,22 @@ TFormMain::TFormMain(std::unique_ptr<SchemeDialogs> dialogs, Language language, 
     QFont font(QStringLiteral("MS Sans Serif"), 8);
     font.setStyleHint(QFont::SansSerif);
     setFont(font);
-    setFixedSize(kClientWidth, kClientHeight);
+    scroll_ = new ContentScroll(*this, QSize(kClientWidth, kClientHeight));
     move(kWindowPlace);
     // The frame is not known before the window is shown; its client area
     // stands in for it until then.
     const QScreen* opensOn = QGuiApplication::screenAt(kWindowPlace);
-    PlaceWindow(QRect(kWindowPlace, size()),
-                opensOn != nullptr ? opensOn : QGuiApplication::primaryScreen());
+    FitWindow({}, opensOn != nullptr ? opensOn : QGuiApplication::primaryScreen());
     setAcceptDrops(true);
 
-    widgets_ = BuildWindowWidgets(*this);
+    widgets_ = BuildWindowWidgets(scroll_->Content());
     actions_ = new CommandActions(*this, [this](Control control) {
         Run([this, call = WindowControlOf(control).call] { (this->*call)(); });
     });
     panel_ = new ParameterPanel(document_, widgets_.edits, this);
     numbers_ = new NumberFields(document_, *panel_, widgets_.displays, this);
     drawings_ = new SchemeDrawings(document_, *widgets_.carPanel, *widgets_.stripPanel);
-    status_ = new WindowStatus(*this, kStatusPlace);
+    status_ = new WindowStatus(*this, scroll_->Content(), kStatusPlace);
     files_ = new FileController(document_, *panel_, *dialogs_, *this);
     Wire();
 
@@ -414,17 +415,33 @@ void TFormMain::showEvent(QShowEvent* event) {
         // Qt 6.4 tells of no change of the ratio itself, only of the screen.
         connect(windowHandle(), &QWindow::screenChanged, this,
                 [this] { Guarded([this] { drawings_->MatchRatio(devicePixelRatioF()); }); });
-        PlaceWindow(frameGeometry(), screen());
+        const QRect frame = frameGeometry();
+        const QRect client = geometry();
+        FitWindow(QMargins(client.left() - frame.left(), client.top() - frame.top(),
+                           frame.right() - client.right(), frame.bottom() - client.bottom()),
+                  screen());
     }
     drawings_->MatchRatio(devicePixelRatioF());
 }
 
-void TFormMain::PlaceWindow(QRect frame, const QScreen* screen) {
-    if (screen == nullptr || !PlatformPlacesWindows()) {
+void TFormMain::FitWindow(QMargins frame, const QScreen* screen) {
+    const QSize content(kClientWidth, kClientHeight);
+    if (screen == nullptr) {
+        setFixedSize(content);
         return;
     }
-    const QPoint place = PlaceOnScreen(frame, screen->availableGeometry());
-    if (place != frame.topLeft()) {
+    const double ratio = screen->devicePixelRatio();
+    const QSize client =
+        FitOnScreen(content, frame, screen->availableGeometry(), ratio,
+                    style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroll_));
+    setFixedSize(client);
+    // Where the desktop places windows, the size still fits its screen.
+    if (!PlatformPlacesWindows()) {
+        return;
+    }
+    const QRect asked(pos(), client.grownBy(frame));
+    const QPoint place = PlaceOnScreen(asked, screen->availableGeometry(), ratio);
+    if (place != asked.topLeft()) {
         move(place);
     }
 }

@@ -4,6 +4,7 @@
 // document whenever it changes.
 #pragma once
 
+#include <QMargins>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -21,6 +22,7 @@ class QScreen;
 namespace quorvane {
 
 class CommandActions;
+class ContentScroll;
 class FileController;
 class NumberFields;
 class ParameterPanel;
@@ -114,13 +116,16 @@ private:
     void ApplyModeStates();
     // The marks of unsaved work: the title's and the undo actions'.
     void ShowUnsavedState();
-    // Moves the window, frame and all, onto the available area of its screen
-    // where the platform lets it.
-    void PlaceWindow(QRect frame, const QScreen* screen);
+    // Sizes the window to fit the available area of its screen, scroll bars
+    // over its content where it must be cut, and moves it, frame (its
+    // margins around the client area) and all, onto that area where the
+    // platform lets it.
+    void FitWindow(QMargins frame, const QScreen* screen);
 
     std::unique_ptr<SchemeDialogs> dialogs_;
     SchemeDocument document_;
     Language language_;
+    ContentScroll* scroll_;
     WindowWidgets widgets_;
     CommandActions* actions_;
     ParameterPanel* panel_;

@@ -12,10 +12,10 @@
 
 namespace quorvane {
 
-WindowStatus::WindowStatus(QWidget& window, QRect place)
+WindowStatus::WindowStatus(QWidget& window, QWidget& content, QRect place)
     : QObject(&window),
       window_(window),
-      statusBar_(new QStatusBar(&window)),
+      statusBar_(new QStatusBar(&content)),
       statusLine_(new QLabel(statusBar_)) {
     statusBar_->setObjectName(QStringLiteral("StatusBar"));
     statusBar_->setSizeGripEnabled(false);

@@ -21,8 +21,8 @@ class WindowStatus final : public QObject {
     Q_OBJECT
 
 public:
-    // The status line at place in window.
-    WindowStatus(QWidget& window, QRect place);
+    // The status line at place in content; the title is window's.
+    WindowStatus(QWidget& window, QWidget& content, QRect place);
 
     void ApplyLanguage(Language language) { language_ = language; }
 

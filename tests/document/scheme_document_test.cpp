@@ -12,6 +12,7 @@
 
 #include "../schemefile/example_trains.h"
 #include "document/scheme_document.h"
+#include "schemefile/scheme_writer.h"
 
 namespace quorvane {
 namespace {
@@ -173,6 +174,90 @@ TEST_F(SchemeDocumentTest, TheLayoutCanBeEditedAgainKeepingTheTexts) {
     doc_.New();
     doc_.EditLayout({.series = "S"});
     EXPECT_EQ(Steps(), 0);
+}
+
+// Edit layout then Set: no step when nothing was stored and the train is as
+// it was, else the steps made, as ever. Either way Set goes on at the car
+// current in the layout and the axle of the same number, or the nearest.
+TEST_F(SchemeDocumentTest, EditLayoutThenSetIsAStepOnlyWhenSomethingChanged) {
+    using D = SchemeDocument;
+    const struct {
+        const char* what;
+        EditedTexts edited;
+        void (*between)(D&);
+        int newSteps;
+        WalkEntry resumed;
+        int cursor;
+    } cases[] = {
+        {"nothing", {}, [](D&) {}, 0, {1, 1}, 4},
+        {"a change undone",
+         {},
+         [](D& d) {
+             d.ChangeLayout(LayoutStep::AddCar);
+             d.Undo();
+         },
+         0, {1, 1}, 4},
+        {"a step at its limit", {}, [](D& d) { d.ChangeLayout(LayoutStep::RemoveBogie); }, 0,
+         {1, 1}, 4},
+        {"another car picked", {}, [](D& d) { d.PreviousCarInLayout(); }, 0, {0, 1}, 1},
+        {"a text typed", {.run = "x"}, [](D&) {}, 2, {1, 1}, 4},
+        {"a bogie added", {}, [](D& d) { d.ChangeLayout(LayoutStep::AddBogie); }, 3, {1, 1}, 4},
+        // Car 2 stands reversed: its axle 2 now comes second in its walk.
+        {"an axle added", {}, [](D& d) { d.ChangeLayout(LayoutStep::AddAxle); }, 3, {1, 1}, 5},
+        {"the current car removed", {}, [](D& d) { d.ChangeLayout(LayoutStep::RemoveCar); }, 3,
+         {0, 1}, 1},
+        {"Invert off and on again",
+         {},
+         [](D& d) {
+             d.SetInverted(false);
+             d.SetInverted(true);
+         },
+         4, {1, 1}, 4},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        // A stored text, saved there, then the walk at car 2's first wheel
+        // set, its axle 2.
+        OpenTwoCars();
+        doc_.StepWalk({.run = "9"}, WalkStep::NextWheelSet);
+        doc_.MarkSaved("train", QString());
+        doc_.StepWalk({}, WalkStep::NextCar);
+        ASSERT_EQ(S().state.walkCursor, 4);
+        const Scheme before = S();
+
+        doc_.EditLayout(c.edited);
+        c.between(doc_);
+        doc_.AcceptLayout();
+        EXPECT_EQ(S().mode, Mode::ParameterMode);
+        EXPECT_EQ(Steps(), 1 + c.newSteps);
+        EXPECT_EQ(doc_.undoStack().index(), Steps());
+        EXPECT_EQ(doc_.IsModified(), c.newSteps > 0);
+        EXPECT_EQ((WalkEntry{S().state.currentCar, S().state.currentAxle}), c.resumed);
+        EXPECT_EQ(S().state.walkCursor, c.cursor);
+        if (c.newSteps == 0) {
+            EXPECT_EQ(doc_.undoStack().undoText().toStdString(), "texts of wheel set 1");
+            EXPECT_EQ(WriteScheme(S(), "train").bytes, WriteScheme(before, "train").bytes);
+            EXPECT_EQ(S().state.totalAxles, before.state.totalAxles);
+            // The step below is undone as ever.
+            doc_.Undo();
+            EXPECT_EQ(S().cars[0].axles[0].run, "100");
+            EXPECT_EQ(S().state.walkCursor, 0);
+        }
+    }
+}
+
+// Opened and not yet changed, the scheme stays so.
+TEST_F(SchemeDocumentTest, EditLayoutThenSetLeavesAnOpenedSchemeUnmodified) {
+    OpenTwoCars();
+    doc_.StepWalk({}, WalkStep::NextWheelSet);
+    doc_.EditLayout({});
+    EXPECT_TRUE(doc_.IsModified()) << "the layout is open";
+    doc_.AcceptLayout();
+    EXPECT_EQ(Steps(), 0);
+    EXPECT_FALSE(doc_.IsModified());
+    EXPECT_FALSE(doc_.undoStack().canUndo());
+    EXPECT_EQ(S().state.walkCursor, 1);
+    EXPECT_EQ(modeChanges_, 3) << "opened, and both changes of mode shown";
 }
 
 TEST_F(SchemeDocumentTest, AChangeOnDiskIsNoticedBySizeOrTime) {

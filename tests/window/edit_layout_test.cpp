@@ -101,6 +101,52 @@ private slots:
         QVERIFY(Contents(Path("kept.sch")).startsWith("kept\r\n{\r\n1d2|ER||1l||||"));
         QCOMPARE(Title(), QStringLiteral("Quorvane 2.0 - new_scheme"));
     }
+
+    // Ctrl+L twice on a file just opened changes nothing: the same wheel
+    // set, no mark in the title, nothing to undo, and Exit asks nothing. A
+    // text typed or a change of the layout in between is a change as ever.
+    void editLayoutAndSetWithNothingBetweenIsNoChange_data() {
+        QTest::addColumn<int>("between");
+        QTest::addColumn<int>("steps");
+        QTest::newRow("nothing") << 0 << 0;
+        QTest::newRow("a text typed") << 1 << 2;
+        QTest::newRow("an axle added") << 2 << 3;
+    }
+
+    void editLayoutAndSetWithNothingBetweenIsNoChange() {
+        QFETCH(int, between);
+        QFETCH(int, steps);
+        QVERIFY(testing::Write(Path("train.sch"), TwoCarTrainFile()));
+        QVERIFY(Form().OpenFile(Path("train.sch")));
+        Click(Control::NextWheelSet);
+        Click(Control::NextWheelSet);
+        const testing::Snapshot opened = Snap();
+        QCOMPARE(opened.title, QStringLiteral("Quorvane 2.0 - train"));
+
+        if (between == 1) {
+            Type(Control::Run, QStringLiteral("X"));
+        }
+        Key(Qt::Key_L, Qt::ControlModifier);
+        if (between == 2) {
+            Click(Control::AddAxle);
+        }
+        Key(Qt::Key_L, Qt::ControlModifier);
+        QCOMPARE(S().mode, Mode::ParameterMode);
+        QCOMPARE(Text(Control::WalkPositionDisplay), QStringLiteral("3"));
+        QCOMPARE(Form().document().undoStack().count(), steps);
+        if (steps == 0) {
+            QCOMPARE(Snap(), opened);
+            QVERIFY(!Widget(Control::Undo)->isEnabled());
+            QVERIFY(!Form().HasUnsavedWork());
+            QVERIFY(Form().close());
+            QCOMPARE(log_.unsavedQuestions.size(), 0);
+        } else {
+            QCOMPARE(Title(), QStringLiteral("Quorvane 2.0 - train*"));
+            QVERIFY(Widget(Control::Undo)->isEnabled());
+            QVERIFY(!Form().close());  // the question is cancelled
+            QCOMPARE(log_.unsavedQuestions.size(), 1);
+        }
+    }
 };
 
 }  // namespace quorvane

@@ -4,6 +4,8 @@
 // offscreen platform's bindings do not, so there the test would pass
 // without the fix.
 #include <QAction>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 
 #include "window_fixture.h"
@@ -96,6 +98,13 @@ private slots:
                 QCOMPARE(action->shortcuts(), expected[row.control]);
             }
         }
+    }
+
+    // The run on a screen narrower than the window (QUORVANE_SCREEN=small)
+    // presses every key with the content in a scroll area that scrolls.
+    void theScreenIsAsTheRunSays() {
+        const bool small = qgetenv("QUORVANE_SCREEN") == "small";
+        QCOMPARE(Widget<QScrollArea>("ContentScroll")->horizontalScrollBar()->isVisible(), small);
     }
 
     void keyWorksWhereverTheFocusIs_data() {
