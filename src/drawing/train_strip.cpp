@@ -102,13 +102,23 @@ void DrawTrainStripCars(DrawingSurface& surface, const Scheme& scheme, int first
         DrawCarPictogram(surface, x, kStripBodyTop, kStripBodyWidth, kStripBodyHeight, i + 1,
                          colour);
         const int middle = x + kStripBodyWidth / 2;
+        const CarRecord& car = scheme.cars[static_cast<std::size_t>(i)];
+        surface.Text({x + kStripCountsAt.x, kStripBodyTop + kStripCountsAt.y},
+                     StripCountsText(car.axleCount, car.bogieCount), kStripCountsStyle);
         if (IsCarComplete(scheme, i)) {
             DrawMark(surface, kTick, {middle, kStripBodyTop + kStripBodyHeight + 6}, kGreen);
         }
-        if (scheme.cars[static_cast<std::size_t>(i)].inverted) {
+        if (car.inverted) {
             DrawMark(surface, kReversedArrow, {middle, kStripBodyTop - 10}, kBlack);
         }
     }
+}
+
+std::string StripCountsText(int axles, int bogies) {
+    std::string text = std::to_string(axles);
+    text += "\xC2\xB7";  // U+00B7, not the byte 0xB7 of the scheme texts' code page
+    text += std::to_string(bogies);
+    return text;
 }
 
 void DrawCarPictogram(DrawingSurface& surface, int x, int y, int width, int height, int number,

@@ -1,9 +1,12 @@
 // The train strip: one pictogram per car, numbered from 1, the current car
 // green and the car under the pointer light green. A car whose wheel sets are
 // all complete carries a tick below its body, a reversed car an arrow above
-// it pointing against the train. The strip widens its surface when the train
+// it pointing against the train. Below each body's left end stand the car's
+// axle and bogie counts, "6·3". The strip widens its surface when the train
 // does not fit the visible 800 pixels.
 #pragma once
+
+#include <string>
 
 #include "drawing/drawing_surface.h"
 #include "model/rgb.h"
@@ -26,6 +29,11 @@ inline constexpr int kStripScrollHeight = 88;
 inline constexpr int kStripMarksTop = 8;
 inline constexpr int kStripMarksBottom = 86;  // exclusive
 
+// The counts' text cell starts here, relative to the body's top left corner:
+// below the body, left of the tick, which begins 38 pixels in.
+inline constexpr Point kStripCountsAt{2, kStripBodyHeight + 3};
+inline constexpr TextStyle kStripCountsStyle{7, false, false};
+
 // Sizes the surface for the train, fills it white and draws every car with
 // its marks. currentCar is green (-1: none), hoveredCar, the car under the
 // pointer, light green (-1: none). One car keeps the size the surface had,
@@ -37,6 +45,9 @@ void DrawTrainStrip(DrawingSurface& surface, const Scheme& scheme, int currentCa
 // wrapped on paper. The surface keeps its size.
 void DrawTrainStripCars(DrawingSurface& surface, const Scheme& scheme, int first, int count,
                         int currentCar, int hoveredCar);
+
+// "6·3": axles, a middle dot (UTF-8, as Text takes it), bogies.
+std::string StripCountsText(int axles, int bogies);
 
 // One car: the body with (x, y) its top left corner, two buffers at each end,
 // and the number near the middle of the body.

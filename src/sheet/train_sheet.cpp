@@ -58,7 +58,7 @@ constexpr TextPair kCarHeading{"Вагон %1 из %2 — серия %3, ном�
 constexpr TextPair kDirect{"прямой", "direct"};
 constexpr TextPair kInverted{"обратный", "inverted"};
 constexpr TextPair kContinued{" (продолжение)", " (continued)"};
-constexpr std::array<TextPair, 4> kLegend{{
+constexpr std::array<TextPair, 5> kLegend{{
     {"Красная точка: начало порядка колёс в вагоне.",
      "Red dot: where the order of the wheels starts on the car."},
     {"Синие стрелки и красные линии: порядок, в котором перечислены колёса.",
@@ -68,6 +68,8 @@ constexpr std::array<TextPair, 4> kLegend{{
      "order of measurement."},
     {"Галочка под вагоном: все колёсные пары заполнены; стрелка над ним: вагон обратный.",
      "Tick under a car: every wheel set entered; arrow over it: the car stands reversed."},
+    {"Числа под вагоном, например 6·3: осей · тележек вагона.",
+     "Figures under a car, e.g. 6·3: axles · bogies of the car."},
 }};
 
 struct Column {

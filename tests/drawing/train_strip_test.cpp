@@ -127,12 +127,73 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(TrainStripTest, NumbersStartAtTheSamePointWhateverTheirLength) {
     Draw(10);
-    const std::vector<Label> labels = surface.Labels();
+    // The numbers are the large texts; the others are the small counts.
+    std::vector<Label> labels;
+    for (const Call& text : surface.Only(Op::Text)) {
+        if (text.style == TextStyle{12, true, false}) {
+            labels.push_back({text.text, text.points[0]});
+        } else {
+            EXPECT_EQ(text.style, kStripCountsStyle) << text.text;
+        }
+    }
     ASSERT_EQ(labels.size(), 10u);
     EXPECT_EQ(labels[0], (Label{"1", {61, 38}}));
     EXPECT_EQ(labels[9], (Label{"10", {1069, 38}}));
+}
+
+TEST(StripCountsTextTest, AxlesMiddleDotBogiesInUtf8) {
+    struct Case {
+        int axles;
+        int bogies;
+        const char* text;
+    };
+    for (const Case& c : {Case{6, 3, "6\xC2\xB7" "3"}, Case{16, 8, "16\xC2\xB7" "8"},
+                          Case{2, 1, "2\xC2\xB7" "1"}, Case{10, 10, "10\xC2\xB7" "10"}}) {
+        EXPECT_EQ(StripCountsText(c.axles, c.bogies), c.text) << c.axles << ", " << c.bogies;
+    }
+}
+
+// Each car's own counts, below the left end of its body, whether the car is
+// complete, reversed, current, hovered or none of these. The pixel tests
+// show that they keep clear of the tick.
+TEST_F(TrainStripTest, CountsOfEachCarStandBelowTheLeftEndOfItsBody) {
+    struct Shape {
+        int axles;
+        int bogies;
+        bool inverted;
+        const char* counts;
+    };
+    const std::vector<Shape> shapes{{6, 3, false, "6\xC2\xB7" "3"},
+                                    {2, 1, true, "2\xC2\xB7" "1"},
+                                    {16, 8, true, "16\xC2\xB7" "8"},
+                                    {4, 2, false, "4\xC2\xB7" "2"}};
+    for (std::size_t i = 0; i < shapes.size(); ++i) {
+        CarRecord& car = s.cars[i];
+        car.axleCount = shapes[i].axles;
+        car.bogieCount = shapes[i].bogies;
+        car.inverted = shapes[i].inverted;
+        if (i == 2) {  // complete, so that it carries a tick
+            car.series = "S";
+            car.carNumber = "1";
+            for (AxleSlot& axle : car.axles) {
+                axle = {.axleName = "1", .run = "1", .sides = {{{"W"}, {"W"}}}};
+            }
+        }
+    }
+    s.state.currentCar = 1;
+    Draw(4, 3);
+
+    std::vector<Label> counts;
     for (const Call& text : surface.Only(Op::Text)) {
-        EXPECT_EQ(text.style, (TextStyle{12, true, false}));
+        if (text.style == kStripCountsStyle) {
+            counts.push_back({text.text, text.points[0]});
+        }
+    }
+    ASSERT_EQ(counts.size(), shapes.size());
+    for (std::size_t i = 0; i < shapes.size(); ++i) {
+        const int left = 20 + 112 * static_cast<int>(i);
+        EXPECT_EQ(counts[i], (Label{shapes[i].counts, {left + 2, 72}}))
+            << "car " << i + 1;
     }
 }
 

@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QColor>
+#include <QRect>
+#include <array>
+#include <cmath>
 #include <utility>
 #include <vector>
 
@@ -142,6 +145,126 @@ TEST_F(RenderImageTest, StripMarksLieOutsideTheBodies) {
         for (int x = 0; x < plain.width(); ++x) {
             ASSERT_EQ(PixelAt(marked, x, y), PixelAt(plain, x, y)) << "(" << x << ", " << y << ")";
         }
+    }
+}
+
+// Where car i's counts may stand, in logical pixels: below its body, from
+// its left end to just before the tick, which begins 38 pixels in, down to
+// the last row the sheet wraps.
+QRect CountsPlace(int car) {
+    const int left = kStripBodyLeft + kStripPitch * car;
+    const int top = kStripBodyTop + kStripBodyHeight + 1;
+    return QRect(left, top, 38, kStripMarksBottom - top);
+}
+
+QRect Scaled(const QRect& logical, int ratio) {
+    return QRect(logical.topLeft() * ratio, logical.size() * ratio);
+}
+
+// Three cars, two of them reversed, with counts 6·3, 2·1 and 16·8: below
+// the bodies there is ink only in the counts' places; ticks added change
+// nothing in those places; the counts moved round (2·1, 16·8, 6·3) change
+// nothing else, and each place visibly.
+TEST_F(RenderImageTest, StripCountsStandInTheirPlaceClearOfTheTicks) {
+    struct Counts {
+        int axles;
+        int bogies;
+    };
+    const std::array<Counts, 3> counts{{{6, 3}, {2, 1}, {16, 8}}};
+    auto draw = [&](int rotation, bool complete, int ratio) {
+        NewScheme(s);
+        s.state.carCount = 3;
+        for (int c = 0; c < 3; ++c) {
+            CarRecord& car = s.cars[static_cast<std::size_t>(c)];
+            car.axleCount = counts[static_cast<std::size_t>((c + rotation) % 3)].axles;
+            car.bogieCount = counts[static_cast<std::size_t>((c + rotation) % 3)].bogies;
+            car.inverted = c > 0;
+            if (complete) {
+                car.series = "S";
+                car.carNumber = "1";
+                for (AxleSlot& axle : car.axles) {
+                    axle = {.axleName = "1", .run = "1", .sides = {{{"W"}, {"W"}}}};
+                }
+            }
+        }
+        return RenderTrainStrip(s, -1, -1, ratio);
+    };
+    // The car whose counts' place holds the pixel, or -1.
+    auto placeOf = [](int x, int y, int ratio) {
+        for (int car = 0; car < 3; ++car) {
+            if (Scaled(CountsPlace(car), ratio).contains(x, y)) {
+                return car;
+            }
+        }
+        return -1;
+    };
+    for (const int ratio : {1, 2}) {
+        SCOPED_TRACE(::testing::Message() << "ratio " << ratio);
+        const QImage plain = draw(0, false, ratio);
+        const QImage ticked = draw(0, true, ratio);
+        const QImage moved = draw(1, false, ratio);
+        ASSERT_EQ(ticked.size(), plain.size());
+        ASSERT_EQ(moved.size(), plain.size());
+        std::array<int, 3> inked{};
+        std::array<int, 3> changed{};
+        int ticks = 0;
+        for (int y = 0; y < plain.height(); ++y) {
+            for (int x = 0; x < plain.width(); ++x) {
+                const int car = placeOf(x, y, ratio);
+                const Rgb colour = PixelAt(plain, x, y);
+                if (y >= (kStripBodyTop + kStripBodyHeight + 1) * ratio && colour != kWhite) {
+                    ASSERT_GE(car, 0) << "ink below the bodies at (" << x << ", " << y << ")";
+                    ++inked[static_cast<std::size_t>(car)];
+                }
+                if (PixelAt(ticked, x, y) != colour) {
+                    ASSERT_LT(car, 0) << "a tick in the counts' place at (" << x << ", " << y
+                                      << ")";
+                    ++ticks;
+                }
+                if (PixelAt(moved, x, y) != colour) {
+                    ASSERT_GE(car, 0) << "changed outside the counts at (" << x << ", " << y
+                                      << ")";
+                    ++changed[static_cast<std::size_t>(car)];
+                }
+            }
+        }
+        EXPECT_GT(ticks, 3 * 40 * ratio * ratio) << "three ticks";
+        for (std::size_t car = 0; car < 3; ++car) {
+            EXPECT_GT(inked[car], 10 * ratio * ratio) << "car " << car + 1;
+            EXPECT_GT(changed[car], 8 * ratio * ratio)
+                << "car " << car + 1 << ": the counts look alike";
+        }
+    }
+}
+
+// The window's strip is taller than a row of the sheet, which wraps rows 8
+// to 85: nothing, the counts of the widest cars among it, lies outside them.
+TEST_F(RenderImageTest, StripDrawsOnlyWithinTheRowsTheSheetWraps) {
+    s.state.carCount = 7;
+    for (int c = 0; c < 7; ++c) {
+        CarRecord& car = s.cars[static_cast<std::size_t>(c)];
+        car.axleCount = 16 - c;
+        car.bogieCount = 8 - c;
+        car.inverted = true;
+        car.series = "S";
+        car.carNumber = "1";
+        for (AxleSlot& axle : car.axles) {
+            axle = {.axleName = "1", .run = "1", .sides = {{{"W"}, {"W"}}}};
+        }
+    }
+    for (const double ratio : {1.0, 1.5, 2.0}) {
+        const QImage image = RenderTrainStrip(s, 3, 4, ratio);
+        ASSERT_EQ(image.height(), static_cast<int>(std::ceil(kStripFitHeight * ratio)));
+        QRect ink;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (PixelAt(image, x, y) != kWhite) {
+                    ink |= QRect(x, y, 1, 1);
+                }
+            }
+        }
+        EXPECT_GE(ink.top(), static_cast<int>(kStripMarksTop * ratio)) << "ratio " << ratio;
+        EXPECT_LT(ink.bottom(), static_cast<int>(kStripMarksBottom * ratio)) << "ratio " << ratio;
     }
 }
 

@@ -128,6 +128,26 @@ TEST_F(StampedRenderingTest, StripsOfOneToFortyCarsHoveredOrNot) {
     }
 }
 
+// Each car's counts below its body, every axle count and bogie count among
+// them and many repeated, at every ratio the window meets: the stamps of the
+// counts serve them as the plain surface draws them.
+TEST_F(StampedRenderingTest, StripCountsOfEveryAxleAndBogieCountAtEveryRatio) {
+    for (const double ratio : {1.0, 1.25, 1.5, 1.75, 2.0, 3.0}) {
+        strip.SetDevicePixelRatio(ratio);
+        for (const int cars : {40, 7}) {
+            Shape(s, cars, 4, 2, 1, false, false);
+            for (int c = 0; c < cars; ++c) {
+                CarRecord& record = s.cars[static_cast<std::size_t>(c)];
+                record.axleCount = 1 + (c * 7) % kMaxAxles;
+                record.bogieCount = 1 + c % 8;
+            }
+            s.state.currentCar = 1;
+            ExpectSameStrip(cars - 2, "ratio " + std::to_string(ratio) + ", " +
+                                          std::to_string(cars) + " cars");
+        }
+    }
+}
+
 // At a whole device pixel ratio the stamps are made at that ratio, and the
 // surface that changes its ratio (the window moved to another screen) makes
 // them again: every type on both orientations, strips wide and narrow.

@@ -153,6 +153,29 @@ TEST_F(TrainSheetTest, RussianHeadingsAndCyrillicTexts) {
     EXPECT_TRUE(pages[0].contains(QStringLiteral("Красная точка")));
 }
 
+// The strip on the first page shows each car's axles · bogies as text (2·1,
+// 3·2, 4·1 for these cars), and the legend says what they are.
+TEST_F(TrainSheetTest, StripShowsEachCarsCountsAndTheLegendExplainsThem) {
+    struct Case {
+        Language language;
+        const char* legend;
+    };
+    for (const Case& c :
+         {Case{Language::English, "Figures under a car, e.g. 6·3: axles · bogies of the car."},
+          Case{Language::Russian, "Числа под вагоном, например 6·3: осей · тележек вагона."}}) {
+        SheetOptions options = English();
+        options.language = c.language;
+        const QStringList pages = PdfPages(Sheet(*Train(3), options));
+        ASSERT_GE(pages.size(), 1);
+        EXPECT_TRUE(pages[0].contains(QString::fromUtf8(c.legend))) << pages[0].toStdString();
+        for (const char* counts : {"2·1", "3·2", "4·1"}) {
+            EXPECT_TRUE(pages[0].contains(QString::fromUtf8(counts)))
+                << counts << " in " << pages[0].toStdString();
+        }
+        EXPECT_FALSE(pages[0].contains(QChar(0xFFFD)));
+    }
+}
+
 TEST_F(TrainSheetTest, SvgIsOneTallPictureOfVectorsAndTexts) {
     const auto scheme = Train(9);
     QXmlStreamReader xml(QString::fromStdString(Contents(Sheet(*scheme, English(), "train.svg"))));

@@ -397,6 +397,21 @@ TEST_F(ToolTest, RenderDrawsTheCarViewAndTheStrip) {
         strip.convertToFormat(QImage::Format_RGB32),
         RenderTrainStrip(*testing::TwoCarTrain(3), 1, 0).convertToFormat(QImage::Format_RGB32))
         << "the editor's strip, with the marks of its complete and reversed cars";
+    // The counts below the left ends of the bodies, 4·2 and 2·1: ink in both
+    // places, and not the same.
+    const QImage counts1 = strip.copy(20, 70, 38, 16);
+    const QImage counts2 = strip.copy(20 + 112, 70, 38, 16);
+    for (const QImage& counts : {counts1, counts2}) {
+        bool ink = false;
+        for (int y = 0; y < counts.height(); ++y) {
+            for (int x = 0; x < counts.width(); ++x) {
+                ink = ink || counts.pixelColor(x, y) == QColor(Qt::black);
+            }
+        }
+        EXPECT_TRUE(ink);
+    }
+    EXPECT_NE(counts1.convertToFormat(QImage::Format_RGB32),
+              counts2.convertToFormat(QImage::Format_RGB32));
 
     // Drawn at the ratio asked for, as on a screen of that ratio.
     const QImage twice = render({"--car", "2", "--scale", "2"});
