@@ -117,7 +117,8 @@ TEST_F(SchemeDocumentTest, UndoOfSetReturnsToTheLayoutWithItsTexts) {
 }
 
 // Edit layout keeps every text with its car and axle; what joins the train
-// joins empty; Set goes on where the walk was; undo goes back exactly.
+// joins empty but for the series; Set goes on where the walk was; undo goes
+// back exactly.
 TEST_F(SchemeDocumentTest, TheLayoutCanBeEditedAgainKeepingTheTexts) {
     OpenTwoCars();
     doc_.StepWalk({}, WalkStep::NextWheelSet);
@@ -143,7 +144,8 @@ TEST_F(SchemeDocumentTest, TheLayoutCanBeEditedAgainKeepingTheTexts) {
     EXPECT_EQ(S().cars[0].series, opened.cars[0].series);
     EXPECT_EQ(S().cars[0].axles[3].run, opened.cars[0].axles[3].run);
     EXPECT_EQ(S().cars[0].axles[4].axleName, "");
-    EXPECT_EQ(S().cars[1].series, "") << "a car that left the train comes back empty";
+    EXPECT_EQ(S().cars[1].carNumber, "") << "a car that left the train comes back empty";
+    EXPECT_EQ(S().cars[1].series, "A") << "but with the series the whole train shares";
     EXPECT_EQ(S().cars[1].axles[0].sides[kLeftSide].wheelSetName, "");
     EXPECT_EQ(S().cars[1].inverted, opened.cars[1].inverted);
 
@@ -166,7 +168,7 @@ TEST_F(SchemeDocumentTest, TheLayoutCanBeEditedAgainKeepingTheTexts) {
         doc_.Redo();
     }
     EXPECT_EQ(S().state.walkCursor, 1);
-    EXPECT_EQ(S().cars[1].series, "");
+    EXPECT_EQ(S().cars[1].carNumber, "");
     EXPECT_EQ(S().cars[0].axles[1].axleName, "typed");
 
     // Edit layout waits for the walk.
