@@ -274,6 +274,28 @@ TEST_F(SchemeDocumentTest, NewAndOpenStartWithNothingToUndo) {
     EXPECT_EQ(S().state.totalAxles, 6);
 }
 
+// Inserting and removing cars: refused at the train's limits and during the
+// walk, with nothing changed and no step.
+TEST_F(SchemeDocumentTest, CarsAreInsertedAndRemovedOnlyWithinTheLimitsInTheLayout) {
+    using CarStep = SchemeDocument::CarStep;
+    EXPECT_FALSE(doc_.ChangeCars(CarStep::Remove));
+    for (int car = 1; car < kMaxCars; ++car) {
+        ASSERT_TRUE(doc_.ChangeCars(car % 2 ? CarStep::InsertAfter : CarStep::InsertBefore));
+    }
+    EXPECT_EQ(S().state.carCount, kMaxCars);
+    EXPECT_FALSE(doc_.ChangeCars(CarStep::InsertAfter));
+    EXPECT_FALSE(doc_.ChangeCars(CarStep::InsertBefore));
+    EXPECT_EQ(Steps(), kMaxCars - 1);
+
+    OpenTwoCars();
+    const int changes = changes_;
+    EXPECT_FALSE(doc_.ChangeCars(CarStep::InsertAfter));
+    EXPECT_FALSE(doc_.ChangeCars(CarStep::Remove));
+    EXPECT_EQ(S().state.carCount, 2);
+    EXPECT_EQ(Steps(), 0);
+    EXPECT_EQ(changes_, changes);
+}
+
 struct NameCase {
     const char* what;
     void (*act)(SchemeDocument&);
@@ -301,6 +323,16 @@ TEST(SchemeDocumentNames, EachStepIsNamedInTheLanguageOfTheWindow) {
          "тип схемы 4"},
         {"previous type", [](D& d) { d.ChangeLayout(LayoutStep::PreviousSchemeType); },
          "scheme type 2", "тип схемы 2"},
+        {"insert a car after", [](D& d) { d.ChangeCars(D::CarStep::InsertAfter); },
+         "insert car 3", "вставить вагон 3"},
+        {"insert a car before", [](D& d) { d.ChangeCars(D::CarStep::InsertBefore); },
+         "insert car 2", "вставить вагон 2"},
+        {"remove the current car",
+         [](D& d) {
+             d.PreviousCarInLayout();
+             d.ChangeCars(D::CarStep::Remove);
+         },
+         "remove car 1", "убрать вагон 1"},
         {"invert", [](D& d) { d.SetInverted(true); }, "invert car 2", "сделать вагон 2 обратным"},
         {"set", [](D& d) { d.AcceptLayout(); }, "set the scheme", "принять схему"},
         {"edit the layout",
