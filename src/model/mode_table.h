@@ -49,6 +49,11 @@ enum class Control {
     SaveInPlace,
     ExportSheet,
     PrintSheet,
+    // Cars inserted and removed anywhere in the train, from the strip's
+    // menu and keys.
+    InsertCarAfter,
+    InsertCarBefore,
+    RemoveCurrentCar,
     // The counter displays.
     CarCountDisplay,
     AxleCountDisplay,

@@ -79,6 +79,11 @@ public:
     void SaveInPlace();
     void ExportSheet();
     void PrintSheet();
+    // A car inserted after or before the current one, or the current car
+    // removed, from their keys and the strip's context menu.
+    void InsertCarAfter();
+    void InsertCarBefore();
+    void RemoveCurrentCar();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -113,6 +118,11 @@ private:
     // Moves the window, frame and all, onto the available area of its screen
     // where the platform lets it.
     void PlaceWindow(QRect frame, const QScreen* screen);
+    // Inserts or removes a car; the status line says why the train's limits
+    // refused it, or which car went with its texts.
+    void ChangeCars(SchemeDocument::CarStep step);
+    // After a removal: the car that went with texts, and how to get it back.
+    void ShowRemovedTexts(int car, bool heldTexts);
 
     std::unique_ptr<SchemeDialogs> dialogs_;
     SchemeDocument document_;
