@@ -1,12 +1,15 @@
-// How far the editor's memory grows over 1,000 stored wheel-set edits, in a
-// process of its own so that nothing freed before can hide the growth:
+// How far the editor's memory grows over 1,000 stored wheel-set edits, or
+// over 1,000 cars removed and inserted, in a process of its own so that
+// nothing freed before can hide the growth:
 //
-//     quorvane_undo_memory FILE.sch
+//     quorvane_undo_memory FILE.sch [cars]
 //
 // opens the file in a shown window (offscreen unless QT_QPA_PLATFORM says
-// otherwise), walks it storing an edit at each wheel set, and prints the
-// growth of its resident memory and of its heap in use, then what of the
-// heap the undo stack holds, in bytes:
+// otherwise), walks it storing an edit at each wheel set (with "cars":
+// goes back to the layout and, car by car, removes the current car and
+// inserts one in its place), and prints the growth of its
+// resident memory and of its heap in use, then what of the heap the undo
+// stack holds, in bytes:
 //
 //     resident N
 //     heap M
@@ -28,7 +31,7 @@
 
 namespace {
 
-constexpr int kEdits = 1000;
+constexpr int kSteps = 1000;
 
 // VmRSS of /proc/self/status; 0 when it cannot be read.
 long long ResidentBytes() {
@@ -56,11 +59,33 @@ QString TypedText(const char* prefix, int i) {
            QStringLiteral("%1").arg(i, 20 - static_cast<int>(start.size()), 10, QLatin1Char('0'));
 }
 
+// Removes the current car and inserts one in its place, kSteps steps in
+// all, the current car one further after each pair and back to the first
+// from the last. An insertion takes the slot the removed car went to and
+// holds its texts, the most a step may hold: a whole car's on the first
+// round, none after, since the inserted cars are empty.
+bool RemoveAndInsertCars(quorvane::TFormMain& form) {
+    for (int i = 0; i < kSteps; i += 2) {
+        if (form.scheme().state.currentCar + 1 == form.scheme().state.carCount) {
+            while (form.scheme().state.currentCar > 0) {
+                form.cxButton13Click();
+            }
+        }
+        form.RemoveCurrentCar();
+        QCoreApplication::processEvents();
+        form.InsertCarBefore();
+        QCoreApplication::processEvents();
+        form.cxButton14Click();
+    }
+    return form.scheme().state.carCount == quorvane::kMaxCars;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fputs("usage: quorvane_undo_memory FILE.sch\n", stderr);
+    const bool cars = argc == 3 && std::string(argv[2]) == "cars";
+    if (argc != 2 && !cars) {
+        std::fputs("usage: quorvane_undo_memory FILE.sch [cars]\n", stderr);
         return 2;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -96,12 +121,21 @@ int main(int argc, char** argv) {
         }
     }
 
+    int before = 0;
+    if (cars) {
+        form.btnSetClick();  // Edit layout, a step of its own
+        QCoreApplication::processEvents();
+        before = form.document().undoStack().count();
+    }
     const long long residentBefore = ResidentBytes();
     const long long heapBefore = HeapInUseBytes();
+    if (cars && !RemoveAndInsertCars(form)) {
+        return 1;
+    }
     // Forward along the walk and, at its end, back again.
     const int last = form.scheme().state.totalAxles - 1;
     bool forward = true;
-    for (int i = 0; i < kEdits; ++i) {
+    for (int i = 0; i < (cars ? 0 : kSteps); ++i) {
         const Typed& typed = kTyped[static_cast<std::size_t>(i) % kTyped.size()];
         edits[static_cast<std::size_t>(i) % kTyped.size()]->setText(TypedText(typed.prefix, i));
         const int at = form.scheme().state.walkCursor;
@@ -113,9 +147,9 @@ int main(int argc, char** argv) {
         }
         QCoreApplication::processEvents();
     }
-    if (form.document().undoStack().count() != kEdits) {
+    if (form.document().undoStack().count() - before != kSteps) {
         std::fprintf(stderr, "quorvane_undo_memory: %d steps stored, not %d\n",
-                     form.document().undoStack().count(), kEdits);
+                     form.document().undoStack().count() - before, kSteps);
         return 1;
     }
     QCoreApplication::processEvents();

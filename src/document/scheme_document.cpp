@@ -7,29 +7,41 @@
 
 #include "document/step_names.h"
 #include "fileio/language_text.h"
+#include "model/car_shift.h"
 #include "model/layout.h"
 #include "model/scheme_change.h"
 
 namespace quorvane {
 
-// One step: the shape of the scheme before and after it, and the texts it
-// changed. Undo and redo put the scheme back to either side whole, so
-// pushing it (which redoes it) repeats what was just done.
+// One step: the shape of the scheme before and after it, the texts it
+// changed and, for a car inserted or removed, the car slot it moved (the
+// texts then stand where the slot landed). Undo and redo put the scheme
+// back to either side whole, so pushing it (which redoes it) repeats what
+// was just done; only the move is not repeated.
 class SchemeDocument::Step final : public QUndoCommand {
 public:
     Step(Scheme& scheme, const QString& name, const SchemeShape& before, const SchemeShape& after,
-         std::vector<TextChange> texts)
+         std::vector<TextChange> texts, std::optional<CarMove> move = std::nullopt)
         : QUndoCommand(name),
           scheme_(scheme),
           before_(before),
           after_(after),
-          texts_(std::move(texts)) {}
+          texts_(std::move(texts)),
+          move_(move) {}
 
     void undo() override {
         ApplyTextChanges(scheme_, texts_, ChangeSide::Before);
+        if (move_) {
+            MoveCar(scheme_, *move_, ChangeSide::Before);
+        }
+        moved_ = false;
         RestoreShape(scheme_, before_);
     }
     void redo() override {
+        if (move_ && !moved_) {
+            MoveCar(scheme_, *move_, ChangeSide::After);
+        }
+        moved_ = true;
         ApplyTextChanges(scheme_, texts_, ChangeSide::After);
         RestoreShape(scheme_, after_);
     }
@@ -60,6 +72,8 @@ private:
     SchemeShape before_;
     SchemeShape after_;
     std::vector<TextChange> texts_;
+    std::optional<CarMove> move_;
+    bool moved_ = true;  // pushed after the change was made
 };
 
 SchemeDocument::SchemeDocument(Language language, QObject* parent)
@@ -127,12 +141,12 @@ void SchemeDocument::MarkSaved(std::string name, const QString& path) {
 }
 
 void SchemeDocument::ChangeShape(const QString& name, const std::function<void(Scheme&)>& change,
-                                 std::vector<TextChange> texts) {
+                                 std::vector<TextChange> texts, std::optional<CarMove> move) {
     const SchemeShape before = ShapeOf(scheme_);
     change(scheme_);
     const SchemeShape after = ShapeOf(scheme_);
     if (after != before) {
-        stack_.push(new Step(scheme_, name, before, after, std::move(texts)));
+        stack_.push(new Step(scheme_, name, before, after, std::move(texts), move));
     }
     Changed(before.mode);
 }
@@ -165,6 +179,32 @@ void SchemeDocument::ChangeLayout(LayoutStep step) {
         case LayoutStep::PreviousSchemeType:
             return ChangeShape(Name(N::kSchemeType, type - 1), quorvane::PreviousSchemeType);
     }
+}
+
+bool SchemeDocument::ChangeCars(CarStep step) {
+    if (scheme_.mode != Mode::LayoutMode) {
+        return false;
+    }
+    if (step == CarStep::Remove) {
+        const std::optional<CarMove> removal = PlanCarRemoval(scheme_);
+        if (!removal) {
+            return false;
+        }
+        ChangeShape(
+            Name(step_names::kRemoveCar, removal->from + 1),
+            [&](Scheme& s) { ApplyCarRemoval(s, *removal); }, {}, removal);
+        return true;
+    }
+    const std::optional<CarInsertion> insertion = PlanCarInsertion(
+        scheme_, step == CarStep::InsertBefore ? InsertPlace::BeforeCurrent
+                                               : InsertPlace::AfterCurrent);
+    if (!insertion) {
+        return false;
+    }
+    ChangeShape(
+        Name(step_names::kInsertCar, insertion->move.to + 1),
+        [&](Scheme& s) { ApplyCarInsertion(s, *insertion); }, insertion->texts, insertion->move);
+    return true;
 }
 
 void SchemeDocument::SetInverted(bool inverted) {

@@ -13,6 +13,7 @@
 #include <QUndoStack>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,7 @@
 #include "model/layout.h"
 #include "model/parameter_entry.h"
 #include "model/scheme.h"
+#include "model/scheme_change.h"
 
 namespace quorvane {
 
@@ -68,6 +70,11 @@ public:
     };
     // Steps of the layout, in LayoutMode only; a step at its limit is none.
     void ChangeLayout(LayoutStep step);
+    enum class CarStep { InsertAfter, InsertBefore, Remove };
+    // A car inserted beside the current one, or the current car removed, in
+    // LayoutMode only: one step each. False, with nothing changed, where the
+    // train has 40 cars to insert or 1 to remove.
+    bool ChangeCars(CarStep step);
     void SetInverted(bool inverted);
     // A count typed into its field, in LayoutMode, clamped as its steppers
     // clamp: one step however far it goes, the step of + or − when it goes
@@ -118,7 +125,8 @@ private:
     // Runs a change of the layout or the mode and pushes it as a step named
     // name when it changed the shape; texts are those the change replaces.
     void ChangeShape(const QString& name, const std::function<void(Scheme&)>& change,
-                     std::vector<TextChange> texts = {});
+                     std::vector<TextChange> texts = {},
+                     std::optional<CarMove> move = std::nullopt);
     // Pushes the store of the edits as a step when a text changes.
     void Store(const EditedTexts& edited);
     QString Name(const TextPair& name) const;

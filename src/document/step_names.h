@@ -9,6 +9,7 @@ namespace quorvane::step_names {
 
 inline constexpr TextPair kAddCar{"добавить вагон %1", "add car %1"};
 inline constexpr TextPair kRemoveCar{"убрать вагон %1", "remove car %1"};
+inline constexpr TextPair kInsertCar{"вставить вагон %1", "insert car %1"};
 inline constexpr TextPair kAddAxle{"добавить ось в вагон %1", "add an axle to car %1"};
 inline constexpr TextPair kRemoveAxle{"убрать ось из вагона %1", "remove an axle from car %1"};
 inline constexpr TextPair kAddBogie{"добавить тележку в вагон %1", "add a bogie to car %1"};

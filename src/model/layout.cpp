@@ -30,20 +30,44 @@ void EmptyAxleTexts(std::vector<TextChange>& changes, const CarRecord& record, i
 
 }  // namespace
 
-std::vector<TextChange> TextsEmptiedByAddCar(const Scheme& scheme) {
-    std::vector<TextChange> changes;
-    const int car = scheme.state.carCount;
-    if (car < 0 || car >= kMaxCars) {
-        return changes;
+std::string SeriesOfJoiningCar(const Scheme& scheme) {
+    const int cars = std::clamp(scheme.state.carCount, 0, kMaxCars);
+    if (cars == 0) {
+        return {};
     }
-    const CarRecord& record = scheme.cars[static_cast<std::size_t>(car)];
-    EmptyText(changes, TextField::Series, car, 0, record.series);
+    const std::string& first = scheme.cars[0].series;
+    for (int c = 1; c < cars; ++c) {
+        if (scheme.cars[static_cast<std::size_t>(c)].series != first) {
+            return {};
+        }
+    }
+    return first;
+}
+
+std::vector<TextChange> TextsOfJoiningCar(const CarRecord& record, int car, int axles,
+                                          const std::string& series) {
+    std::vector<TextChange> changes;
+    if (record.series != series) {
+        changes.push_back({.field = TextField::Series,
+                           .car = static_cast<std::int8_t>(car),
+                           .axle = 0,
+                           .before = record.series,
+                           .after = series});
+    }
     EmptyText(changes, TextField::CarNumber, car, 0, record.carNumber);
-    // Axles beyond these are emptied as they join.
-    for (int axle = 0; axle < kNewCarAxles; ++axle) {
+    for (int axle = 0; axle < axles; ++axle) {
         EmptyAxleTexts(changes, record, car, axle);
     }
     return changes;
+}
+
+std::vector<TextChange> TextsEmptiedByAddCar(const Scheme& scheme) {
+    const int car = scheme.state.carCount;
+    if (car < 0 || car >= kMaxCars) {
+        return {};
+    }
+    return TextsOfJoiningCar(scheme.cars[static_cast<std::size_t>(car)], car, kNewCarAxles,
+                             SeriesOfJoiningCar(scheme));
 }
 
 std::vector<TextChange> TextsEmptiedByAddAxle(const Scheme& scheme) {

@@ -4,6 +4,7 @@
 // document calls them only in LayoutMode.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "model/scheme.h"
@@ -23,8 +24,8 @@ inline constexpr int kNewCarAxles = 4;
 inline constexpr int kNewCarBogies = 2;
 
 // A car joining the train gets 4 axles and 2 bogies, keeps its orientation
-// and starts with empty texts: a slot that left the train does not bring its
-// old texts back.
+// and starts with empty texts but the series (SeriesOfJoiningCar): a slot
+// that left the train does not bring its old texts back.
 void AddCar(Scheme& scheme);
 
 // The car leaving the train keeps its counts, orientation and texts. When it
@@ -46,10 +47,21 @@ void PreviousSchemeType(Scheme& scheme);
 void NextCarInLayout(Scheme& scheme);
 void PreviousCarInLayout(Scheme& scheme);
 
-// The texts AddCar and AddAxle empty, so that a step can be taken back with
-// them; nothing at the step's limit.
+// The texts AddCar and AddAxle empty (AddCar sets the series), so that a
+// step can be taken back with them; nothing at the step's limit.
 std::vector<TextChange> TextsEmptiedByAddCar(const Scheme& scheme);
 std::vector<TextChange> TextsEmptiedByAddAxle(const Scheme& scheme);
+
+// The series a car joining the train starts with: the one every car of the
+// train holds when all hold the same bytes, otherwise none. Every way the
+// train grows takes it from here.
+std::string SeriesOfJoiningCar(const Scheme& scheme);
+
+// What a slot joining the train at car changes, record being what it holds
+// now: its series becomes series, its car number and the texts of its
+// first axles empty; the axles beyond are emptied as they join.
+std::vector<TextChange> TextsOfJoiningCar(const CarRecord& record, int car, int axles,
+                                          const std::string& series);
 
 // The Invert check box: the current car stands reversed exactly when ticked.
 void SetInverted(Scheme& scheme, bool ticked);

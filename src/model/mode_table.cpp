@@ -58,6 +58,9 @@ constexpr std::array kTable{
     Fixed(Control::ExportSheet, kEnabled),
     Fixed(Control::PrintSheet, kEnabled),
     Parameter(Control::GoToWheelSet),
+    Layout(Control::InsertCarAfter),
+    Layout(Control::InsertCarBefore),
+    Layout(Control::RemoveCurrentCar),
     // A number field takes typing only in its own mode, and shows its value
     // in the other.
     ModeTableRow{Control::CarCountDisplay, kEditable, kDisplay},

@@ -51,6 +51,11 @@ enum class Control {
     PrintSheet,
     // Ctrl+G: the cursor into the walk position's field.
     GoToWheelSet,
+    // Cars inserted and removed anywhere in the train, from the strip's
+    // menu and keys.
+    InsertCarAfter,
+    InsertCarBefore,
+    RemoveCurrentCar,
     // The number fields: each shows a count or a position, and takes a typed
     // number in one mode.
     CarCountDisplay,

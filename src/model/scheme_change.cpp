@@ -1,5 +1,8 @@
 #include "model/scheme_change.h"
 
+#include <algorithm>
+#include <stdexcept>
+
 #include "model/parameter_entry.h"
 
 namespace quorvane {
@@ -56,6 +59,20 @@ void ApplyTextChanges(Scheme& scheme, std::span<const TextChange> changes, Chang
     for (const TextChange& change : changes) {
         TextAt(scheme, change.field, change.car, change.axle) =
             side == ChangeSide::Before ? change.before : change.after;
+    }
+}
+
+void MoveCar(Scheme& scheme, CarMove move, ChangeSide side) {
+    const int from = side == ChangeSide::After ? move.from : move.to;
+    const int to = side == ChangeSide::After ? move.to : move.from;
+    if (from < 0 || to < 0 || from >= kMaxCars || to >= kMaxCars) {
+        throw std::out_of_range("car slot out of range");
+    }
+    const auto slot = [&scheme](int index) { return scheme.cars.begin() + index; };
+    if (from > to) {
+        std::rotate(slot(to), slot(from), slot(from + 1));
+    } else {
+        std::rotate(slot(from), slot(from + 1), slot(to + 1));
     }
 }
 

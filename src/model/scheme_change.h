@@ -65,4 +65,17 @@ enum class ChangeSide { Before, After };
 // Puts each text back to what it held before, or on to what it holds after.
 void ApplyTextChanges(Scheme& scheme, std::span<const TextChange> changes, ChangeSide side);
 
+// One car slot moved to another place of the tables, the slots between
+// moving one place towards where it came from, texts, counts and
+// orientation with them: how a car is inserted or removed without a copy
+// of the train.
+struct CarMove {
+    std::int8_t from = 0;
+    std::int8_t to = 0;
+};
+
+// After: the slot at from goes to to; Before: back from to to from. Both
+// are bounds-checked.
+void MoveCar(Scheme& scheme, CarMove move, ChangeSide side);
+
 }  // namespace quorvane

@@ -19,6 +19,7 @@
 #include <utility>
 
 #include "fileio/language_text.h"
+#include "model/car_shift.h"
 #include "window/command_actions.h"
 #include "window/content_scroll.h"
 #include "window/control_table.h"
@@ -110,6 +111,9 @@ void TFormMain::Wire() {
     connect(widgets_.invert, &QAbstractButton::clicked, this,
             [this] { Run([this] { chbInvertClick(); }); });
 
+    drawings_->AddStripMenuActions({Action(Control::InsertCarBefore),
+                                    Action(Control::InsertCarAfter),
+                                    Action(Control::RemoveCurrentCar)});
     drawings_->AddMenuActions({Action(Control::ExportSheet), Action(Control::PrintSheet)});
     connect(&drawings_->CarView(), &SurfaceView::pressed, this,
             [this](QPoint at, Qt::MouseButton button) {
@@ -350,7 +354,43 @@ void TFormMain::cxButton12Click() {
 }
 
 void TFormMain::cxButton2Click() {
+    const int cars = scheme().state.carCount;
+    const bool heldTexts = scheme().mode == Mode::LayoutMode && cars > 1 &&
+                           HoldsTexts(scheme().cars.at(static_cast<std::size_t>(cars - 1)));
     document_.ChangeLayout(SchemeDocument::LayoutStep::RemoveCar);
+    ShowRemovedTexts(cars, heldTexts && scheme().state.carCount < cars);
+}
+
+void TFormMain::InsertCarAfter() {
+    ChangeCars(SchemeDocument::CarStep::InsertAfter);
+}
+
+void TFormMain::InsertCarBefore() {
+    ChangeCars(SchemeDocument::CarStep::InsertBefore);
+}
+
+void TFormMain::RemoveCurrentCar() {
+    ChangeCars(SchemeDocument::CarStep::Remove);
+}
+
+void TFormMain::ChangeCars(SchemeDocument::CarStep step) {
+    if (scheme().mode != Mode::LayoutMode) {
+        return;
+    }
+    const bool removing = step == SchemeDocument::CarStep::Remove;
+    const int car = scheme().state.currentCar + 1;
+    const bool heldTexts = removing && HoldsTexts(CurrentCar(scheme()));
+    if (!document_.ChangeCars(step)) {
+        status_->ShowMessage(InLanguage(removing ? kOneCarLeft : kFortyCars, language_));
+        return;
+    }
+    ShowRemovedTexts(car, heldTexts);
+}
+
+void TFormMain::ShowRemovedTexts(int car, bool heldTexts) {
+    if (heldTexts) {
+        status_->ShowMessage(InLanguage(kCarRemovedWithTexts, language_).arg(car));
+    }
 }
 
 void TFormMain::cxButton3Click() {

@@ -84,6 +84,11 @@ public:
     void PrintSheet();
     // Ctrl+G: the cursor into the walk position's field, its number selected.
     void GoToWheelSet();
+    // A car inserted after or before the current one, or the current car
+    // removed, from their keys and the strip's context menu.
+    void InsertCarAfter();
+    void InsertCarBefore();
+    void RemoveCurrentCar();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -121,6 +126,11 @@ private:
     // margins around the client area) and all, onto that area where the
     // platform lets it.
     void FitWindow(QMargins frame, const QScreen* screen);
+    // Inserts or removes a car; the status line says why the train's limits
+    // refused it, or which car went with its texts.
+    void ChangeCars(SchemeDocument::CarStep step);
+    // After a removal: the car that went with texts, and how to get it back.
+    void ShowRemovedTexts(int car, bool heldTexts);
 
     std::unique_ptr<SchemeDialogs> dialogs_;
     SchemeDocument document_;

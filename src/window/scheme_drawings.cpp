@@ -39,6 +39,14 @@ void SchemeDrawings::AddMenuActions(const QList<QAction*>& actions) {
     }
 }
 
+void SchemeDrawings::AddStripMenuActions(const QList<QAction*>& actions) {
+    image2_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    image2_->addActions(actions);
+    auto* separator = new QAction(image2_);
+    separator->setSeparator(true);
+    image2_->addAction(separator);
+}
+
 void SchemeDrawings::Refresh() {
     const Scheme& s = document_.scheme();
     DrawStrip(-1);

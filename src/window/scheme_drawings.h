@@ -36,6 +36,9 @@ public:
 
     // Menu entries of both drawings' context menus.
     void AddMenuActions(const QList<QAction*>& actions);
+    // Menu entries of the strip's alone, which work on the car the click
+    // picked; a separator follows them.
+    void AddStripMenuActions(const QList<QAction*>& actions);
 
     SurfaceView& CarView() const { return *image1_; }
     // It takes the focus in the layout, where nothing is typed.

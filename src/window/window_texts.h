@@ -120,6 +120,15 @@ inline constexpr TextPair kCarsDropped{
 inline constexpr TextPair kAxlesDropped{
     "Из вагона %1 убраны оси с текстами: %2 — «Отменить» (%3) вернёт их",
     "Axles with texts left car %1: %2 — Undo (%3) brings them back"};
+// The limits of the train, met by inserting or removing a car.
+inline constexpr TextPair kFortyCars{"В поезде уже 40 вагонов — больше вставить нельзя",
+                                     "The train has 40 cars, the most it can have"};
+inline constexpr TextPair kOneCarLeft{"В поезде один вагон — его нельзя удалить",
+                                      "The train has one car, which cannot be removed"};
+// %1: the number of the car that went.
+inline constexpr TextPair kCarRemovedWithTexts{
+    "Вагон %1 удалён вместе с текстами; «Отменить» вернёт его",
+    "Car %1 removed with its texts; Undo brings it back"};
 
 // The tooltips of the undo buttons, their keys after them. %1: the step, as
 // the undo stack names it.

@@ -118,7 +118,8 @@ TEST_F(SchemeDocumentTest, UndoOfSetReturnsToTheLayoutWithItsTexts) {
 }
 
 // Edit layout keeps every text with its car and axle; what joins the train
-// joins empty; Set goes on where the walk was; undo goes back exactly.
+// joins empty but for the series; Set goes on where the walk was; undo goes
+// back exactly.
 TEST_F(SchemeDocumentTest, TheLayoutCanBeEditedAgainKeepingTheTexts) {
     OpenTwoCars();
     doc_.StepWalk({}, WalkStep::NextWheelSet);
@@ -144,7 +145,8 @@ TEST_F(SchemeDocumentTest, TheLayoutCanBeEditedAgainKeepingTheTexts) {
     EXPECT_EQ(S().cars[0].series, opened.cars[0].series);
     EXPECT_EQ(S().cars[0].axles[3].run, opened.cars[0].axles[3].run);
     EXPECT_EQ(S().cars[0].axles[4].axleName, "");
-    EXPECT_EQ(S().cars[1].series, "") << "a car that left the train comes back empty";
+    EXPECT_EQ(S().cars[1].carNumber, "") << "a car that left the train comes back empty";
+    EXPECT_EQ(S().cars[1].series, "A") << "but with the series the whole train shares";
     EXPECT_EQ(S().cars[1].axles[0].sides[kLeftSide].wheelSetName, "");
     EXPECT_EQ(S().cars[1].inverted, opened.cars[1].inverted);
 
@@ -167,7 +169,7 @@ TEST_F(SchemeDocumentTest, TheLayoutCanBeEditedAgainKeepingTheTexts) {
         doc_.Redo();
     }
     EXPECT_EQ(S().state.walkCursor, 1);
-    EXPECT_EQ(S().cars[1].series, "");
+    EXPECT_EQ(S().cars[1].carNumber, "");
     EXPECT_EQ(S().cars[0].axles[1].axleName, "typed");
 
     // Edit layout waits for the walk.
@@ -418,6 +420,28 @@ TEST_F(SchemeDocumentTest, NewAndOpenStartWithNothingToUndo) {
     EXPECT_EQ(S().state.totalAxles, 6);
 }
 
+// Inserting and removing cars: refused at the train's limits and during the
+// walk, with nothing changed and no step.
+TEST_F(SchemeDocumentTest, CarsAreInsertedAndRemovedOnlyWithinTheLimitsInTheLayout) {
+    using CarStep = SchemeDocument::CarStep;
+    EXPECT_FALSE(doc_.ChangeCars(CarStep::Remove));
+    for (int car = 1; car < kMaxCars; ++car) {
+        ASSERT_TRUE(doc_.ChangeCars(car % 2 ? CarStep::InsertAfter : CarStep::InsertBefore));
+    }
+    EXPECT_EQ(S().state.carCount, kMaxCars);
+    EXPECT_FALSE(doc_.ChangeCars(CarStep::InsertAfter));
+    EXPECT_FALSE(doc_.ChangeCars(CarStep::InsertBefore));
+    EXPECT_EQ(Steps(), kMaxCars - 1);
+
+    OpenTwoCars();
+    const int changes = changes_;
+    EXPECT_FALSE(doc_.ChangeCars(CarStep::InsertAfter));
+    EXPECT_FALSE(doc_.ChangeCars(CarStep::Remove));
+    EXPECT_EQ(S().state.carCount, 2);
+    EXPECT_EQ(Steps(), 0);
+    EXPECT_EQ(changes_, changes);
+}
+
 struct NameCase {
     const char* what;
     void (*act)(SchemeDocument&);
@@ -445,6 +469,16 @@ TEST(SchemeDocumentNames, EachStepIsNamedInTheLanguageOfTheWindow) {
          "тип схемы 4"},
         {"previous type", [](D& d) { d.ChangeLayout(LayoutStep::PreviousSchemeType); },
          "scheme type 2", "тип схемы 2"},
+        {"insert a car after", [](D& d) { d.ChangeCars(D::CarStep::InsertAfter); },
+         "insert car 3", "вставить вагон 3"},
+        {"insert a car before", [](D& d) { d.ChangeCars(D::CarStep::InsertBefore); },
+         "insert car 2", "вставить вагон 2"},
+        {"remove the current car",
+         [](D& d) {
+             d.PreviousCarInLayout();
+             d.ChangeCars(D::CarStep::Remove);
+         },
+         "remove car 1", "убрать вагон 1"},
         {"invert", [](D& d) { d.SetInverted(true); }, "invert car 2", "сделать вагон 2 обратным"},
         {"set", [](D& d) { d.AcceptLayout(); }, "set the scheme", "принять схему"},
         {"edit the layout",

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "../schemefile/random_schemes.h"
+#include "all_slots.h"
 #include "document/scheme_document.h"
 #include "model/scheme_change.h"
 #include "schemefile/scheme_writer.h"
@@ -21,11 +22,12 @@ namespace quorvane {
 namespace {
 
 // What a step leaves: the file's bytes, the shape (counts, type, mode,
-// position) and, in ParameterMode, the walk.
+// position), every text of all 40 slots and, in ParameterMode, the walk.
 struct Observed {
     std::string bytes;
     SchemeShape shape;
     std::vector<WalkEntry> walk;
+    std::vector<std::string> carSlots;
 
     bool operator==(const Observed&) const = default;
 };
@@ -33,7 +35,7 @@ struct Observed {
 Observed Observe(const Scheme& scheme) {
     const WriteResult written = WriteScheme(scheme, "property");
     EXPECT_TRUE(written.ok) << written.error;
-    Observed seen{written.bytes, ShapeOf(scheme), {}};
+    Observed seen{written.bytes, ShapeOf(scheme), {}, testing::SlotsOf(scheme)};
     if (scheme.mode == Mode::ParameterMode) {
         seen.walk.assign(scheme.walk.begin(), scheme.walk.begin() + scheme.state.totalAxles);
     }
@@ -112,7 +114,7 @@ private:
         }
         const bool editedNothing = std::exchange(editedNothing_, false);
         if (s.mode == Mode::LayoutMode) {
-            const int kind = Below(13);
+            const int kind = Below(16);
             if (editedNothing && Below(2) == 0) {
                 document_.AcceptLayout();
             } else if (kind < 8) {
@@ -126,8 +128,12 @@ private:
                 document_.PreviousCarInLayout();
             } else if (kind == 11) {
                 document_.SelectCar({}, Below(s.state.carCount + 1) - 1);
-            } else if (Below(3) == 0) {
-                document_.AcceptLayout();
+            } else if (kind == 12) {
+                if (Below(3) == 0) {
+                    document_.AcceptLayout();
+                }
+            } else {
+                document_.ChangeCars(static_cast<SchemeDocument::CarStep>(kind - 13));
             }
         } else {
             stored = true;
@@ -173,7 +179,7 @@ private:
         before_.push_back(start);
         // A store is undone and redone at the position it was made at, not
         // at the one the walk then moved to.
-        after_.push_back(stored ? Observed{end.bytes, start.shape, start.walk} : end);
+        after_.push_back(stored ? Observed{end.bytes, start.shape, start.walk, end.carSlots} : end);
     }
 
 public:

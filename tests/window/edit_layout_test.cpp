@@ -1,6 +1,6 @@
 // The layout is a two-way door: "Edit layout" goes back to it with every text
-// kept, a car or axle added there joins empty, and Set goes on with the walk
-// where it was.
+// kept, a car or axle added there joins empty (a car with the series the
+// whole train shares), and Set goes on with the walk where it was.
 #include "window_fixture.h"
 
 namespace quorvane {
@@ -47,8 +47,8 @@ private slots:
                      .replace("1d2|ER2|101|4r|", "1d2|ER2|101|5r||||4r|")
                      .replace("2i2|ER2|102|4r|5|W5|500|3r|6|W6|600|2r|7|W7|700|1r|8|W8|800|;\r\n",
                               "2i2|ER2|102|4r|5|W5|500|3r|6|W6|600|2r|7|W7|700|1r|8|W8|800|;\r\n"
-                              "3d2|||1l||||2l||||3l||||4l||||;\r\n"
-                              "3d2|||4r||||3r||||2r||||1r||||;\r\n"));
+                              "3d2|ER2||1l||||2l||||3l||||4l||||;\r\n"
+                              "3d2|ER2||4r||||3r||||2r||||1r||||;\r\n"));
     }
 
     void theButtonReadsEditLayoutAndUndoGoesBackExactly() {

@@ -18,7 +18,8 @@ struct CommandKey {
     const char* name;
     QKeyCombination key;
     Control command;
-    bool inLayout;  // whether the command works before Set too
+    bool inLayout;     // whether the command works before Set too
+    bool inWalk = true;  // whether it works after Set
 };
 
 // As the README's key table gives them.
@@ -38,6 +39,9 @@ const std::vector<CommandKey>& CommandKeys() {
         {"Page Up", QKeyCombination(Qt::Key_PageUp), Control::PreviousCarInWalk, false},
         {"Page Down", QKeyCombination(Qt::Key_PageDown), Control::NextCarInWalk, false},
         {"Ctrl+G", Qt::CTRL | Qt::Key_G, Control::GoToWheelSet, false},
+        {"Insert", QKeyCombination(Qt::Key_Insert), Control::InsertCarAfter, true, false},
+        {"Alt+Insert", Qt::ALT | Qt::Key_Insert, Control::InsertCarBefore, true, false},
+        {"Alt+Delete", Qt::ALT | Qt::Key_Delete, Control::RemoveCurrentCar, true, false},
     };
     return keys;
 }
@@ -129,12 +133,14 @@ private slots:
                     << static_cast<int>(k) << walking << static_cast<int>(place)
                     << static_cast<int>(edit);
             };
-            for (const auto& [edit, name] : edits) {
-                row(QLatin1String(name), true, Place::Edit, edit);
+            if (key.inWalk) {
+                for (const auto& [edit, name] : edits) {
+                    row(QLatin1String(name), true, Place::Edit, edit);
+                }
+                row(QStringLiteral("a button"), true, Place::Button);
+                row(QStringLiteral("the strip"), true, Place::Strip);
+                row(QStringLiteral("the position"), true, Place::NumberField);
             }
-            row(QStringLiteral("a button"), true, Place::Button);
-            row(QStringLiteral("the strip"), true, Place::Strip);
-            row(QStringLiteral("the position"), true, Place::NumberField);
             if (key.inLayout) {
                 row(QStringLiteral("a button"), false, Place::Button);
                 row(QStringLiteral("Invert"), false, Place::Invert);
