@@ -5,6 +5,7 @@
 #pragma once
 
 #include "model/language.h"
+#include "model/plural.h"
 
 namespace quorvane {
 
@@ -13,11 +14,13 @@ inline constexpr TextPair kRefusalHint{
     "\"|\", line breaks and characters outside Windows-1251 cannot be stored",
 };
 
-// %1: the length of the text in characters.
+// %1: the length of the text in characters, %2: the noun in its form.
+inline constexpr CountedNoun kCharacters{{"символ", "символа", "символов"},
+                                         {"character", "characters", "characters"}};
 inline constexpr TextPair kShortenedTextTip{
-    "Текст длиной %1 символов показан сокращённо. Он сохранится как есть, пока его не "
+    "Текст длиной %1 %2 показан сокращённо. Он сохранится как есть, пока его не "
     "заменят или не удалят.",
-    "A text of %1 characters, shown shortened. It is saved as it is unless you type over it or "
+    "A text of %1 %2, shown shortened. It is saved as it is unless you type over it or "
     "delete it.",
 };
 
