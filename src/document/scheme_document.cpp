@@ -245,7 +245,7 @@ void SchemeDocument::SetLayoutCount(LayoutCount count, int value) {
     QString name;
     switch (count) {
         case LayoutCount::Cars:
-            name = Name(N::kCarCount, target);
+            name = CountedIn(target, kCars, language_);
             break;
         case LayoutCount::Axles:
             name = Name(N::kAxleCount).arg(car).arg(target);

@@ -14,8 +14,8 @@ inline constexpr TextPair kAddAxle{"добавить ось в вагон %1", "
 inline constexpr TextPair kRemoveAxle{"убрать ось из вагона %1", "remove an axle from car %1"};
 inline constexpr TextPair kAddBogie{"добавить тележку в вагон %1", "add a bogie to car %1"};
 inline constexpr TextPair kRemoveBogie{"убрать тележку из вагона %1", "remove a bogie from car %1"};
-// Typed counts that jump by more than one; %1 the car, %2 the count.
-inline constexpr TextPair kCarCount{"число вагонов %1", "%1 cars"};
+// Typed counts that jump by more than one; %1 the car, %2 the count. A
+// typed number of cars is named by the counted cars alone: "5 вагонов".
 inline constexpr TextPair kAxleCount{"осей в вагоне %1: %2", "axles of car %1: %2"};
 inline constexpr TextPair kBogieCount{"тележек в вагоне %1: %2", "bogies of car %1: %2"};
 inline constexpr TextPair kSchemeType{"тип схемы %1", "scheme type %1"};

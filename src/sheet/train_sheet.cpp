@@ -48,13 +48,14 @@ constexpr int kStripRowHeight = kStripMarksBottom - kStripMarksTop;
 constexpr int kStripCut = kStripBodyLeft - (kStripPitch - kStripBodyWidth) / 2;
 constexpr int kDiagramHeight = kNumbersAbove + kCarViewHeight + kNumbersBelow;
 
-constexpr TextPair kTitle{"%1 — тип схемы %2, вагонов: %3, осей: %4",
-                          "%1 — scheme type %2, %3 cars, %4 axles"};
+// %3 and %4: the counted cars and axles, "3 cars".
+constexpr TextPair kTitle{"%1 — тип схемы %2, %3, %4", "%1 — scheme type %2, %3, %4"};
 constexpr TextPair kNotSaved{"не сохранена", "not saved"};
 constexpr TextPair kPrinted{"%1 · напечатано %2", "%1 · printed %2"};
 constexpr TextPair kPage{"стр. %1 из %2", "page %1 of %2"};
-constexpr TextPair kCarHeading{"Вагон %1 из %2 — серия %3, номер %4 — %5 — осей: %6, тележек: %7",
-                               "Car %1 of %2 — series %3, number %4 — %5 — %6 axles, %7 bogies"};
+// %6 and %7: the counted axles and bogies, "2 axles, 1 bogie".
+constexpr TextPair kCarHeading{"Вагон %1 из %2 — серия %3, номер %4 — %5 — %6, %7",
+                               "Car %1 of %2 — series %3, number %4 — %5 — %6, %7"};
 constexpr TextPair kDirect{"прямой", "direct"};
 constexpr TextPair kInverted{"обратный", "inverted"};
 constexpr TextPair kContinued{" (продолжение)", " (continued)"};
@@ -211,7 +212,8 @@ private:
         painter.drawText(QRect(0, 0, width_, 22), Qt::AlignLeft | Qt::AlignVCenter,
                          InLanguage(kTitle, language)
                              .arg(Title(), QString::number(scheme_.state.schemeType),
-                                  QString::number(Cars()), QString::number(AxlesInTrain(scheme_))));
+                                  CountedIn(Cars(), kCars, language),
+                                  CountedIn(AxlesInTrain(scheme_), kAxles, language)));
         painter.setFont(SheetFont(12, false));
         const QString file = options_.fileName.isEmpty() ? InLanguage(kNotSaved, language)
                                                          : SheetText(options_.fileName);
@@ -254,7 +256,8 @@ private:
             InLanguage(kCarHeading, language)
                 .arg(QString::number(piece.car + 1), QString::number(Cars()), Shown(car.series),
                      Shown(car.carNumber), InLanguage(car.inverted ? kInverted : kDirect, language),
-                     QString::number(car.axleCount), QString::number(car.bogieCount));
+                     CountedIn(car.axleCount, kAxles, language),
+                     CountedIn(car.bogieCount, kBogies, language));
         if (piece.continued) {
             heading += InLanguage(kContinued, language);
         }

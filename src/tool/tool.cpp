@@ -12,6 +12,7 @@
 #include "fileio/scheme_text.h"
 #include "model/layout.h"
 #include "model/parameter_entry.h"
+#include "model/plural.h"
 #include "tool/measurement_plan.h"
 #include "tool/render.h"
 #include "tool/scheme_json.h"
@@ -93,8 +94,9 @@ std::optional<QStringList> Files(const QString& command, const QStringList& word
     return parser.positionalArguments();
 }
 
-std::string Counted(int count, const char* one, const char* many) {
-    return std::to_string(count) + " " + (count == 1 ? one : many);
+// The tool speaks English.
+std::string Counted(int count, const CountedNoun& noun) {
+    return quorvane::Counted(count, noun, Language::English);
 }
 
 // The cars of a scheme the editor's layout buttons could not make, which a
@@ -105,15 +107,15 @@ std::string UnusualCars(const Scheme& scheme) {
         const CarRecord& car = scheme.cars[static_cast<std::size_t>(c)];
         const std::string place = "; car " + std::to_string(c + 1) + ": ";
         if (car.axleCount < kMinAxlesPerCar || car.axleCount > kMaxAxles) {
-            text += place + Counted(car.axleCount, "axle", "axles") + ", outside the editor's " +
+            text += place + Counted(car.axleCount, kAxles) + ", outside the editor's " +
                     std::to_string(kMinAxlesPerCar) + " to " + std::to_string(kMaxAxles);
         }
         if (car.bogieCount < kMinBogiesPerCar || car.bogieCount > kMaxBogiesPerCar) {
-            text += place + Counted(car.bogieCount, "bogie", "bogies") + ", outside the editor's " +
+            text += place + Counted(car.bogieCount, kBogies) + ", outside the editor's " +
                     std::to_string(kMinBogiesPerCar) + " to " + std::to_string(kMaxBogiesPerCar);
         } else if (car.bogieCount > car.axleCount) {
-            text += place + Counted(car.bogieCount, "bogie", "bogies") + ", more than its " +
-                    Counted(car.axleCount, "axle", "axles");
+            text += place + Counted(car.bogieCount, kBogies) + ", more than its " +
+                    Counted(car.axleCount, kAxles);
         }
     }
     return text;
@@ -126,8 +128,8 @@ int Check(const QStringList& files, std::ostream& out) {
         const SchemeLoadResult result = LoadSchemeFile(file);
         out << Local(file) << ": ";
         if (result.scheme) {
-            out << "ok (" << result.scheme->state.carCount << " cars, "
-                << AxlesInTrain(*result.scheme) << " axles, scheme type "
+            out << "ok (" << Counted(result.scheme->state.carCount, kCars) << ", "
+                << Counted(AxlesInTrain(*result.scheme), kAxles) << ", scheme type "
                 << result.scheme->state.schemeType << ")" << UnusualCars(*result.scheme) << '\n';
         } else {
             out << Local(result.reason) << '\n';

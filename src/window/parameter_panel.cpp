@@ -123,7 +123,9 @@ void ParameterPanel::ShowTips() {
         edit->setToolTip(
             edit->IsShortened()
                 ? InLanguage(kShortenedTextTip, language_)
-                      .arg(QLocale().toString(static_cast<qulonglong>(edit->ShortenedLength())))
+                      .arg(QLocale().toString(static_cast<qulonglong>(edit->ShortenedLength())),
+                           NounIn(static_cast<long long>(edit->ShortenedLength()), kCharacters,
+                                  language_))
                 : QString());
     }
     const Scheme& scheme = document_.scheme();

@@ -30,6 +30,7 @@ void WindowStatus::Show(const Scheme& scheme) {
     const QString cars = QString::number(scheme.state.carCount);
     const QString complete = QString::number(progress.complete);
     const QString wheelSets = QString::number(progress.wheelSets);
+    const QString noun = NounIn(progress.wheelSets, kStatusWheelSets, language_);
     statusBar_->clearMessage();
     if (scheme.mode == Mode::ParameterMode) {
         // The axle as the diagram numbers it, whichever way the car stands.
@@ -37,10 +38,10 @@ void WindowStatus::Show(const Scheme& scheme) {
                                  .arg(car, cars, QString::number(scheme.state.currentAxle + 1),
                                       QString::number(CurrentCar(scheme).axleCount),
                                       QString::number(scheme.state.walkCursor + 1), wheelSets,
-                                      complete));
+                                      complete, noun));
     } else {
         statusLine_->setText(
-            InLanguage(kLayoutStatus, language_).arg(car, cars, complete, wheelSets));
+            InLanguage(kLayoutStatus, language_).arg(car, cars, complete, wheelSets, noun));
     }
 }
 

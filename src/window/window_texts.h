@@ -5,6 +5,7 @@
 #pragma once
 
 #include "model/language.h"
+#include "model/plural.h"
 
 namespace quorvane {
 
@@ -13,11 +14,13 @@ inline constexpr TextPair kRefusalHint{
     "\"|\", line breaks and characters outside Windows-1251 cannot be stored",
 };
 
-// %1: the length of the text in characters.
+// %1: the length of the text in characters, %2: the noun in its form.
+inline constexpr CountedNoun kCharacters{{"символ", "символа", "символов"},
+                                         {"character", "characters", "characters"}};
 inline constexpr TextPair kShortenedTextTip{
-    "Текст длиной %1 символов показан сокращённо. Он сохранится как есть, пока его не "
+    "Текст длиной %1 %2 показан сокращённо. Он сохранится как есть, пока его не "
     "заменят или не удалят.",
-    "A text of %1 characters, shown shortened. It is saved as it is unless you type over it or "
+    "A text of %1 %2, shown shortened. It is saved as it is unless you type over it or "
     "delete it.",
 };
 
@@ -49,16 +52,19 @@ inline constexpr TextPair kReplaceButton{"Заменить", "Replace"};
 inline constexpr TextPair kCancelButton{"Отмена", "Cancel"};
 
 // The status line. Walk: %1 car, %2 cars, %3 axle in its car, %4 its axles,
-// %5 wheel set, %6 wheel sets, %7 complete ones. Layout: %1 car, %2 cars,
-// %3 complete wheel sets, %4 wheel sets.
+// %5 wheel set, %6 wheel sets, %7 complete ones, %8 the noun for %6. Layout:
+// %1 car, %2 cars, %3 complete wheel sets, %4 wheel sets, %5 the noun for %4.
 inline constexpr TextPair kWalkStatus{
-    "Вагон %1 из %2, ось %3 из %4 — колёсная пара %5 из %6 — заполнено колёсных пар: %7 из %6",
-    "Car %1 of %2, axle %3 of %4 — wheel set %5 of %6 — %7 of %6 wheel sets complete",
+    "Вагон %1 из %2, ось %3 из %4 — колёсная пара %5 из %6 — заполнено %8: %7 из %6",
+    "Car %1 of %2, axle %3 of %4 — wheel set %5 of %6 — %7 of %6 %8 complete",
 };
 inline constexpr TextPair kLayoutStatus{
-    "Вагон %1 из %2 — заполнено колёсных пар: %3 из %4",
-    "Car %1 of %2 — %3 of %4 wheel sets complete",
+    "Вагон %1 из %2 — заполнено %5: %3 из %4",
+    "Car %1 of %2 — %3 of %4 %5 complete",
 };
+// The Russian stands as a heading before the figures, one form for any count.
+inline constexpr CountedNoun kStatusWheelSets{{"колёсных пар", "колёсных пар", "колёсных пар"},
+                                              {"wheel set", "wheel sets", "wheel sets"}};
 // %1: the incomplete wheel sets.
 inline constexpr TextPair kLastWheelSetIncomplete{"Последняя колёсная пара — не заполнено: %1",
                                                   "Last wheel set — %1 incomplete"};

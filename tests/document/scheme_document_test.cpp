@@ -479,6 +479,16 @@ TEST(SchemeDocumentNames, EachStepIsNamedInTheLanguageOfTheWindow) {
              d.ChangeCars(D::CarStep::Remove);
          },
          "remove car 1", "убрать вагон 1"},
+        {"typed cars", [](D& d) { d.SetLayoutCount(LayoutCount::Cars, 4); }, "4 cars",
+         "4 вагона"},
+        {"typed many cars", [](D& d) { d.SetLayoutCount(LayoutCount::Cars, 25); }, "25 cars",
+         "25 вагонов"},
+        {"typed one car",
+         [](D& d) {
+             d.ChangeLayout(LayoutStep::AddCar);
+             d.SetLayoutCount(LayoutCount::Cars, 1);
+         },
+         "1 car", "1 вагон"},
         {"invert", [](D& d) { d.SetInverted(true); }, "invert car 2", "сделать вагон 2 обратным"},
         {"set", [](D& d) { d.AcceptLayout(); }, "set the scheme", "принять схему"},
         {"edit the layout",

@@ -136,7 +136,7 @@ TEST_F(TrainSheetTest, PageSizesAndLandscape) {
     ASSERT_LT(at + 1, pages.size());
     EXPECT_TRUE(
         pages[at + 1].contains(QStringLiteral("Car 15 of 15 — series ЭР2, number 115 — "
-                                              "direct — 16 axles, 1 bogies (continued)")));
+                                              "direct — 16 axles, 1 bogie (continued)")));
     EXPECT_TRUE(pages[at + 1].contains(QStringLiteral("W15N1")));
 }
 
@@ -148,7 +148,7 @@ TEST_F(TrainSheetTest, RussianHeadingsAndCyrillicTexts) {
     EXPECT_TRUE(pages[0].contains(QStringLiteral("стр. 1 из 1")));
     EXPECT_TRUE(pages[0].contains(QStringLiteral("train.sch · напечатано 2026-12-10")));
     EXPECT_TRUE(pages[0].contains(
-        QStringLiteral("Вагон 2 из 2 — серия ЭР2, номер 102 — обратный — осей: 3, тележек: 2")));
+        QStringLiteral("Вагон 2 из 2 — серия ЭР2, номер 102 — обратный — 3 оси, 2 тележки")));
     EXPECT_TRUE(pages[0].contains(QStringLiteral("колёсная пара")));
     EXPECT_TRUE(pages[0].contains(QStringLiteral("Красная точка")));
 }

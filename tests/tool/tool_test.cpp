@@ -8,10 +8,12 @@
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "../schemefile/random_schemes.h"
+#include "model/scheme.h"
 #include "qpainter/render_image.h"
 #include "schemefile/scheme_writer.h"
 #include "tool_fixture.h"
@@ -32,6 +34,16 @@ TEST_F(ToolTest, CheckReportsEveryFileAndFailsWhenAnyIsBroken) {
                            missing + ": cannot be read: No such file or directory\n");
 
     EXPECT_EQ(Tool({"check", good}).code, 0);
+}
+
+// A train of one car is "1 car", not "1 cars".
+TEST_F(ToolTest, CheckCountsOneCarInTheSingular) {
+    auto scheme = std::make_unique<Scheme>();
+    NewScheme(*scheme);
+    const std::string file = Put("one.sch", WriteScheme(*scheme, "one").bytes);
+    const ToolRun run = Tool({"check", file});
+    EXPECT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(run.out, file + ": ok (1 car, 4 axles, scheme type 1)\n");
 }
 
 // A message holds UTF-8, "…" among it, and the program prints it as such
