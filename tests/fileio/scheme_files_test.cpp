@@ -4,11 +4,9 @@
 #include "fileio/scheme_files.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -16,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "../file_size_limit.h"
 #include "../schemefile/example_trains.h"
 #include "../scratch_folder.h"
 #include "schemefile/scheme_writer.h"
@@ -128,15 +127,10 @@ TEST_F(SchemeFilesTest, ARefusedSaveSaysItsKindAndLeavesThePathAlone) {
 // disk would) fails, and the file saved before stays whole.
 TEST_F(SchemeFilesTest, AWriteCutShortKeepsTheOldFile) {
     const std::string path = Put("train.sch", "the old file\r\n");
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-    rlimit tiny = saved;
-    tiny.rlim_cur = 100;  // less than the file
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
-    const SchemeSaveResult result =
-        SaveSchemeFile(*testing::TwoCarTrain(3), QString::fromStdString(path));
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &saved), 0);
+    SchemeSaveResult result;
+    ASSERT_TRUE(testing::UnderFileSizeLimit(100, [&] {  // less than the file
+        result = SaveSchemeFile(*testing::TwoCarTrain(3), QString::fromStdString(path));
+    }));
 
     ASSERT_TRUE(result.failure);
     EXPECT_EQ(result.failure->kind, Kind::CannotWrite);

@@ -4,16 +4,15 @@
 #include "sheet/sheet_export.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <QImage>
 #include <QRegularExpression>
 #include <algorithm>
-#include <csignal>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "../file_size_limit.h"
 #include "read_sheet.h"
 #include "sheet_fixture.h"
 
@@ -145,14 +144,9 @@ TEST_F(SheetExportTest, APathThatCannotBeOpenedIsNamed) {
 TEST_F(SheetExportTest, AWriteCutShortKeepsTheOldFile) {
     ASSERT_FALSE(Export(Path("sheet.pdf")));
     const std::string before = Contents(Path("sheet.pdf"));
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-    rlimit tiny = saved;
-    tiny.rlim_cur = 100;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
-    const std::optional<SheetExportFailure> failure = Export(Path("sheet.pdf"));
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &saved), 0);
+    std::optional<SheetExportFailure> failure;
+    ASSERT_TRUE(
+        testing::UnderFileSizeLimit(100, [&] { failure = Export(Path("sheet.pdf")); }));
 
     ASSERT_TRUE(failure);
     EXPECT_EQ(failure->kind, Kind::CannotWrite);

@@ -4,11 +4,9 @@
 // keeps the old file, and standard output that cannot take the output fails
 // the process.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 
-#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -16,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "../file_size_limit.h"
 #include "tool_fixture.h"
 
 namespace quorvane {
@@ -238,16 +237,11 @@ TEST_F(OutputTest, AnOutputNeverReplacesAnInputNorAPlanAScheme) {
 // A write cut short (here by the file size limit of the process, as a full
 // disk would) fails every writer, and the file saved before stays whole.
 TEST_F(OutputTest, AFullDiskKeepsTheOldFile) {
-    std::signal(SIGXFSZ, SIG_IGN);
     for (const Writer& writer : Writers()) {
         const std::string path = Put(writer.name, "the old file\r\n");
-        rlimit saved{};
-        ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-        rlimit tiny = saved;
-        tiny.rlim_cur = 100;  // less than any of the outputs
-        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
-        const ToolRun run = RunWriter(writer, path);
-        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &saved), 0);
+        ToolRun run;
+        // 100 bytes: less than any of the outputs.
+        ASSERT_TRUE(testing::UnderFileSizeLimit(100, [&] { run = RunWriter(writer, path); }));
 
         EXPECT_EQ(run.code, 1) << writer.words[0] << " " << writer.name;
         EXPECT_NE(run.err.find(path + ": cannot be written: File too large"), std::string::npos)

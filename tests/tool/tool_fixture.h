@@ -28,7 +28,7 @@
 namespace quorvane {
 
 struct ToolRun {
-    int code;
+    int code = -1;
     std::string out;
     std::string err;
 };

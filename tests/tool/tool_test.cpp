@@ -1,17 +1,16 @@
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <QImage>
 #include <QString>
 #include <algorithm>
-#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "../file_size_limit.h"
 #include "../schemefile/random_schemes.h"
 #include "model/scheme.h"
 #include "qpainter/render_image.h"
@@ -353,14 +352,8 @@ TEST_F(ToolTest, WriteCutShortKeepsTheOldFile) {
     const ToolRun dumped = Tool({"dump", Put("source.sch", json)});
     ASSERT_EQ(dumped.code, 0);
 
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-    rlimit tiny = saved;
-    tiny.rlim_cur = 100;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
-    const ToolRun run = Tool({"write", out}, dumped.out);
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &saved), 0);
+    ToolRun run;
+    ASSERT_TRUE(testing::UnderFileSizeLimit(100, [&] { run = Tool({"write", out}, dumped.out); }));
 
     EXPECT_EQ(run.code, 1);
     EXPECT_EQ(run.err, out + ": cannot be written: File too large\n");

@@ -1,4 +1,3 @@
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <QApplication>
@@ -12,13 +11,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolTip>
-#include <csignal>
 #include <memory>
 #include <random>
 #include <set>
 #include <utility>
 #include <vector>
 
+#include "../file_size_limit.h"
 #include "model/mode_table.h"
 #include "window/control_table.h"
 #include "window/label_table.h"
@@ -301,15 +300,8 @@ private slots:
         Click(Control::SetScheme);
         log_.saveAnswers.push_back(Path("train.sch"));
 
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit saved{};
-        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-        rlimit tiny = saved;
-        tiny.rlim_cur = 64;
-        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
         log_.replaceAnswers.push_back(true);
-        Click(Control::SaveScheme);
-        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &saved), 0);
+        QVERIFY(testing::UnderFileSizeLimit(64, [&] { Click(Control::SaveScheme); }));
 
         QCOMPARE(log_.warnings.size(), std::size_t(1));
         QVERIFY(log_.warnings[0].text.startsWith(QStringLiteral("The file cannot be written.\n") +
